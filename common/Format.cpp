@@ -1,0 +1,35 @@
+#include "common/Format.h"
+
+#include <clocale>
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+#include <locale.h>
+
+namespace sim {
+
+std::string Format(const char* format, ...) {
+    // A per-thread C locale keeps "." even after the toolkit adopted the user's locale.
+    static locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", nullptr);
+    const locale_t previous = uselocale(cLocale);
+
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    const int length = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    std::string result;
+    if (length > 0) {
+        std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+        std::vsnprintf(buffer.data(), buffer.size(), format, args);
+        result.assign(buffer.data(), static_cast<std::size_t>(length));
+    }
+    va_end(args);
+
+    uselocale(previous);
+    return result;
+}
+
+}  // namespace sim

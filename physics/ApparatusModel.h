@@ -1,0 +1,130 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/IndexedArray.h"
+
+namespace sim {
+
+// The plain record of one item of the experiment panel, as the window keeps it: bounds in
+// panel pixels (right and bottom exclusive) and the Tag. This is the narrow door through which
+// the physics reads the screen: the window fills these records, the model only reads them.
+struct PanelItem {
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+    std::int32_t Tag = 0;
+};
+
+enum class ComponentKind : std::int32_t { MercuryTarget = 1, Detector = 2, LeadShield = 3 };
+
+struct RotorPosition {
+    double X = 0;  // field pixels
+    double Y = 0;
+    double Cos = 0;
+    double Sin = 0;
+    double Activity = 0;  // source units
+};
+
+struct ComponentSlot {
+    const PanelItem* Shape = nullptr;  // not owned
+    double Mu = 0;                     // 1/pixel
+    ComponentKind Kind = ComponentKind::LeadShield;
+    bool Placed = false;
+};
+
+struct SightLine {
+    double Distance = -1.0;  // field pixels; -1 when the component is not placed
+    std::int32_t SlotIndex = 0;
+    double AngleFrom = -1.0;  // rad
+    double AngleTo = -1.0;
+};
+
+struct TargetCorner {
+    double X = 0;  // panel pixels
+    double Y = 0;
+    double AngleMax = 0;
+    double AngleMin = 0;
+    double Intensity = 0;
+};
+
+inline constexpr int kRotorPositionCount = 16;
+inline constexpr int kSlotCount = 6;
+inline constexpr int kCornerCount = 4;
+inline constexpr int kTargetSlot = 1;
+inline constexpr int kDetectorSlot = 2;
+
+// The simulated state of the whole apparatus, held by the main window as plain fields.
+class ApparatusModel {
+public:
+    // --- wiring, set by the owner before use ---
+    const PanelItem* Experiment = nullptr;  // the field image: its Left/Top is the field origin
+    const PanelItem* Image2 = nullptr;      // the two gold sources; Tag = rotor position or 0
+    const PanelItem* Image3 = nullptr;
+    std::function<void()> RefreshApparatus;  // shows a pending ErrorText (the window's refresh)
+
+    // --- rotor geometry and physical constants ---
+    std::int32_t RotorCenterX = 200;
+    std::int32_t RotorCenterY = 190;
+    std::int32_t RotorRadius = 180;
+    double PhysicalRotorRadius = 0.0762;
+    double SourceRadius = 0;
+    double SourceActivity = 16000.0;
+    double GammaEnergy = 411.0;
+    double RecoilEnergy = 0.00046;
+    double LineWidth = 0;
+
+    IndexedArray<RotorPosition, 1, kRotorPositionCount> RotorPositions;
+    IndexedArray<ComponentSlot, 1, kSlotCount> Slots;
+    IndexedArray<IndexedArray<SightLine, 1, kSlotCount>, 1, kRotorPositionCount> SightLines;
+    IndexedArray<TargetCorner, 1, kCornerCount> TargetCorners;
+
+    // --- apparatus state ---
+    bool LidClosed = false;
+    bool RotorDriveOn = false;
+    bool PumpOn = false;
+    bool MeasurementOn = false;
+    bool SpeedReached = false;
+    bool SeriesAborted = false;
+    double Pressure = 980.0;
+    double AmbientPressure = 980.0;
+    double PumpFloor = 0;
+    double RotorSpeed = 0;
+    double RotorSpeedSetpoint = 0;
+    double MeasureElapsed = 0;
+    double MeasureLimit = 0;
+    std::int32_t CounterValue = 0;
+    double TargetResonantRate = 0;
+    double DetectorRate = 0;
+    std::string ErrorText;
+
+    // --- login and measurement state of the window ---
+    std::string ProgramDir;
+    std::string ParticipantId;
+    std::vector<std::string> FactorLines;
+    std::int32_t CountFactor = 200;
+    std::int32_t SpeedStep = 0;
+
+    // Sets every start-up value. The six component items (slots 1..6) are the window's
+    // records; markerHeight is the height of the top mounting marker.
+    void SetDefaults(const IndexedArray<const PanelItem*, 1, kSlotCount>& shapes,
+                     std::int32_t markerHeight);
+
+    bool ComputeSourcePositions();
+    void ComputeSightLines();
+    void EvaluateApparatus();
+
+    static double GaussLine(double x, double sigma);
+    double ResonanceOverlap(int i, double theta) const;
+    void SweepFromRotor(int a);
+    void ScatterToDetector();
+
+private:
+    void ReportError(const char* text);
+};
+
+}  // namespace sim

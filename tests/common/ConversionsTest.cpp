@@ -1,0 +1,86 @@
+#include "common/Conversions.h"
+#include "common/Format.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <limits>
+
+namespace sim {
+namespace {
+
+TEST(WholeNumber, AcceptsDecimalWithLeadingBlanksAndSign) {
+    EXPECT_EQ(ParseWholeNumber("12"), 12);
+    EXPECT_EQ(ParseWholeNumber("   12"), 12);
+    EXPECT_EQ(ParseWholeNumber("-7"), -7);
+    EXPECT_EQ(ParseWholeNumber("+7"), 7);
+    EXPECT_EQ(ParseWholeNumber("007"), 7);
+    EXPECT_EQ(ParseWholeNumber("2147483647"), 2147483647);
+    EXPECT_EQ(ParseWholeNumber("-2147483648"), std::numeric_limits<std::int32_t>::min());
+}
+
+TEST(WholeNumber, AcceptsHexadecimalAfterEachPrefix) {
+    EXPECT_EQ(ParseWholeNumber("$1F"), 31);
+    EXPECT_EQ(ParseWholeNumber("x1f"), 31);
+    EXPECT_EQ(ParseWholeNumber("X1F"), 31);
+    EXPECT_EQ(ParseWholeNumber("0x1F"), 31);
+    EXPECT_EQ(ParseWholeNumber("0X1f"), 31);
+    EXPECT_EQ(ParseWholeNumber("  $10"), 16);
+    EXPECT_EQ(ParseWholeNumber("$FFFFFFFF"), -1);
+    EXPECT_EQ(ParseWholeNumber("$80000000"), std::numeric_limits<std::int32_t>::min());
+}
+
+TEST(WholeNumber, RefusesEverythingElse) {
+    for (const char* bad : {"", "   ", "12 ", "1 2", "-", "+", "$", "0x", "x", "-$1F", "$-1",
+                            "1.5", "1e3", "2147483648", "-2147483649", "$100000000", "abc",
+                            "12a", "\t12", "99999999999999999999"}) {
+        EXPECT_FALSE(ParseWholeNumber(bad).has_value()) << '"' << bad << '"';
+    }
+}
+
+TEST(RealNumber, AcceptsPointAndExponent) {
+    EXPECT_EQ(ParseReal("980"), 980.0);
+    EXPECT_EQ(ParseReal(" 1.5 "), 1.5);
+    EXPECT_EQ(ParseReal("1e-6"), 1e-6);
+    EXPECT_EQ(ParseReal("-2.5E+2"), -250.0);
+    EXPECT_EQ(ParseReal("+.5"), 0.5);
+    EXPECT_EQ(ParseReal("5."), 5.0);
+}
+
+TEST(RealNumber, RefusesCommaGarbageAndOverflow) {
+    for (const char* bad : {"", "1,5", "1.5x", "e5", "1e", "inf", "nan", "0x10", "1e999", "."}) {
+        EXPECT_FALSE(ParseReal(bad).has_value()) << '"' << bad << '"';
+    }
+}
+
+TEST(RealNumber, IgnoresTheProcessLocale) {
+    const char* old = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = old != nullptr ? old : "C";
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr &&
+        std::setlocale(LC_NUMERIC, "hu_HU.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    }
+    EXPECT_EQ(ParseReal("1.25"), 1.25);
+    EXPECT_EQ(Format("%8.1f", 2.5), "     2.5");
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(Saturation, ClampsAtThe32BitLimits) {
+    EXPECT_EQ(SaturateToInt32(1e12), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(SaturateToInt32(-1e12), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(SaturateToInt32(-3.9), -3);
+    EXPECT_EQ(SaturateToInt32(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(SaturatingAdd(2147483000, 1000), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(SaturatingAdd(-2147483000, -1000), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(SaturatingAdd(5, -7), -2);
+}
+
+TEST(FormatText, FollowsPrintfWidths) {
+    EXPECT_EQ(Format("%10d", 0), "         0");
+    EXPECT_EQ(Format("%10.2f", 0.0), "      0.00");
+    EXPECT_EQ(Format("%10.0f, %10d", 2000.0, 123), "      2000,        123");
+    EXPECT_EQ(Format("Faktor= %10d", 200), "Faktor=        200");
+}
+
+}  // namespace
+}  // namespace sim
