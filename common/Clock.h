@@ -8,7 +8,7 @@ namespace sim {
 // A periodic timer that runs its callback on the event thread while enabled. Enabling an
 // enabled timer does not restart it.
 class Timer {
-public:
+  public:
     virtual ~Timer() = default;
     virtual void SetEnabled(bool enabled) = 0;
     virtual bool Enabled() const = 0;
@@ -17,7 +17,7 @@ public:
 // The one source of time and waiting. The program runs it on the toolkit's event loop; tests
 // and the headless runner run it on a virtual clock, so thousands of ticks take milliseconds.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual std::unique_ptr<Timer> CreateTimer(int intervalMs, std::function<void()> onTick) = 0;
     // Waits for and handles pending events (at least one where one can come), for loops that

@@ -12,7 +12,7 @@ template <typename T, int First, int Last>
 class IndexedArray {
     static_assert(Last >= First);
 
-public:
+  public:
     static constexpr int kFirst = First;
     static constexpr int kLast = Last;
 
@@ -31,7 +31,7 @@ public:
     auto end() const { return items_.end(); }
     friend bool operator==(const IndexedArray&, const IndexedArray&) = default;
 
-private:
+  private:
     std::array<T, static_cast<std::size_t>(Last - First + 1)> items_{};
 };
 

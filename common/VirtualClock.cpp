@@ -13,7 +13,7 @@ struct VirtualClock::Entry {
 };
 
 class VirtualClock::VirtualTimer : public Timer {
-public:
+  public:
     VirtualTimer(VirtualClock& clock, std::unique_ptr<Entry> entry)
         : clock_(clock), alive_(clock.alive_), entry_(std::move(entry)) {}
     ~VirtualTimer() override {
@@ -33,7 +33,7 @@ public:
     }
     bool Enabled() const override { return entry_->enabled; }
 
-private:
+  private:
     VirtualClock& clock_;
     std::shared_ptr<bool> alive_;
     std::unique_ptr<Entry> entry_;
@@ -41,7 +41,9 @@ private:
 
 VirtualClock::VirtualClock() : alive_(std::make_shared<bool>(true)) {}
 
-VirtualClock::~VirtualClock() { *alive_ = false; }
+VirtualClock::~VirtualClock() {
+    *alive_ = false;
+}
 
 std::unique_ptr<Timer> VirtualClock::CreateTimer(int intervalMs, std::function<void()> onTick) {
     auto entry = std::make_unique<Entry>();

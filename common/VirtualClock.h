@@ -13,10 +13,10 @@ namespace sim {
 // Simulated time in whole milliseconds. Each ProcessPendingEvents advances to the earliest
 // due timer and runs it; timers due at the same moment run in the order they were created.
 class VirtualClock : public Clock {
-public:
+  public:
     // Thrown when a wait has nothing left that could ever end it (no timer enabled).
     class Stalled : public std::runtime_error {
-    public:
+      public:
         Stalled() : std::runtime_error("a wait has no enabled timer to wake it") {}
     };
 
@@ -37,7 +37,7 @@ public:
     std::int64_t NowMs() const { return now_; }
     std::int64_t EventsRun() const { return events_; }
 
-private:
+  private:
     struct Entry;
     class VirtualTimer;
     Entry* NextDue() const;

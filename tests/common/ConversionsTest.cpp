@@ -31,9 +31,10 @@ TEST(WholeNumber, AcceptsHexadecimalAfterEachPrefix) {
 }
 
 TEST(WholeNumber, RefusesEverythingElse) {
-    for (const char* bad : {"", "   ", "12 ", "1 2", "-", "+", "$", "0x", "x", "-$1F", "$-1",
-                            "1.5", "1e3", "2147483648", "-2147483649", "$100000000", "abc",
-                            "12a", "\t12", "99999999999999999999"}) {
+    for (const char* bad : {"",           "   ", "12 ", "1 2",        "-",
+                            "+",          "$",   "0x",  "x",          "-$1F",
+                            "$-1",        "1.5", "1e3", "2147483648", "-2147483649",
+                            "$100000000", "abc", "12a", "\t12",       "99999999999999999999"}) {
         EXPECT_FALSE(ParseWholeNumber(bad).has_value()) << '"' << bad << '"';
     }
 }

@@ -1,0 +1,519 @@
+#include "apparatus/core/Form1Logic.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+#include "apparatus/core/FactorFile.h"
+#include "common/Conversions.h"
+#include "common/Format.h"
+#include "geometry/core/PanelLayout.h"
+#include "physics/Random.h"
+
+namespace sim {
+
+namespace {
+
+constexpr double kRotorStartPressure = 5e-5;  // mbar; the rotor may start only below it
+constexpr double kPumpFloorSpan = 5e-5;
+constexpr double kPumpRate = 0.99;
+constexpr double kVentRate = 0.8;
+constexpr double kLidMargin = 10.0;  // mbar below ambient at which the lid locks
+constexpr double kImbalanceSpeed = 10.0;
+constexpr std::int32_t kImbalanceDistance = 60;
+constexpr double kSeriesFirstSetpoint = 100.0;
+constexpr double kSeriesLastSetpoint = 2000.0;
+constexpr const char* kImbalanceText = "Kiegyensúlyozatlan a rotor!\r    Automatikus leállás!";
+
+void Place(FieldItem& item, const ItemPlace& place, std::int32_t tag = 0) {
+    item.Left = place.Left;
+    item.Top = place.Top;
+    item.Width = place.Width;
+    item.Height = place.Height;
+    item.Tag = tag;
+}
+
+}  // namespace
+
+// The result file of a speed series: every line goes through to the disk as it is written, so
+// a killed program keeps the points already measured.
+struct TForm1Logic::SeriesFile {
+    std::FILE* File = nullptr;
+
+    bool Open(const std::string& path) {
+        File = std::fopen(path.c_str(), "wb");
+        return File != nullptr;
+    }
+    bool WriteLine(const std::string& line) {
+        const std::string withEnd = line + "\r\n";
+        return std::fwrite(withEnd.data(), 1, withEnd.size(), File) == withEnd.size() &&
+               std::fflush(File) == 0;
+    }
+    bool Close() {
+        if (File == nullptr) {
+            return true;
+        }
+        const bool ok = std::fclose(File) == 0;
+        File = nullptr;
+        return ok;
+    }
+    ~SeriesFile() { Close(); }
+};
+
+TForm1Logic::TForm1Logic(Clock& clock, std::string programDir) : clock_(clock) {
+    Model.ProgramDir = std::move(programDir);
+    Components[1] = &HgF;
+    Components[2] = &Shape7;
+    Components[3] = &Shape8;
+    Components[4] = &Shape9;
+    Components[5] = &Shape10;
+    Components[6] = &Shape11;
+    HomePlaces[1] = &Shape12;
+    HomePlaces[2] = &Shape13;
+    HomePlaces[3] = &Shape14;
+    HomePlaces[4] = &Shape15;
+    HomePlaces[5] = &Shape16;
+    HomePlaces[6] = &Shape17;
+
+    auto tick = [this](void (TForm1Logic::*handler)()) {
+        return [this, handler] {
+            (this->*handler)();
+            ControlsChanged();
+        };
+    };
+    Timer1 = clock_.CreateTimer(kPumpTickMs, tick(&TForm1Logic::Timer1Timer));
+    Timer2 = clock_.CreateTimer(kRotorTickMs, tick(&TForm1Logic::Timer2Timer));
+    Timer3 = clock_.CreateTimer(kMeasureTickMs, tick(&TForm1Logic::Timer3Timer));
+}
+
+TForm1Logic::~TForm1Logic() = default;
+
+void TForm1Logic::InitialisePanelItems() {
+    Place(Experiment, kExperimentPlace);
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        Place(*Components[slot], kComponentStart[slot - 1], slot);
+        Place(*HomePlaces[slot], kHomePlace[slot - 1]);
+    }
+    Place(Image2, kImage2Start);
+    Place(Image3, kImage3Start);
+    Image2.Draggable = true;
+    Image3.Draggable = true;
+
+    const RotorLayout layout =
+        ComputeRotorLayout(Model.RotorCenterX, Model.RotorCenterY, Model.RotorRadius,
+                           kRotorMarkerSize, kLidSymbolSize);
+    Place(Shape1, kShape1Place, 0);
+    Place(Shape4, kShape4Place, 0);
+    Place(Shape2, layout.TopMarker, 1);
+    Place(Shape3, layout.BottomMarker, 9);
+    Place(Fedel, layout.Lid);
+    Fedel.Visible = false;
+    Place(Image4, layout.LidSymbol);
+    Label8.Left = kLabel8Left;
+    Label8.Top = kLabel8Top;
+
+    // The panel's creation order; the lid and the field are rearranged by FormCreate.
+    stacking_ = {&Image4,  &Experiment, &Shape2,  &Shape3,  &Shape13, &Shape12, &HgF,     &Shape7,
+                 &Shape14, &Shape15,    &Shape16, &Shape17, &Shape8,  &Shape9,  &Shape10, &Shape11,
+                 &Shape1,  &Shape4,     &Image2,  &Image3,  &Label8,  &Fedel};
+}
+
+void TForm1Logic::FormCreate() {
+    Model.ErrorText.clear();
+    Model.ParticipantId.clear();
+    Model.FactorLines.clear();
+    IndexedArray<const PanelItem*, 1, kSlotCount> shapes;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        shapes[slot] = Components[slot];
+    }
+    Model.Experiment = &Experiment;
+    Model.Image2 = &Image2;
+    Model.Image3 = &Image3;
+    Model.RefreshApparatus = [this] { RefreshApparatus(); };
+    Model.SetDefaults(shapes, kRotorMarkerSize);
+    InitialisePanelItems();
+
+    RefreshApparatus();
+    BringToFront(Fedel);
+    SendToBack(Experiment);
+    SendToBack(Image4);
+}
+
+void TForm1Logic::BringToFront(FieldItem& item) {
+    auto it = std::find(stacking_.begin(), stacking_.end(), &item);
+    if (it != stacking_.end()) {
+        stacking_.erase(it);
+    }
+    stacking_.push_back(&item);
+    ++stackingGeneration_;
+}
+
+void TForm1Logic::SendToBack(FieldItem& item) {
+    auto it = std::find(stacking_.begin(), stacking_.end(), &item);
+    if (it != stacking_.end()) {
+        stacking_.erase(it);
+    }
+    stacking_.insert(stacking_.begin(), &item);
+    ++stackingGeneration_;
+}
+
+int TForm1Logic::ShowMessageDialog(const std::string& text, const std::string& caption, int flags) {
+    (void)text;
+    (void)caption;
+    (void)flags;
+    return 1;
+}
+
+// ---------------------------------------------------------------- lid, pump, rotor
+
+void TForm1Logic::BitBtn8Click() {
+    if (Model.LidClosed) {
+        if (Model.RotorSpeed >= 1.0) {
+            return;
+        }
+        BitBtn8.Caption = "Fedél zár";
+        Fedel.Visible = false;
+        SendToBack(Image4);
+        Model.LidClosed = false;
+        BitBtn1.Enabled = false;
+        BitBtn2.Enabled = false;
+        Timer1->SetEnabled(false);
+        Model.Pressure = Model.AmbientPressure;
+        Image2.Draggable = true;
+        Image3.Draggable = true;
+        RefreshApparatus();
+    } else {
+        BitBtn8.Caption = "Fedél nyit";
+        Fedel.Visible = true;
+        BringToFront(Image4);
+        Model.LidClosed = true;
+        BitBtn1.Enabled = true;
+        Image2.Draggable = false;
+        Image3.Draggable = false;
+    }
+}
+
+void TForm1Logic::BitBtn1Click() {
+    BitBtn2.Enabled = true;
+    BitBtn1.Enabled = false;
+    BitBtn8.Enabled = false;
+    Timer1->SetEnabled(true);
+    Model.PumpOn = true;
+}
+
+void TForm1Logic::BitBtn2Click() {
+    BitBtn2.Enabled = false;
+    BitBtn1.Enabled = true;
+    Model.PumpOn = false;
+}
+
+void TForm1Logic::Timer1Timer() {
+    if (Model.PumpOn) {
+        Model.PumpFloor = static_cast<double>(UniformRandom()) * kPumpFloorSpan;
+        Model.Pressure = (Model.Pressure - Model.PumpFloor) * kPumpRate + Model.PumpFloor;
+    } else {
+        Model.Pressure =
+            Model.AmbientPressure - (Model.AmbientPressure - Model.Pressure) * kVentRate;
+    }
+    RefreshApparatus();
+}
+
+void TForm1Logic::BitBtn3Click() {
+    BitBtn3.Enabled = false;
+    BitBtn4.Enabled = true;
+    BitBtn2.Enabled = false;
+    Model.RotorDriveOn = true;
+    if (const auto setpoint = ParseReal(MaskEdit1.Text)) {
+        Model.RotorSpeedSetpoint = *setpoint;
+    }
+    Timer2->SetEnabled(true);
+}
+
+void TForm1Logic::BitBtn4Click() {
+    Model.RotorDriveOn = false;
+    BitBtn4.Enabled = false;
+    BitBtn3.Enabled = true;
+}
+
+void TForm1Logic::Timer2Timer() {
+    if (const auto setpoint = ParseReal(MaskEdit1.Text)) {
+        Model.RotorSpeedSetpoint = *setpoint;
+    }
+    if (Model.RotorDriveOn) {
+        const std::int64_t apart =
+            static_cast<std::int64_t>(Image2.Left) - static_cast<std::int64_t>(Image3.Left);
+        if (std::fabs(Model.RotorSpeed - kImbalanceSpeed) < 2 &&
+            std::llabs(apart) > kImbalanceDistance) {
+            BitBtn4Click();
+            Model.ErrorText = kImbalanceText;
+            Model.SpeedReached = true;
+            RefreshApparatus();
+            return;
+        }
+        if (Model.RotorSpeed < Model.RotorSpeedSetpoint) {
+            Model.RotorSpeed += 1;
+            return;
+        }
+        Model.SpeedReached = Model.RotorSpeed == Model.RotorSpeedSetpoint;
+        if (Model.SpeedReached) {
+            RefreshApparatus();
+            return;
+        }
+    }
+    Model.RotorSpeed -= 1;
+    if (Model.RotorSpeed >= 2) {
+        RefreshApparatus();
+    } else {
+        Model.RotorSpeed = 0;
+        Model.RotorDriveOn = false;
+        BitBtn2.Enabled = true;
+        Timer2->SetEnabled(false);
+    }
+}
+
+void TForm1Logic::UpDown1Click(bool up) {
+    // The arrows step from what the speed field shows, which a series may have rewritten.
+    std::int32_t position = UpDown1.Position;
+    if (const auto shown = ParseWholeNumber(MaskEdit1.Text)) {
+        position = std::clamp(*shown, UpDown1.Min, UpDown1.Max);
+    }
+    const std::int64_t next =
+        static_cast<std::int64_t>(position) + (up ? UpDown1.Increment : -UpDown1.Increment);
+    UpDown1.Position =
+        static_cast<std::int32_t>(std::clamp<std::int64_t>(next, UpDown1.Min, UpDown1.Max));
+    MaskEdit1.Text = std::to_string(UpDown1.Position);
+}
+
+void TForm1Logic::RefreshApparatus() {
+    UpdateMeters();
+    BitBtn8.Enabled = Model.AmbientPressure - kLidMargin < Model.Pressure;
+    BitBtn3.Enabled = Model.Pressure < kRotorStartPressure && !Model.RotorDriveOn;
+    if (!Model.ErrorText.empty()) {
+        const std::string text = std::move(Model.ErrorText);
+        Model.ErrorText.clear();
+        Model.SeriesAborted = true;
+        BitBtn6Click();
+        Model.RotorDriveOn = false;
+        ShowMessageDialog(text, kErrorCaption, kMessageOk);
+    }
+    // Start stays disabled for a whole series, also while the rotor moves between points:
+    // a second run inside the first would share its open result file.
+    const bool counting = Model.MeasurementOn;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        Components[slot]->Draggable = !counting;
+    }
+    BitBtn5.Enabled = !counting && !seriesRunning_;
+}
+
+// ---------------------------------------------------------------- measurement run
+
+std::string TForm1Logic::FactorFilePath() const {
+    return Model.ProgramDir + "faktor.txt";
+}
+
+std::string TForm1Logic::ResultFilePath() const {
+    return Model.ProgramDir + Model.ParticipantId + ".txt";
+}
+
+void TForm1Logic::ReportFailure(const std::string& text) {
+    ShowMessageDialog(text, kInputErrorCaption, kMessageOk);
+}
+
+bool TForm1Logic::ReadFactorFile() {
+    Model.FactorLines.clear();
+    switch (ReadTextLines(FactorFilePath(), Model.FactorLines)) {
+        case TextFileStatus::Missing:
+            break;
+        case TextFileStatus::Unreadable:
+            ReportFailure("A faktor.txt fájl nem olvasható:\r" + FactorFilePath());
+            return false;
+        case TextFileStatus::Read:
+            break;
+    }
+    const FactorSettings settings = ParseFactorLines(Model.FactorLines);
+    if (settings.FailedLine == 1) {
+        ReportFailure(settings.Error);
+        return false;
+    }
+    Model.CountFactor = settings.CountFactor.value_or(kDefaultCountFactor);
+    if (settings.FailedLine == 2) {
+        ReportFailure(settings.Error);
+        return false;
+    }
+    Model.SpeedStep = settings.SpeedStep.value_or(kDefaultSpeedStep);
+    if (settings.FailedLine == 3) {
+        ReportFailure(settings.Error);
+        return false;
+    }
+    Model.AmbientPressure = settings.AmbientPressure.value_or(kDefaultAmbientPressure);
+    if (settings.AmbientPressure) {
+        Model.Pressure = *settings.AmbientPressure;
+    }
+    return true;
+}
+
+bool TForm1Logic::ReadMeasureLimit() {
+    const auto limit = ParseWholeNumber(Edit5.Text);
+    if (!limit) {
+        ReportFailure("A mérési idő nem egész szám: \"" + Edit5.Text + "\"");
+        return false;
+    }
+    Model.MeasureLimit = *limit;
+    return true;
+}
+
+void TForm1Logic::BitBtn5Click() {
+    Model.MeasureElapsed = 0;
+    Model.SeriesAborted = false;
+    if (!ReadFactorFile() || !ReadMeasureLimit()) {
+        return;
+    }
+    Edit5.Enabled = false;
+    BitBtn5.Enabled = false;
+    BitBtn6.Enabled = true;
+    Model.MeasurementOn = true;
+    Model.DetectorRate = 0;
+    HideForm2();
+    if (!Model.LidClosed) {
+        BitBtn8Click();
+    }
+    if (!Model.PumpOn) {
+        BitBtn1Click();
+    }
+    if (Model.SpeedStep == 0) {
+        Timer3->SetEnabled(true);
+        return;
+    }
+    RunSpeedSeries();
+}
+
+void TForm1Logic::WaitUntil(const std::function<bool()>& done) {
+    while (!done() && !shuttingDown_) {
+        clock_.ProcessPendingEvents();
+    }
+}
+
+void TForm1Logic::RunSpeedSeries() {
+    seriesRunning_ = true;
+    SeriesFile file;
+    auto finish = [&](bool enableButtons) {
+        if (!file.Close()) {
+            ReportFailure("Az eredményfájl lezárása nem sikerült:\r" + ResultFilePath());
+        }
+        if (enableButtons) {
+            BitBtn5.Enabled = true;
+            BitBtn7.Enabled = true;
+        }
+        seriesRunning_ = false;
+    };
+
+    Model.RotorSpeedSetpoint = kSeriesFirstSetpoint - Model.SpeedStep;
+    if (!file.Open(ResultFilePath())) {
+        seriesRunning_ = false;
+        ReportFailure("Az eredményfájl nem hozható létre:\r" + ResultFilePath());
+        return;
+    }
+    if (!file.WriteLine(Format("Faktor= %10d", Model.CountFactor))) {
+        ReportFailure("Az eredményfájl írása nem sikerült:\r" + ResultFilePath());
+        finish(false);
+        return;
+    }
+    while (true) {
+        BitBtn5.Enabled = false;
+        BitBtn7.Enabled = false;
+        Model.RotorSpeedSetpoint += Model.SpeedStep;
+        MaskEdit1.Text = Format("%.0f", std::trunc(Model.RotorSpeedSetpoint));
+        Model.SpeedReached = false;
+        BitBtn3Click();
+        WaitUntil([this] { return Model.SpeedReached; });
+        if (Model.SeriesAborted || shuttingDown_) {
+            Model.SeriesAborted = false;
+            finish(true);
+            return;
+        }
+        Model.DetectorRate = 0;
+        Model.MeasureElapsed = 0;
+        BitBtn7Click();
+        Model.MeasurementOn = true;
+        Timer3->SetEnabled(true);
+        WaitUntil([this] { return !Model.MeasurementOn; });
+        if (shuttingDown_) {
+            finish(true);
+            return;
+        }
+        if (!file.WriteLine(Format("%10.0f, %10d", Model.RotorSpeedSetpoint, Model.CounterValue))) {
+            ReportFailure("Az eredményfájl írása nem sikerült:\r" + ResultFilePath());
+            finish(true);
+            return;
+        }
+        if (Model.RotorSpeedSetpoint >= kSeriesLastSetpoint) {
+            finish(true);
+            return;
+        }
+    }
+}
+
+void TForm1Logic::BeginShutdown() {
+    shuttingDown_ = true;
+    Timer3->SetEnabled(false);
+    Model.MeasurementOn = false;
+}
+
+void TForm1Logic::Timer3Timer() {
+    Model.MeasureElapsed += 0.5;
+    Edit7.Text = Format("%8.1f", Model.MeasureElapsed);
+    Model.EvaluateApparatus();
+    RefreshApparatus();
+    const double expected = static_cast<double>(Model.CountFactor) * Model.DetectorRate;
+    if (Model.CountFactor > 0) {
+        Model.CounterValue = SaturatingAdd(Model.CounterValue, RandomCount(expected));
+    } else {
+        // The exact mode: -CountFactor formed in double, so the most negative factor is safe.
+        Model.CounterValue = SaturateToInt32(-expected);
+    }
+    Edit6.Text = Format("%10d", Model.CounterValue);
+    if ((CheckBox1.Checked && Model.MeasureElapsed >= Model.MeasureLimit) ||
+        Model.CountFactor < 0) {
+        BitBtn6Click();
+    }
+}
+
+void TForm1Logic::BitBtn6Click() {
+    Timer3->SetEnabled(false);
+    BitBtn5.Enabled = true;
+    Edit5.Enabled = true;
+    BitBtn6.Enabled = false;
+    Model.MeasurementOn = false;
+    RefreshApparatus();
+}
+
+void TForm1Logic::BitBtn7Click() {
+    Model.MeasureElapsed = 0;
+    Model.CounterValue = 0;
+    Edit7.Text = Format("%10.2f", 0.0);
+    Edit6.Text = Format("%10d", 0);
+}
+
+void TForm1Logic::Edit5Exit() {
+    if (!CheckBox1.Checked) {
+        return;
+    }
+    const auto limit = ParseWholeNumber(Edit5.Text);
+    if (!limit) {
+        ShowMessageDialog("Érvénytelen számformátum", kInputErrorCaption, kMessageOk);
+    } else if (*limit < 1) {
+        ShowMessageDialog("Érvénytelen mérési idő", kInputErrorCaption, kMessageOk);
+    } else {
+        return;
+    }
+    SelectAllAndFocus(Edit5);
+}
+
+void TForm1Logic::CheckBox1Click() {
+    if (CheckBox1.Checked) {
+        Edit5Exit();
+    }
+}
+
+}  // namespace sim

@@ -1,0 +1,140 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "apparatus/core/Controls.h"
+#include "common/Clock.h"
+#include "common/IndexedArray.h"
+#include "physics/ApparatusModel.h"
+
+namespace sim {
+
+inline constexpr const char* kErrorCaption = "*** HIBA! ***";
+inline constexpr const char* kInputErrorCaption = "*** HIBA ***";
+inline constexpr int kMessageOk = 0;     // flags: OK button only
+inline constexpr int kMessageYesNo = 4;  // flags: Yes/No, Yes focused
+inline constexpr int kResultYes = 6;
+
+inline constexpr int kPumpTickMs = 10;
+inline constexpr int kRotorTickMs = 10;
+inline constexpr int kMeasureTickMs = 500;
+
+// The main window's state and handlers without any toolkit: the apparatus model, a plain record
+// of every control the handlers touch, the three timers, and the few hooks a window overrides.
+// A handler runs whether or not its button is enabled, as when other code performs it.
+class TForm1Logic {
+  public:
+    TForm1Logic(Clock& clock, std::string programDir);
+    virtual ~TForm1Logic();
+    TForm1Logic(const TForm1Logic&) = delete;
+    TForm1Logic& operator=(const TForm1Logic&) = delete;
+
+    // The creation handler: model defaults, field layout, lid, stacking, one refresh. Call once,
+    // from the most derived constructor, so that its hooks reach the window.
+    void FormCreate();
+
+    // --- vacuum pump, rotor drive and lid ---
+    void BitBtn8Click();  // lid
+    void BitBtn1Click();  // pump start
+    void BitBtn2Click();  // pump stop
+    void Timer1Timer();
+    void BitBtn3Click();  // rotor start
+    void BitBtn4Click();  // rotor stop
+    void Timer2Timer();
+    void UpDown1Click(bool up);
+    void RefreshApparatus();
+
+    // --- measurement run ---
+    void BitBtn5Click();  // start (a single count or a whole speed series)
+    void BitBtn6Click();  // stop
+    void BitBtn7Click();  // clear
+    void Timer3Timer();
+    void Edit5Exit();
+    void CheckBox1Click();
+
+    // Ends every wait of a running series so the program can close; the series closes its file.
+    void BeginShutdown();
+    bool ShuttingDown() const { return shuttingDown_; }
+    bool SeriesRunning() const { return seriesRunning_; }
+
+    // Stacking order of the panel's items, bottom first.
+    void BringToFront(FieldItem& item);
+    void SendToBack(FieldItem& item);
+    const std::vector<FieldItem*>& Stacking() const { return stacking_; }
+    std::uint64_t StackingGeneration() const { return stackingGeneration_; }
+
+    std::string ResultFilePath() const;
+    std::string FactorFilePath() const;
+
+    ApparatusModel Model;
+
+    // Panel2: lid, pump, rotor, geometry buttons.
+    ButtonControl BitBtn8{"Fedél zár", true};
+    ButtonControl BitBtn1{"Start", false};
+    ButtonControl BitBtn2{"Stop", false};
+    EditControl MaskEdit1{"100", true};
+    UpDownControl UpDown1;
+    ButtonControl BitBtn3{"Start", false};
+    ButtonControl BitBtn4{"Stop", false};
+    ButtonControl Button1{"Mentés", true};
+    ButtonControl Button2{"Betöltés", true};
+
+    // Panel4: the measurement box.
+    CheckBoxControl CheckBox1{"Mérés leáll (s)", false};
+    EditControl Edit5{"10", true};
+    EditControl Edit6{"0", true};
+    EditControl Edit7{"0", true};
+    ButtonControl BitBtn7{"Törlés", true};
+    ButtonControl BitBtn5{"Start", true};
+    ButtonControl BitBtn6{"Stop", false};
+
+    // Panel3: the field, markers, home places, components, sources, lid.
+    FieldItem Experiment;
+    FieldItem Shape1, Shape2, Shape3, Shape4;  // source markers (bin, rotor top, bottom, bin)
+    FieldItem Shape12, Shape13, Shape14, Shape15, Shape16, Shape17;  // home places
+    FieldItem HgF, Shape7, Shape8, Shape9, Shape10, Shape11;         // components, slots 1..6
+    FieldItem Image2, Image3;                                        // gold sources
+    FieldItem Image4;                                                // lid symbol
+    FieldItem Fedel;                                                 // lid
+    FieldItem Label8;
+    std::string Label8Text = "Label8";
+
+    IndexedArray<FieldItem*, 1, kSlotCount> Components{};
+    IndexedArray<FieldItem*, 1, kSlotCount> HomePlaces{};
+
+    std::unique_ptr<Timer> Timer1;
+    std::unique_ptr<Timer> Timer2;
+    std::unique_ptr<Timer> Timer3;
+
+  protected:
+    // The one road for messages and questions; returns the pressed button's code.
+    virtual int ShowMessageDialog(const std::string& text, const std::string& caption, int flags);
+    virtual void UpdateMeters() {}
+    virtual void HideForm2() {}
+    virtual void SelectAllAndFocus(EditControl& edit) { (void)edit; }
+    // After every timer tick, so a window can show what the tick changed.
+    virtual void ControlsChanged() {}
+
+    Clock& clock_;
+
+  private:
+    struct SeriesFile;
+    void InitialisePanelItems();
+    bool ReadFactorFile();
+    bool ReadMeasureLimit();
+    void RunSpeedSeries();
+    void WaitUntil(const std::function<bool()>& done);
+    void ReportFailure(const std::string& text);
+
+    std::vector<FieldItem*> stacking_;
+    std::uint64_t stackingGeneration_ = 0;
+    bool seriesRunning_ = false;
+    bool shuttingDown_ = false;
+};
+
+}  // namespace sim
