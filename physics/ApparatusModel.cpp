@@ -1,0 +1,394 @@
+#include "physics/ApparatusModel.h"
+
+#include <cassert>
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+
+namespace sim {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kTwoPi = 2.0 * std::numbers::pi;
+constexpr double kSpeedOfLight = 3e8;        // m/s
+constexpr double kAngularStep = 0.001;       // rad
+constexpr double kResonanceStrength = 5e-5;  // keV
+
+// Where the window has not wired its field image, the field sits at its usual place.
+constexpr std::int32_t kDefaultFieldLeft = 16;
+constexpr std::int32_t kDefaultFieldTop = 10;
+
+// Every band of directions comes out of atan2 sums and so is at most a few times 2*pi wide;
+// this bound (far above any real band) only keeps a hand-made table from sweeping for ever.
+constexpr int kMaxSweepSteps = 20000;
+
+constexpr const char* kNoSource = "Nincs forrás elhelyezve";
+constexpr const char* kNothingPlaced = "Nincs semmilyen elem a mérőhelyen";
+constexpr const char* kNoDetector = "Nincs detektor a mérőhelyen";
+
+struct SlotDefaults {
+    double Mu;
+    ComponentKind Kind;
+};
+
+constexpr SlotDefaults kSlotDefaults[kSlotCount] = {
+    {0.02, ComponentKind::MercuryTarget}, {0.002, ComponentKind::Detector},
+    {0.2, ComponentKind::LeadShield},     {0.2, ComponentKind::LeadShield},
+    {0.2, ComponentKind::LeadShield},     {0.2, ComponentKind::LeadShield},
+};
+
+// The integer bounds of a rectangle widened so that no sum of them can overflow.
+struct Bounds {
+    double Left, Top, Right, Bottom;
+};
+
+Bounds BoundsOf(const PanelItem& item) {
+    const double left = item.Left;
+    const double top = item.Top;
+    return {left, top, left + item.Width, top + item.Height};
+}
+
+}  // namespace
+
+void ApparatusModel::SetDefaults(const IndexedArray<const PanelItem*, 1, kSlotCount>& shapes,
+                                 std::int32_t markerHeight) {
+    ErrorText.clear();
+
+    RotorCenterX = 200;
+    RotorCenterY = 190;
+    RotorRadius = 180;
+    PhysicalRotorRadius = 0.0762;
+    SourceRadius = 0.92 * RotorRadius - markerHeight / 2.0;
+    SourceActivity = 16000.0;
+    GammaEnergy = 411.0;
+    RecoilEnergy = 0.00046;
+    LineWidth = std::sqrt(2.0) * 0.000153;
+
+    for (int j = 1; j <= kSlotCount; ++j) {
+        ComponentSlot& slot = Slots[j];
+        slot.Shape = shapes[j];
+        slot.Mu = kSlotDefaults[j - 1].Mu;
+        slot.Kind = kSlotDefaults[j - 1].Kind;
+        slot.Placed = false;
+    }
+    RotorPositions = {};
+    SightLines = {};
+    TargetCorners = {};
+
+    LidClosed = false;
+    RotorDriveOn = false;
+    PumpOn = false;
+    MeasurementOn = false;
+    SpeedReached = false;
+    SeriesAborted = false;
+    Pressure = 980.0;
+    AmbientPressure = 980.0;
+    PumpFloor = 0;
+    RotorSpeed = 0;
+    RotorSpeedSetpoint = 0;
+    MeasureElapsed = 0;
+    MeasureLimit = 0;
+    CounterValue = 0;
+    TargetResonantRate = 0;
+    DetectorRate = 0;
+    FactorLines.clear();
+}
+
+void ApparatusModel::ReportError(const char* text) {
+    ErrorText = text;
+    // The refresh shows the text and clears it; without one (in tests) it stays readable.
+    if (RefreshApparatus) {
+        RefreshApparatus();
+    }
+}
+
+bool ApparatusModel::ComputeSourcePositions() {
+    assert(Image2 != nullptr && Image3 != nullptr);
+    const std::int32_t a = Image2->Tag;
+    const std::int32_t b = Image3->Tag;
+    // Both zero, not a zero sum: stray tags of opposite sign must not pass for "no source",
+    // and the sum of two arbitrary tags could overflow.
+    if (a == 0 && b == 0) {
+        ReportError(kNoSource);
+        return false;
+    }
+    const int n = (a != 0 ? 1 : 0) + (b != 0 ? 1 : 0);
+
+    for (int i = 1; i <= kRotorPositionCount; ++i) {
+        const double phi = (i - 1) * kPi / 8;
+        RotorPosition& p = RotorPositions[i];
+        p.Cos = std::cos(phi);
+        p.Sin = std::sin(phi);
+        p.X = SourceRadius * std::sin(phi) + RotorCenterX;
+        p.Y = RotorCenterY - SourceRadius * std::cos(phi);
+        if (RotorDriveOn) {
+            p.Activity = n * SourceActivity / 16;
+        } else if (i == a || i == b) {
+            p.Activity = SourceActivity;
+        } else {
+            p.Activity = 0;
+        }
+    }
+
+    const ComponentSlot& target = Slots[kTargetSlot];
+    assert(target.Shape != nullptr);
+    const Bounds r = BoundsOf(*target.Shape);
+    const double xs[kCornerCount] = {r.Left, r.Right, r.Right, r.Left};
+    const double ys[kCornerCount] = {r.Top, r.Top, r.Bottom, r.Bottom};
+    for (int k = 1; k <= kCornerCount; ++k) {
+        TargetCorners[k] = TargetCorner{xs[k - 1], ys[k - 1], 0, 0, 0};
+    }
+    return true;
+}
+
+void ApparatusModel::ComputeSightLines() {
+    const double fieldLeft = Experiment ? Experiment->Left : kDefaultFieldLeft;
+    const double fieldTop = Experiment ? Experiment->Top : kDefaultFieldTop;
+
+    for (int i = 1; i <= kRotorPositionCount; ++i) {
+        const RotorPosition& p = RotorPositions[i];
+        for (int j = 1; j <= kSlotCount; ++j) {
+            SightLine& s = SightLines[i][j];
+            s = SightLine{-1.0, j, -1.0, -1.0};
+            const ComponentSlot& slot = Slots[j];
+            if (!slot.Placed) {
+                continue;
+            }
+            assert(slot.Shape != nullptr);
+            const PanelItem& shape = *slot.Shape;
+            const double width = shape.Width;
+            const double height = shape.Height;
+            const double cx = shape.Left + width / 2 - fieldLeft;
+            const double cy = shape.Top + height / 2 - fieldTop;
+            const double dx = cx - p.X;
+            const double dy = cy - p.Y;
+            s.Distance = std::sqrt(dx * dx + dy * dy);
+            const double centre = std::atan2(dy, dx);
+            double h = (height * 0.5) / std::cos(centre);
+            // Squares of 32-bit values summed without sign fit in 64 bits.
+            const auto w64 = static_cast<std::uint64_t>(std::llabs(shape.Width));
+            const auto h64 = static_cast<std::uint64_t>(std::llabs(shape.Height));
+            const double g = 0.5 * std::sqrt(static_cast<double>(h64 * h64 + w64 * w64));
+            if (g < h) {
+                h = g;
+            }
+            const double delta = std::atan2(h, s.Distance);
+            s.AngleTo = centre + delta;
+            s.AngleFrom = centre - delta;
+        }
+    }
+}
+
+double ApparatusModel::GaussLine(double x, double sigma) {
+    const double q = 2 * sigma * sigma;
+    return std::exp(-x * x / q) / std::sqrt(kPi * q);
+}
+
+double ApparatusModel::ResonanceOverlap(int i, double theta) const {
+    const double alpha = (i - 1) * kPi / 8 - theta;
+    const double shift =
+        GammaEnergy * std::cos(alpha) * kTwoPi * PhysicalRotorRadius * RotorSpeed / kSpeedOfLight;
+    return GaussLine(2 * RecoilEnergy - shift, LineWidth);
+}
+
+void ApparatusModel::SweepFromRotor(int a) {
+    if ((a != kTargetSlot && a != kDetectorSlot) || SightLines[1][a].Distance == -1.0) {
+        return;
+    }
+    const double mu1 = Slots[kTargetSlot].Mu;
+    const double muA = Slots[a].Mu;
+    const PanelItem& shapeA = *Slots[a].Shape;
+    const double widthA = shapeA.Width;
+    const double heightA = shapeA.Height;
+
+    for (int i = 1; i <= kRotorPositionCount; ++i) {
+        const SightLine& w = SightLines[i][a];
+        const double activity = RotorPositions[i].Activity;
+
+        // The slots that can stand in front of component a from this position; which of them
+        // a direction actually crosses is decided per step below.
+        struct Shadow {
+            double From, To, Width, Mu;
+            bool Target;
+        };
+        Shadow shadows[kSlotCount];
+        int shadowCount = 0;
+        for (int j = 1; j <= kSlotCount; ++j) {
+            const SightLine& s = SightLines[i][j];
+            if (j == a || s.Distance == -1.0 || s.Distance > w.Distance) {
+                continue;
+            }
+            const bool valid = s.SlotIndex >= 1 && s.SlotIndex <= kSlotCount &&
+                               Slots[s.SlotIndex].Shape != nullptr;
+            const int named = valid ? s.SlotIndex : j;
+            shadows[shadowCount++] = {s.AngleFrom, s.AngleTo,
+                                      static_cast<double>(Slots[named].Shape->Width), Slots[j].Mu,
+                                      j == kTargetSlot};
+        }
+
+        double acc = 0;
+        double theta = w.AngleFrom;
+        for (int step = 0; theta < w.AngleTo && step < kMaxSweepSteps; ++step) {
+            theta = theta + kAngularStep;
+            const double c = std::cos(theta);
+            // The resonant coefficient is needed for the target itself and for a target in
+            // front of the detector only; the overlap is costly, so it is formed on demand.
+            double muEff = 0;
+            bool haveMuEff = false;
+            auto effective = [&] {
+                if (!haveMuEff) {
+                    const double overlap = ResonanceOverlap(i, theta);
+                    muEff = (overlap * kResonanceStrength + 1) * mu1;
+                    haveMuEff = true;
+                }
+                return muEff;
+            };
+
+            double transmission = 1;
+            for (int n = 0; n < shadowCount; ++n) {
+                const Shadow& s = shadows[n];
+                if (!(s.From <= theta && theta < s.To)) {
+                    continue;
+                }
+                const double mu = s.Target ? effective() : s.Mu;
+                transmission = transmission * std::exp(-mu * s.Width / c);
+            }
+            const double base = activity * transmission * kAngularStep / kTwoPi;
+            const double path = c == 0 ? heightA : widthA / c;
+            if (a == kTargetSlot) {
+                acc = acc + (std::exp(-mu1 * path) - std::exp(-effective() * path)) * base;
+            } else if (a == kDetectorSlot) {
+                acc = acc + (1 - std::exp(-muA * path)) * base;
+            }
+        }
+
+        if (a == kTargetSlot) {
+            TargetResonantRate = TargetResonantRate + acc;
+        } else if (a == kDetectorSlot) {
+            DetectorRate = DetectorRate + acc;
+        }
+    }
+}
+
+void ApparatusModel::ScatterToDetector() {
+    const ComponentSlot& detector = Slots[kDetectorSlot];
+    const Bounds r = BoundsOf(*detector.Shape);
+    const double mu2 = detector.Mu;
+    const double detectorWidth = detector.Shape->Width;
+    const double detectorHeight = detector.Shape->Height;
+    const double qx[4] = {r.Left, r.Right, r.Left, r.Right};
+    const double qy[4] = {r.Top, r.Top, r.Bottom, r.Bottom};
+
+    for (TargetCorner& corner : TargetCorners) {
+        double lo = 4 * kPi;
+        double hi = -4 * kPi;
+        for (int q = 0; q < 4; ++q) {
+            const double dx = qx[q] - corner.X;
+            const double dy = qy[q] - corner.Y;
+            double angle;
+            if (dx != 0) {
+                angle = std::atan2(dy, dx);
+            } else {
+                angle = dy > 0 ? kPi / 2 : dy < 0 ? -kPi / 2 : 0.0;
+            }
+            if (angle < lo) {
+                lo = angle;
+            }
+            if (angle > hi) {
+                hi = angle;
+            }
+        }
+        corner.AngleMin = lo;
+        corner.AngleMax = hi;
+    }
+
+    for (const TargetCorner& corner : TargetCorners) {
+        const double px = corner.X;
+        const double py = corner.Y;
+        double sum = 0;
+        double theta = corner.AngleMin;
+        for (int step = 0; theta <= corner.AngleMax && step < kMaxSweepSteps; ++step) {
+            theta = theta + kAngularStep;
+            double chord = 0;
+            if (std::fabs(theta) == kPi / 2) {
+                chord = detectorHeight;
+            } else {
+                const double t = std::tan(theta);
+                double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+                int found = 0;
+                auto accept = [&](double x, double y) {
+                    if (found == 0) {
+                        x1 = std::trunc(x);
+                        y1 = std::trunc(y);
+                    } else {
+                        x2 = std::trunc(x);
+                        y2 = std::trunc(y);
+                    }
+                    ++found;
+                };
+                const double yLeft = t * (r.Left - px) + py;
+                if (r.Top <= yLeft && yLeft <= r.Bottom) {
+                    accept(r.Left, yLeft);
+                }
+                const double yRight = t * (r.Right - px) + py;
+                if (r.Top <= yRight && yRight <= r.Bottom) {
+                    accept(r.Right, yRight);
+                }
+                if (theta != 0) {
+                    const double xTop = (r.Top - py) / t + px;
+                    if (r.Left <= xTop && xTop <= r.Right) {
+                        accept(xTop, r.Top);
+                    }
+                    const double xBottom = (r.Bottom - py) / t + px;
+                    if (r.Left <= xBottom && xBottom <= r.Right) {
+                        accept(xBottom, r.Bottom);
+                    }
+                }
+                if (found >= 2) {
+                    chord = std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
+                } else if (found == 0 && theta == 0) {
+                    chord = detectorWidth;
+                }
+                // A single accepted point (a line grazing a corner through rounding) is taken
+                // as no chord at all.
+            }
+            sum = sum + (1 - std::exp(-mu2 * chord)) * kAngularStep / kTwoPi * corner.Intensity;
+        }
+        DetectorRate = DetectorRate + sum;
+    }
+}
+
+void ApparatusModel::EvaluateApparatus() {
+    ErrorText.clear();
+    if (!ComputeSourcePositions()) {
+        return;
+    }
+    bool anyPlaced = false;
+    for (const ComponentSlot& slot : Slots) {
+        anyPlaced = anyPlaced || slot.Placed;
+    }
+    if (!anyPlaced) {
+        ReportError(kNothingPlaced);
+        return;
+    }
+    if (!Slots[kDetectorSlot].Placed) {
+        ReportError(kNoDetector);
+        return;
+    }
+    ComputeSightLines();
+
+    TargetResonantRate = 0;
+    SweepFromRotor(kTargetSlot);
+    for (TargetCorner& corner : TargetCorners) {
+        corner.Intensity = TargetResonantRate / 4;
+    }
+
+    DetectorRate = 0;
+    SweepFromRotor(kDetectorSlot);
+    if (Slots[kTargetSlot].Placed) {
+        ScatterToDetector();
+    }
+}
+
+}  // namespace sim
