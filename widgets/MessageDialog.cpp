@@ -1,0 +1,452 @@
+#include "widgets/MessageDialog.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+namespace sim {
+
+namespace {
+
+const QColor kBackground(0, 128, 128);
+const QColor kBevelShadow(128, 128, 128);
+const QColor kBevelHighlight(255, 255, 255);
+constexpr char kFontFace[] = "DejaVu Sans";
+constexpr int kFontPoints = 8;
+constexpr int kTextAreaExtraWidth = 5;  // text area width beyond the widest line
+constexpr int kGlyphSpacing = 4;
+
+struct ButtonKind {
+    const char* caption;
+    int width;
+    QStyle::StandardPixmap glyph;
+    // Styles without a glyph of their own for a kind (Fusion has none for Abort, Retry,
+    // Ignore) get the nearest one they do have.
+    QStyle::StandardPixmap fallbackGlyph;
+    bool glyphAtLeft;  // glyph at the left margin, caption centred in the rest
+};
+
+// In creation order, which is also the order of the codes kMsgOk..kMsgNo.
+const ButtonKind kButtons[] = {
+    {"Rendben", 77, QStyle::SP_DialogOkButton, QStyle::SP_DialogApplyButton, true},
+    {"Mégsem", 77, QStyle::SP_DialogCancelButton, QStyle::SP_DialogCloseButton, true},
+    {"Félbeszakít", 89, QStyle::SP_DialogAbortButton, QStyle::SP_BrowserStop, false},
+    {"&Ismét", 65, QStyle::SP_DialogRetryButton, QStyle::SP_BrowserReload, false},
+    {"&Tovább", 89, QStyle::SP_DialogIgnoreButton, QStyle::SP_MediaSkipForward, false},
+    {"&Igen", 55, QStyle::SP_DialogYesButton, QStyle::SP_DialogOkButton, false},
+    {"&Nem", 65, QStyle::SP_DialogNoButton, QStyle::SP_DialogCancelButton, false},
+};
+
+// Indexes into kButtons of each button set, left to right (which is creation order).
+const std::vector<int> kButtonSets[] = {
+    {0}, {0, 1}, {2, 3, 4}, {1, 5, 6}, {5, 6}, {1, 3}, {0}, {0},
+};
+
+// Keeps a computed extent within what a widget and an image can take, however long the text.
+int ClampExtent(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX));
+}
+
+// A push button whose glyph can sit at a fixed left margin with the caption centred in the
+// remaining space; otherwise it paints as any push button (glyph and caption centred together).
+class GlyphButton : public QPushButton {
+  public:
+    GlyphButton(const ButtonKind& kind, QWidget* parent)
+        : QPushButton(QString::fromUtf8(kind.caption), parent), glyphAtLeft_(kind.glyphAtLeft) {
+        QIcon glyph = style()->standardIcon(kind.glyph, nullptr, this);
+        if (glyph.isNull()) {
+            glyph = style()->standardIcon(kind.fallbackGlyph, nullptr, this);
+        }
+        setIcon(glyph);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (!glyphAtLeft_) {
+            QPushButton::paintEvent(event);
+            return;
+        }
+        QStylePainter p(this);
+        QStyleOptionButton opt;
+        initStyleOption(&opt);
+        p.drawControl(QStyle::CE_PushButtonBevel, opt);
+
+        QPoint shift;
+        if (isDown()) {
+            shift = {style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &opt, this),
+                     style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &opt, this)};
+        }
+        const QSize glyphSize = iconSize();
+        const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
+        const QPixmap glyph = icon().pixmap(glyphSize, devicePixelRatio(), mode);
+        const int glyphTop = (height() - glyphSize.height()) / 2;
+        p.drawPixmap(QPoint(kGlyphMargin, glyphTop) + shift, glyph);
+
+        const int textLeft = kGlyphMargin + glyphSize.width();
+        const QRect textRect = QRect(textLeft, 0, width() - textLeft, height()).translated(shift);
+        p.drawItemText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(),
+                       text(), QPalette::ButtonText);
+
+        if (opt.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(opt);
+            focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &opt, this);
+            p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+
+  private:
+    static constexpr int kGlyphMargin = TSMsg::kGlyphMargin;
+    bool glyphAtLeft_;
+};
+
+// The text area: shows its picture unscaled from the top-left corner.
+class PictureView : public QWidget {
+  public:
+    PictureView(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.drawImage(0, 0, picture_);
+    }
+
+  private:
+    const QImage& picture_;
+};
+
+// The accelerator letter of a caption ("&Nem" -> 'N'), or a null character.
+QChar MnemonicOf(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == u'&') {
+            if (caption[i + 1] != u'&') {
+                return caption[i + 1].toUpper();
+            }
+            ++i;
+        }
+    }
+    return {};
+}
+
+QPointer<TSMsg>& Instance() {
+    static QPointer<TSMsg> instance;
+    return instance;
+}
+
+MessageResponder& Responder() {
+    static MessageResponder responder;
+    return responder;
+}
+
+int ToResult(int code) {
+    return code >= kMsgOk && code <= kMsgNo ? code : kMsgNone;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitMessageLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t cr = text.find('\r', start);
+        if (cr == std::string::npos) {
+            lines.emplace_back(text, start);
+            return lines;
+        }
+        lines.emplace_back(text, start, cr - start);
+        start = cr + 1;
+    }
+}
+
+TSMsg::TSMsg(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      font_(QString::fromLatin1(kFontFace), kFontPoints, QFont::Bold),
+      owner_(owner) {
+    font_.setStyleHint(QFont::SansSerif);
+    setFont(font_);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kBackground);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    bevel1_ = new QFrame(this);
+    bevel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bevel1_->setLineWidth(1);
+    QPalette bevelPal = bevel1_->palette();
+    bevelPal.setColor(QPalette::Dark, kBevelShadow);
+    bevelPal.setColor(QPalette::Light, kBevelHighlight);
+    bevel1_->setPalette(bevelPal);
+    bevel1_->move(kBevelLeft, kBevelTop);
+
+    image1_ = new PictureView(picture_, this);
+
+    for (int i = 0; i < kButtonCount; ++i) {
+        auto* button = new GlyphButton(kButtons[i], this);
+        button->resize(kButtons[i].width, kButtonHeight);
+        button->setPalette(QApplication::palette());
+        button->hide();
+        const int code = kMsgOk + i;
+        connect(button, &QPushButton::clicked, this, [this, code] { done(code); });
+        buttons_[i] = button;
+    }
+    tabOrder_ = buttons_;
+}
+
+TSMsg::~TSMsg() = default;
+
+void TSMsg::SetOwner(QWidget* owner) {
+    owner_ = owner;
+}
+
+std::vector<QPushButton*> TSMsg::ShownButtons() const {
+    std::vector<QPushButton*> shown;
+    for (QPushButton* b : buttons_) {
+        if (!b->isHidden()) {
+            shown.push_back(b);
+        }
+    }
+    return shown;
+}
+
+QPushButton* TSMsg::FirstShownInTabOrder() const {
+    for (QPushButton* b : tabOrder_) {
+        if (!b->isHidden()) {
+            return b;
+        }
+    }
+    return nullptr;
+}
+
+QPushButton* TSMsg::ButtonOfCode(int code) const {
+    return code >= kMsgOk && code <= kMsgNo ? buttons_[code - kMsgOk] : nullptr;
+}
+
+void TSMsg::Prepare(const std::string& text, const std::string& caption, int flags) {
+    for (QPushButton* b : buttons_) {
+        b->hide();
+    }
+    setWindowTitle(QString::fromUtf8(caption));
+    lines_.clear();
+
+    const QPoint textPos(bevel1_->x() + kTextInset, bevel1_->y() + kTextInset);
+    image1_->move(textPos);
+
+    // The title bar may use another face; the dialog's own is the one that sizes the dialog.
+    const QFontMetrics fm(font_);
+    int maxW = fm.horizontalAdvance(QString::fromUtf8(caption));
+
+    const std::vector<int>& set = kButtonSets[flags & kMsgButtonSetMask];
+    int sumW = 0;
+    for (int i : set) {
+        buttons_[i]->show();
+        sumW += buttons_[i]->width();
+    }
+    maxW = std::max(maxW, sumW);
+
+    lines_ = SplitMessageLines(text);
+    for (const std::string& line : lines_) {
+        maxW = std::max(maxW, fm.horizontalAdvance(QString::fromUtf8(line)));
+    }
+
+    const int lineH = fm.size(Qt::TextSingleLine, QStringLiteral("fj")).height();
+    const auto lineCount = static_cast<std::int64_t>(lines_.size());
+
+    // Sizes are the controls' outer sizes. For the dialog they are its client size: the frame
+    // and title bar around it belong to the window manager.
+    const int textW = ClampExtent(std::int64_t{maxW} + kTextAreaExtraWidth);
+    const int textH = ClampExtent((lineCount + 1) * lineH);
+    image1_->resize(textW, textH);
+    bevel1_->resize(ClampExtent(2 * std::int64_t{textPos.x() - bevel1_->x()} + textW),
+                    ClampExtent(2 * std::int64_t{textPos.y() - bevel1_->y()} + textH));
+    const int dialogW = ClampExtent(std::int64_t{textW} + 2 * textPos.x());
+    const int buttonTop = ClampExtent(std::int64_t{bevel1_->y()} + bevel1_->height() + kButtonGap);
+    const int dialogH = ClampExtent(std::int64_t{bevel1_->y()} + bevel1_->height() +
+                                    OKBtn()->height() + kBottomMargin);
+    setFixedSize(dialogW, dialogH);
+
+    DrawLines();
+
+    const int defaultIndex = (flags >> kMsgDefaultShift) & kMsgDefaultMask;
+    const int slot = dialogW / static_cast<int>(set.size());
+    int cx = slot / 2;
+    int k = 0;
+    for (int i : set) {
+        QPushButton* b = buttons_[i];
+        if (k == defaultIndex) {
+            auto it = std::find(tabOrder_.begin(), tabOrder_.end(), b);
+            std::rotate(tabOrder_.begin(), it, it + 1);
+        }
+        b->move(cx - b->width() / 2, buttonTop);
+        cx += slot;
+        ++k;
+    }
+    for (int i = 0; i + 1 < kButtonCount; ++i) {
+        QWidget::setTabOrder(tabOrder_[i], tabOrder_[i + 1]);
+    }
+
+    QApplication::beep();
+}
+
+void TSMsg::DrawLines() {
+    // The surface follows the text area, so every line the dialog makes room for is drawn.
+    if (picture_.size() != image1_->size()) {
+        picture_ = QImage(image1_->size(), QImage::Format_RGB32);
+    }
+    if (picture_.isNull()) {
+        return;  // too large to allocate; the dialog still opens and answers
+    }
+    picture_.fill(QApplication::palette().color(QPalette::Base));
+
+    QPainter p(&picture_);
+    p.setFont(font_);
+    p.setPen(Qt::black);
+    const QFontMetrics fm(font_);
+    const int step = fm.size(Qt::TextSingleLine, QStringLiteral("jf")).height();
+    std::int64_t y = kTextTop;
+    for (const std::string& line : lines_) {
+        if (y >= picture_.height()) {
+            break;
+        }
+        const QString s = QString::fromUtf8(line);
+        const int x = (picture_.width() - fm.horizontalAdvance(s)) / 2;
+        p.drawText(QPoint(x, static_cast<int>(y) + fm.ascent()), s);
+        y += step;
+    }
+}
+
+void TSMsg::FocusFirstInTabOrder() {
+    if (QPushButton* first = FirstShownInTabOrder()) {
+        first->setFocus(Qt::TabFocusReason);
+    }
+}
+
+void TSMsg::CentreOverOwner() {
+    QScreen* scr = owner_ ? owner_->screen() : screen();
+    if (scr == nullptr) {
+        return;
+    }
+    const QRect area = owner_ ? owner_->window()->frameGeometry() : scr->availableGeometry();
+    QPoint topLeft = area.center() - QPoint(width() / 2, height() / 2);
+    // A dialog wider or taller than the screen keeps its title bar reachable.
+    const QRect avail = scr->availableGeometry();
+    topLeft.setX(std::max(topLeft.x(), avail.left()));
+    topLeft.setY(std::max(topLeft.y(), avail.top()));
+    move(topLeft);
+}
+
+int TSMsg::Execute(const std::string& text, const std::string& caption, int flags) {
+    Prepare(text, caption, flags);
+    if (isVisible()) {
+        // Hiding the old buttons may have moved the focus anywhere; give it to the new default.
+        FocusFirstInTabOrder();
+        return kMsgNone;
+    }
+    if (parentWidget() != owner_.data()) {
+        setParent(owner_, windowFlags());
+    }
+    CentreOverOwner();
+    return ToResult(exec());
+}
+
+void TSMsg::reject() {
+    done(kMsgCancel);
+}
+
+void TSMsg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FocusFirstInTabOrder();
+}
+
+void TSMsg::keyPressEvent(QKeyEvent* event) {
+    const auto click = [event](QPushButton* b) {
+        event->accept();
+        if (b != nullptr && !b->isHidden()) {
+            b->click();
+            return true;
+        }
+        return false;
+    };
+    switch (event->key()) {
+        case Qt::Key_Escape:
+            // Cancel, else No; with neither shown Escape does nothing.
+            if (!click(CancelBtn())) {
+                click(NoBtn());
+            }
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            click(qobject_cast<QPushButton*>(focusWidget()));
+            return;
+        default:
+            break;
+    }
+    // A bare accelerator letter presses its button too: nothing here takes typed text.
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if ((mods == Qt::NoModifier || mods == Qt::AltModifier) && event->text().size() == 1) {
+        const QChar letter = event->text()[0].toUpper();
+        for (QPushButton* b : ShownButtons()) {
+            if (!letter.isNull() && MnemonicOf(b->text()) == letter) {
+                click(b);
+                return;
+            }
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+TSMsg* CreateMessageDialog(QWidget* owner) {
+    QPointer<TSMsg>& instance = Instance();
+    if (!instance) {
+        instance = new TSMsg(owner);
+        static bool deletedAtQuit = false;
+        if (owner == nullptr && !deletedAtQuit) {
+            // Nothing else would delete a top-level dialog.
+            QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp,
+                             [] { DestroyMessageDialog(); });
+            deletedAtQuit = true;
+        }
+    }
+    return instance;
+}
+
+TSMsg* MessageDialog() {
+    return Instance();
+}
+
+void SetMessageDialogOwner(QWidget* owner) {
+    CreateMessageDialog(owner)->SetOwner(owner);
+}
+
+void DestroyMessageDialog() {
+    delete Instance().data();
+}
+
+MessageResponder SetMessageResponder(MessageResponder responder) {
+    return std::exchange(Responder(), std::move(responder));
+}
+
+int ShowMessageDialog(const std::string& text, const std::string& caption, int flags) {
+    if (Responder()) {
+        // A copy: the responder may replace itself while it answers.
+        const MessageResponder responder = Responder();
+        return ToResult(responder(text, caption, flags));
+    }
+    return CreateMessageDialog()->Execute(text, caption, flags);
+}
+
+}  // namespace sim
