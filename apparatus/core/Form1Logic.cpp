@@ -9,6 +9,7 @@
 #include "common/Conversions.h"
 #include "common/Format.h"
 #include "geometry/core/PanelLayout.h"
+#include "geometry/core/Placement.h"
 #include "physics/Random.h"
 
 namespace sim {
@@ -451,6 +452,122 @@ void TForm1Logic::RunSpeedSeries() {
             finish(true);
             return;
         }
+    }
+}
+
+// ---------------------------------------------------------------- placement
+
+bool TForm1Logic::IsSourceMarker(const FieldItem& item) const {
+    return &item == &Shape1 || &item == &Shape2 || &item == &Shape3 || &item == &Shape4;
+}
+
+bool TForm1Logic::IsComponent(const FieldItem& item) const {
+    return std::find(Components.begin(), Components.end(), &item) != Components.end();
+}
+
+bool TForm1Logic::ComponentCollides(std::int32_t x, std::int32_t y,
+                                    const FieldItem& component) const {
+    IndexedArray<const PanelItem*, 1, kSlotCount> items;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        items[slot] = Components[slot];
+    }
+    return sim::ComponentCollides(items, Experiment, x, y, component);
+}
+
+bool TForm1Logic::Shape2DragOver(const FieldItem& target, const FieldItem& dragged, int X, int Y) {
+    (void)X;
+    (void)Y;
+    return IsSource(dragged) && IsSourceMarker(target);
+}
+
+void TForm1Logic::Shape2DragDrop(const FieldItem& target, FieldItem& dragged, int X, int Y) {
+    (void)X;
+    (void)Y;
+    if (!IsSourceMarker(target) || !IsSource(dragged)) {
+        return;
+    }
+    dragged.Left = target.Left;
+    dragged.Top = target.Top;
+    dragged.Tag = target.Tag;
+}
+
+bool TForm1Logic::Shape6DragOver(const FieldItem& target, const FieldItem& dragged, int X, int Y) {
+    std::int64_t x = X;
+    std::int64_t y = Y;
+    if (&target == &dragged) {
+        x += static_cast<std::int64_t>(target.Left) - Experiment.Left;
+        y += static_cast<std::int64_t>(target.Top) - Experiment.Top;
+    }
+    Label8Text = std::to_string(x) + ", " + std::to_string(y);
+    // Formed in 64 bits: items loaded from files may lie anywhere.
+    if (!IsComponent(dragged) || !ComponentDropAllowed(x, y)) {
+        return false;
+    }
+    return !ComponentCollides(static_cast<std::int32_t>(x), SaturateToInt32(static_cast<double>(y)),
+                              dragged);
+}
+
+void TForm1Logic::ExperimentDragDrop(const FieldItem& target, FieldItem& dragged, int X, int Y) {
+    if (&target != &Experiment || !IsComponent(dragged)) {
+        return;
+    }
+    dragged.Left = Experiment.Left + X;
+    dragged.Top = Experiment.Top + Y;
+    Model.Slots[dragged.Tag].Placed = true;
+}
+
+void TForm1Logic::Shape6DragDrop(FieldItem& target, FieldItem& dragged, int X, int Y) {
+    if (&target != &dragged || !IsComponent(dragged)) {
+        return;
+    }
+    dragged.Top += Y;
+    dragged.Left += X;
+    BringToFront(dragged);
+    Model.Slots[dragged.Tag].Placed = true;
+}
+
+bool TForm1Logic::DragOver(const FieldItem& target, const FieldItem& dragged, int X, int Y) {
+    if (IsSourceMarker(target)) {
+        return Shape2DragOver(target, dragged, X, Y);
+    }
+    if (&target == &Experiment || IsComponent(target)) {
+        return Shape6DragOver(target, dragged, X, Y);
+    }
+    return false;
+}
+
+void TForm1Logic::DragDrop(FieldItem& target, FieldItem& dragged, int X, int Y) {
+    if (IsSourceMarker(target)) {
+        Shape2DragDrop(target, dragged, X, Y);
+    } else if (&target == &Experiment) {
+        ExperimentDragDrop(target, dragged, X, Y);
+    } else if (IsComponent(target)) {
+        Shape6DragDrop(target, dragged, X, Y);
+    }
+}
+
+void TForm1Logic::HgFMouseUp(FieldItem& component, bool rightButton) {
+    if (!rightButton || !component.Draggable || !IsComponent(component)) {
+        return;
+    }
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    switch (ExecuteKompDlg(component, x, y)) {
+        case 1:
+            component.Left = SaturatingAdd(Experiment.Left, x);
+            component.Top = SaturatingAdd(Experiment.Top, y);
+            Model.Slots[component.Tag].Placed = true;
+            break;
+        case 3:
+            if (ShowMessageDialog("        Visszateszed a helyére?", "*** MEGERŐSÍTÉS ***",
+                                  kMessageYesNo) == kResultYes) {
+                Model.Slots[component.Tag].Placed = false;
+                component.Left = HomePlaces[component.Tag]->Left;
+                component.Top = HomePlaces[component.Tag]->Top;
+            }
+            break;
+        default:
+            break;
     }
 }
 

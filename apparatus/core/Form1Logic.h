@@ -57,6 +57,24 @@ class TForm1Logic {
     void Edit5Exit();
     void CheckBox1Click();
 
+    // --- placement of sources and components (drag and drop within the panel) ---
+    // X, Y are the pointer's position in the target item's own pixels.
+    bool Shape2DragOver(const FieldItem& target, const FieldItem& dragged, int X, int Y);
+    void Shape2DragDrop(const FieldItem& target, FieldItem& dragged, int X, int Y);
+    bool Shape6DragOver(const FieldItem& target, const FieldItem& dragged, int X, int Y);
+    void ExperimentDragDrop(const FieldItem& target, FieldItem& dragged, int X, int Y);
+    void Shape6DragDrop(FieldItem& target, FieldItem& dragged, int X, int Y);
+    void HgFMouseUp(FieldItem& component, bool rightButton);
+    bool ComponentCollides(std::int32_t x, std::int32_t y, const FieldItem& component) const;
+    // The accept query and the drop of whatever item lies under the pointer; items without a
+    // drag handler accept nothing.
+    bool DragOver(const FieldItem& target, const FieldItem& dragged, int X, int Y);
+    void DragDrop(FieldItem& target, FieldItem& dragged, int X, int Y);
+
+    bool IsSource(const FieldItem& item) const { return &item == &Image2 || &item == &Image3; }
+    bool IsSourceMarker(const FieldItem& item) const;
+    bool IsComponent(const FieldItem& item) const;
+
     // Ends every wait of a running series so the program can close; the series closes its file.
     void BeginShutdown();
     bool ShuttingDown() const { return shuttingDown_; }
@@ -117,6 +135,14 @@ class TForm1Logic {
     virtual void UpdateMeters() {}
     virtual void HideForm2() {}
     virtual void SelectAllAndFocus(EditControl& edit) { (void)edit; }
+    // The component position dialog: returns 1 OK (with the field position in x, y), 2 Cancel
+    // or 3 put back.
+    virtual int ExecuteKompDlg(FieldItem& component, std::int32_t& x, std::int32_t& y) {
+        (void)component;
+        (void)x;
+        (void)y;
+        return 2;
+    }
     // After every timer tick, so a window can show what the tick changed.
     virtual void ControlsChanged() {}
 

@@ -1,0 +1,514 @@
+#include "apparatus/Main.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "assets/Pictures.h"
+#include "geometry/DragGhost.h"
+#include "geometry/FieldDrawing.h"
+#include "geometry/core/PanelLayout.h"
+#include "widgets/MessageDialog.h"
+#include "widgets/Meter.h"
+#include "widgets/Shapes.h"
+
+namespace sim {
+
+namespace {
+
+// Colours of the window.
+const QColor kMoneyGreen(192, 220, 192);
+const QColor kTeal(0, 128, 128);
+const QColor kLightYellow(255, 255, 208);
+const QColor kMercuryBlue(0, 0, 255);
+const QColor kDetectorFuchsia(255, 0, 255);
+const QColor kLeadGrey(128, 128, 128);
+
+// Places of the window (client pixels) and of the panels' controls (panel pixels).
+constexpr QSize kClientSize(1234, 701);
+constexpr QPoint kWindowPos(241, 128);
+constexpr QRect kPanel2(9, 5, 465, 292);
+constexpr QRect kPanel1(488, 4, 738, 293);
+constexpr QRect kPanel3(9, 303, 1217, 393);
+constexpr QRect kPanel4(576, 9, 153, 278);
+constexpr QRect kMuszer1(17, 9, 265, 280);
+constexpr QRect kMuszer2(301, 8, 265, 280);
+
+constexpr QRect kBevel1(16, 7, 433, 177);
+constexpr QRect kImage1(18, 12, 425, 172);
+constexpr QRect kBevel2(16, 190, 143, 91);
+constexpr QPoint kLabel2(21, 196);
+constexpr QRect kBitBtn8(50, 216, 75, 25);
+constexpr QRect kBitBtn1(21, 248, 60, 25);
+constexpr QRect kBitBtn2(94, 248, 58, 25);
+constexpr QRect kBevel3(171, 190, 167, 91);
+constexpr QPoint kLabel3(184, 193);
+constexpr QRect kMaskEdit1(178, 212, 121, 30);
+constexpr QRect kUpDown1(299, 212, 23, 30);
+constexpr QRect kBitBtn3(179, 248, 73, 25);
+constexpr QRect kBitBtn4(261, 248, 67, 25);
+constexpr QRect kBevel4(349, 190, 95, 91);
+constexpr QPoint kLabel4(358, 191);
+constexpr QRect kButton1(361, 216, 75, 25);
+constexpr QRect kButton2(362, 248, 75, 25);
+
+constexpr QPoint kLabel9(43, 7);
+constexpr QRect kCheckBox1(16, 27, 127, 17);
+constexpr QRect kEdit5(15, 49, 123, 32);
+constexpr QPoint kLabel5(35, 87);
+constexpr QRect kEdit6(16, 108, 123, 32);
+constexpr QPoint kLabel7(26, 149);
+constexpr QRect kEdit7(16, 170, 123, 32);
+constexpr QRect kBitBtn7(39, 210, 75, 25);
+constexpr QRect kBitBtn5(12, 242, 53, 25);
+constexpr QRect kBitBtn6(93, 242, 49, 25);
+
+struct BinPlace {
+    QRect Frame;
+    const char* Caption;
+    QRect CaptionBox;
+};
+constexpr BinPlace kBins[] = {
+    {{1087, 8, 124, 73}, " Au-források", {1104, 15, 89, 24}},
+    {{1089, 85, 121, 95}, " Hg céltárgy", {1105, 90, 89, 24}},
+    {{1090, 183, 122, 93}, "    Detektor", {1107, 188, 89, 24}},
+    {{1087, 279, 124, 95}, " Ólom árnyékolás", {1090, 283, 118, 24}},
+};
+
+constexpr int kLabelPixels = 16;
+constexpr int kButtonPixels = 13;
+constexpr int kSpeedPixels = 19;
+constexpr int kCounterPixels = 21;
+
+QFont ArialBold(int pixels) {
+    QFont font("Arial");
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(true);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QFrame* MakePanel(QWidget* parent, QRect place, QColor colour) {
+    auto* panel = new QFrame(parent);
+    panel->setGeometry(place);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(1);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, colour);
+    panel->setPalette(palette);
+    return panel;
+}
+
+QFrame* MakeBevel(QWidget* parent, QRect place) {
+    auto* bevel = new QFrame(parent);
+    bevel->setGeometry(place);
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setLineWidth(1);
+    bevel->setMidLineWidth(0);
+    return bevel;
+}
+
+QLabel* MakeLabel(QWidget* parent, QPoint at, const QString& text, int pixels = kLabelPixels,
+                  QColor colour = Qt::white) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(ArialBold(pixels));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, QRect place, int pixels, bool readOnly,
+                    QColor background = Qt::white) {
+    auto* edit = new QLineEdit(parent);
+    edit->setGeometry(place);
+    edit->setFont(ArialBold(pixels));
+    edit->setReadOnly(readOnly);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Text, Qt::black);
+    edit->setPalette(palette);
+    if (readOnly) {
+        edit->setFocusPolicy(Qt::NoFocus);
+    }
+    return edit;
+}
+
+void SetTextIfChanged(QLineEdit* edit, const std::string& text) {
+    const QString shown = Q(text);
+    if (edit->text() != shown) {
+        edit->setText(shown);
+    }
+}
+
+}  // namespace
+
+TForm1::TForm1(Clock& clock, std::string programDir, QWidget* parent)
+    : QMainWindow(parent), TForm1Logic(clock, std::move(programDir)) {
+    setWindowTitle("Trelko kísérlet szimulációja Brenn Verseny 2017");
+    auto* client = new QWidget(this);
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, kMoneyGreen);
+    client->setPalette(palette);
+    client->setFixedSize(kClientSize);
+    setCentralWidget(client);
+    BuildMenu();
+    BuildPanel2(client);
+    BuildPanel1(client);
+    BuildPanel3(client);
+    move(kWindowPos);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    FormCreate();
+
+    QImage field(kExperimentPlace.Width, kExperimentPlace.Height, QImage::Format_RGB32);
+    DrawExperimentField(field, Model.RotorCenterX, Model.RotorCenterY, Model.RotorRadius);
+    static_cast<QLabel*>(WidgetOf(Experiment))->setPixmap(QPixmap::fromImage(field));
+    QImage photo = ApparatusPhoto();
+    DrawPhotoFrame(photo, kImage1.width(), kImage1.height());
+    Image1->setPixmap(QPixmap::fromImage(photo));
+    SyncControls();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildMenu() {
+    QMenuBar* bar = menuBar();
+    Vge1 = bar->addAction("Vége");
+    QMenu* help = bar->addMenu("Súgó");
+    Nvjegy1 = help->addAction("Névjegy");
+    Lers1 = help->addAction("Leírás");
+    connect(Vge1, &QAction::triggered, this, [this] { close(); });
+}
+
+QPushButton* TForm1::MakeButton(QWidget* parent, const ButtonControl& control, QRect place,
+                                void (TForm1Logic::*handler)()) {
+    auto* button = new QPushButton(Q(control.Caption), parent);
+    button->setGeometry(place);
+    button->setFont(ArialBold(kButtonPixels));
+    if (handler != nullptr) {
+        connect(button, &QPushButton::clicked, this, [this, handler] { Perform(handler); });
+    }
+    buttons_[button] = &control;
+    return button;
+}
+
+void TForm1::Perform(void (TForm1Logic::*handler)()) {
+    (this->*handler)();
+    SyncControls();
+}
+
+void TForm1::BuildPanel2(QWidget* client) {
+    Panel2 = MakePanel(client, kPanel2, kTeal);
+    MakeBevel(Panel2, kBevel1);
+    Image1 = new QLabel(Panel2);
+    Image1->setGeometry(kImage1);
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    MakeBevel(Panel2, kBevel2);
+    MakeLabel(Panel2, kLabel2, "Vákuumszivattyú");
+    BitBtn8Widget = MakeButton(Panel2, BitBtn8, kBitBtn8, &TForm1Logic::BitBtn8Click);
+    BitBtn1Widget = MakeButton(Panel2, BitBtn1, kBitBtn1, &TForm1Logic::BitBtn1Click);
+    BitBtn2Widget = MakeButton(Panel2, BitBtn2, kBitBtn2, &TForm1Logic::BitBtn2Click);
+
+    MakeBevel(Panel2, kBevel3);
+    MakeLabel(Panel2, kLabel3, "Fordulatszám  (1/s)");
+    MaskEdit1Widget = MakeEdit(Panel2, kMaskEdit1, kSpeedPixels, true, kLightYellow);
+    UpDown1Widget = new TUpDown(Panel2);
+    UpDown1Widget->setGeometry(kUpDown1);
+    connect(UpDown1Widget, &TUpDown::Clicked, this, [this](bool up) {
+        UpDown1Click(up);
+        SyncControls();
+    });
+    BitBtn3Widget = MakeButton(Panel2, BitBtn3, kBitBtn3, &TForm1Logic::BitBtn3Click);
+    BitBtn4Widget = MakeButton(Panel2, BitBtn4, kBitBtn4, &TForm1Logic::BitBtn4Click);
+
+    MakeBevel(Panel2, kBevel4);
+    MakeLabel(Panel2, kLabel4, "Geometria");
+    Button1Widget = MakeButton(Panel2, Button1, kButton1, nullptr);
+    Button2Widget = MakeButton(Panel2, Button2, kButton2, nullptr);
+}
+
+void TForm1::BuildPanel1(QWidget* client) {
+    Panel1 = MakePanel(client, kPanel1, kTeal);
+    Muszer1 = new TMuszer(Panel1);
+    Muszer1->setGeometry(kMuszer1);
+    Muszer1->SetCaption("Nyomás (mbar)");
+    Muszer2 = new TMuszer(Panel1);
+    Muszer2->setGeometry(kMuszer2);
+    Muszer2->SetCaption("Fordulatszám (1/s)");
+
+    Panel4 = MakePanel(Panel1, kPanel4, Qt::black);
+    MakeLabel(Panel4, kLabel9, "MÉRÉS");
+    CheckBox1Widget = new QCheckBox(Q(CheckBox1.Caption), Panel4);
+    CheckBox1Widget->setGeometry(kCheckBox1);
+    CheckBox1Widget->setFont(ArialBold(kLabelPixels));
+    QPalette palette = CheckBox1Widget->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    CheckBox1Widget->setPalette(palette);
+    connect(CheckBox1Widget, &QCheckBox::clicked, this, [this](bool checked) {
+        CheckBox1.Checked = checked;
+        CheckBox1Click();
+        SyncControls();
+    });
+    Edit5Widget = MakeEdit(Panel4, kEdit5, kCounterPixels, false, kLightYellow);
+    Edit5Widget->installEventFilter(this);
+    connect(Edit5Widget, &QLineEdit::textEdited, this,
+            [this](const QString& text) { Edit5.Text = text.toStdString(); });
+    MakeLabel(Panel4, kLabel5, "Számláló");
+    Edit6Widget = MakeEdit(Panel4, kEdit6, kCounterPixels, true);
+    MakeLabel(Panel4, kLabel7, "Mérési idő (s)");
+    Edit7Widget = MakeEdit(Panel4, kEdit7, kCounterPixels, true);
+    BitBtn7Widget = MakeButton(Panel4, BitBtn7, kBitBtn7, &TForm1Logic::BitBtn7Click);
+    BitBtn5Widget = MakeButton(Panel4, BitBtn5, kBitBtn5, &TForm1Logic::BitBtn5Click);
+    BitBtn6Widget = MakeButton(Panel4, BitBtn6, kBitBtn6, &TForm1Logic::BitBtn6Click);
+}
+
+void TForm1::BuildPanel3(QWidget* client) {
+    Panel3 = MakePanel(client, kPanel3, kTeal);
+    for (const BinPlace& bin : kBins) {
+        MakeBevel(Panel3, bin.Frame);
+    }
+
+    auto picture = [this](FieldItem& item, const QImage& image) {
+        auto* label = new QLabel(Panel3);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (!image.isNull()) {
+            label->setPixmap(QPixmap::fromImage(image));
+        }
+        itemWidgets_[&item] = label;
+    };
+    auto shape = [this](FieldItem& item, TShape::Kind kind, QColor fill) {
+        itemWidgets_[&item] = new TShape(Panel3, kind, fill);
+    };
+    picture(Experiment, {});
+    picture(Image4, LidSymbol());
+    for (FieldItem* marker : {&Shape1, &Shape2, &Shape3, &Shape4}) {
+        shape(*marker, TShape::Kind::Rectangle, Qt::black);
+    }
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        shape(*HomePlaces[slot], TShape::Kind::Rectangle, Qt::black);
+    }
+    shape(HgF, TShape::Kind::Rectangle, kMercuryBlue);
+    shape(Shape7, TShape::Kind::Rectangle, kDetectorFuchsia);
+    for (FieldItem* lead : {&Shape8, &Shape9, &Shape10, &Shape11}) {
+        shape(*lead, TShape::Kind::Rectangle, kLeadGrey);
+    }
+    const QImage icon = SourceIcon();
+    picture(Image2, icon);
+    picture(Image3, icon);
+    shape(Fedel, TShape::Kind::Circle, kLeadGrey);
+
+    Label8Widget = MakeLabel(Panel3, {kLabel8Left, kLabel8Top}, Q(Label8Text), kButtonPixels);
+    itemWidgets_[&Label8] = Label8Widget;
+
+    for (const BinPlace& bin : kBins) {
+        QLineEdit* box = MakeEdit(Panel3, bin.CaptionBox, kButtonPixels, true);
+        box->setText(bin.Caption);
+        captionBoxes_.append(box);
+    }
+    for (const auto& [item, widget] : itemWidgets_) {
+        widgetItems_[widget] = const_cast<FieldItem*>(item);
+        widget->installEventFilter(this);
+    }
+    ghost_ = new DragGhost(Panel3);
+}
+
+FieldItem* TForm1::ItemAt(QPoint panelPos) const {
+    for (QWidget* box : captionBoxes_) {
+        if (box->geometry().contains(panelPos)) {
+            return nullptr;
+        }
+    }
+    const auto& stack = Stacking();
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
+        const QWidget* widget = WidgetOf(**it);
+        if (widget != nullptr && !widget->isHidden() && widget->geometry().contains(panelPos)) {
+            return *it;
+        }
+    }
+    return nullptr;
+}
+
+bool TForm1::UpdateDrag(QPoint panelPos, FieldItem** target) {
+    *target = ItemAt(panelPos);
+    bool accepted = false;
+    if (*target != nullptr) {
+        accepted = DragOver(**target, *dragged_, panelPos.x() - (*target)->Left,
+                            panelPos.y() - (*target)->Top);
+    }
+    // Show where the item would land: a source snaps to its marker, a component puts its
+    // top-left corner at the pointer.
+    QRect landing(panelPos, QSize(dragged_->Width, dragged_->Height));
+    if (accepted && IsSource(*dragged_)) {
+        landing.moveTopLeft(QPoint((*target)->Left, (*target)->Top));
+    }
+    ghost_->ShowAt(landing, accepted);
+    QGuiApplication::changeOverrideCursor(accepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
+    SyncControls();
+    return accepted;
+}
+
+void TForm1::FinishDrag(QPoint panelPos) {
+    FieldItem* target = nullptr;
+    const bool accepted = UpdateDrag(panelPos, &target);
+    FieldItem* dragged = dragged_;
+    dragged_ = nullptr;
+    ghost_->hide();
+    QGuiApplication::restoreOverrideCursor();
+    if (accepted) {
+        DragDrop(*target, *dragged, panelPos.x() - target->Left, panelPos.y() - target->Top);
+    }
+    SyncControls();
+}
+
+bool TForm1::ItemMouseEvent(FieldItem& item, QWidget* widget, QEvent* event) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint panelPos = widget->mapTo(Panel3, mouse->position().toPoint());
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            if (mouse->button() == Qt::LeftButton && item.Draggable && dragged_ == nullptr) {
+                dragged_ = &item;
+                QGuiApplication::setOverrideCursor(Qt::ForbiddenCursor);
+                FieldItem* target = nullptr;
+                UpdateDrag(panelPos, &target);
+                return true;
+            }
+            return false;
+        case QEvent::MouseMove:
+            if (dragged_ != nullptr) {
+                FieldItem* target = nullptr;
+                UpdateDrag(panelPos, &target);
+                return true;
+            }
+            return false;
+        case QEvent::MouseButtonRelease:
+            if (mouse->button() == Qt::LeftButton && dragged_ != nullptr) {
+                FinishDrag(panelPos);
+                return true;
+            }
+            if (mouse->button() == Qt::RightButton && IsComponent(item)) {
+                HgFMouseUp(item, true);
+                SyncControls();
+                return true;
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
+QWidget* TForm1::WidgetOf(const FieldItem& item) const {
+    const auto it = itemWidgets_.find(&item);
+    return it != itemWidgets_.end() ? it->second : nullptr;
+}
+
+void TForm1::ApplyStacking() {
+    if (appliedStacking_ == StackingGeneration()) {
+        return;
+    }
+    appliedStacking_ = StackingGeneration();
+    for (const FieldItem* item : Stacking()) {
+        if (QWidget* widget = WidgetOf(*item)) {
+            widget->raise();
+        }
+    }
+    // Edit boxes always lie above the graphic items.
+    for (QWidget* box : captionBoxes_) {
+        box->raise();
+    }
+}
+
+void TForm1::SyncControls() {
+    for (const auto& [button, control] : buttons_) {
+        button->setEnabled(control->Enabled);
+        const QString caption = Q(control->Caption);
+        if (button->text() != caption) {
+            button->setText(caption);
+        }
+    }
+    SetTextIfChanged(MaskEdit1Widget, MaskEdit1.Text);
+    SetTextIfChanged(Edit5Widget, Edit5.Text);
+    Edit5Widget->setEnabled(Edit5.Enabled);
+    SetTextIfChanged(Edit6Widget, Edit6.Text);
+    SetTextIfChanged(Edit7Widget, Edit7.Text);
+    CheckBox1Widget->setChecked(CheckBox1.Checked);
+    if (Label8Widget->text() != Q(Label8Text)) {
+        Label8Widget->setText(Q(Label8Text));
+        Label8Widget->adjustSize();
+    }
+    for (const auto& [item, widget] : itemWidgets_) {
+        if (item == &Label8) {
+            continue;
+        }
+        const QRect place(item->Left, item->Top, item->Width, item->Height);
+        if (widget->geometry() != place) {
+            widget->setGeometry(place);
+        }
+        widget->setVisible(item->Visible);
+    }
+    ApplyStacking();
+}
+
+int TForm1::ShowMessageDialog(const std::string& text, const std::string& caption, int flags) {
+    SyncControls();
+    return sim::ShowMessageDialog(text, caption, flags);
+}
+
+void TForm1::UpdateMeters() {
+    if (Muszer1 != nullptr) {
+        Muszer1->SetValue(Model.Pressure);
+        Muszer2->SetValue(Model.RotorSpeed);
+    }
+}
+
+void TForm1::SelectAllAndFocus(EditControl& edit) {
+    if (&edit == &Edit5) {
+        SyncControls();
+        Edit5Widget->selectAll();
+        Edit5Widget->setFocus();
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+        type == QEvent::MouseButtonRelease) {
+        const auto it = widgetItems_.find(static_cast<QWidget*>(watched));
+        if (it != widgetItems_.end() &&
+            ItemMouseEvent(*it->second, static_cast<QWidget*>(watched), event)) {
+            return true;
+        }
+    }
+    if (watched == Edit5Widget && event->type() == QEvent::FocusOut && !inEdit5Exit_) {
+        // Leaving the window (a message opens) is no exit from the field.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            inEdit5Exit_ = true;
+            Edit5.Text = Edit5Widget->text().toStdString();
+            Edit5Exit();
+            SyncControls();
+            inEdit5Exit_ = false;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace sim

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "apparatus/Main.h"
+#include "common/VirtualClock.h"
+#include "geometry/DragGhost.h"
+#include "physics/Random.h"
+#include "widgets/MessageRecorder.h"
+#include "widgets/Meter.h"
+#include "widgets/Shapes.h"
+
+namespace sim {
+namespace {
+
+class MainWindow : public ::testing::Test {
+  protected:
+    void SetUp() override { RandomSeed = 0; }
+
+    // Presses, moves and releases the left button as a person would, from the centre of one
+    // item's widget to a point of the panel.
+    void Drag(const FieldItem& item, QPoint panelTo, QPoint grab = {-1, -1}) {
+        QWidget* from = form.WidgetOf(item);
+        const QPoint start = grab.x() < 0 ? from->rect().center() : grab;
+        QTest::mousePress(from, Qt::LeftButton, {}, start);
+        const QPoint local = from->mapFrom(form.Panel3, panelTo);
+        QMouseEvent move(QEvent::MouseMove, QPointF(local), from->mapToGlobal(QPointF(local)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(from, &move);
+        QTest::mouseRelease(from, Qt::LeftButton, {}, local);
+    }
+
+    ScopedMessageRecorder messages;
+    VirtualClock clock;
+    TForm1 form{clock, "/nonexistent/"};
+};
+
+TEST_F(MainWindow, StartsWithMetersAndButtonsAsTheApparatusStands) {
+    EXPECT_EQ(form.Muszer1->Value(), 980.0);
+    EXPECT_EQ(form.Muszer2->Value(), 0.0);
+    EXPECT_EQ(form.Muszer1->ECaption()->text().trimmed(), "Nyomás (mbar)");
+    EXPECT_EQ(form.Muszer2->ECaption()->text().trimmed(), "Fordulatszám (1/s)");
+    EXPECT_TRUE(form.BitBtn8Widget->isEnabled());
+    EXPECT_EQ(form.BitBtn8Widget->text(), "Fedél zár");
+    EXPECT_FALSE(form.BitBtn1Widget->isEnabled());
+    EXPECT_FALSE(form.BitBtn2Widget->isEnabled());
+    EXPECT_FALSE(form.BitBtn3Widget->isEnabled());
+    EXPECT_FALSE(form.BitBtn6Widget->isEnabled());
+    EXPECT_EQ(form.MaskEdit1Widget->text(), "100");
+    EXPECT_TRUE(form.MaskEdit1Widget->isReadOnly());
+    EXPECT_EQ(form.MaskEdit1Widget->palette().color(QPalette::Base), QColor(255, 255, 208));
+    EXPECT_EQ(form.Edit5Widget->palette().color(QPalette::Base), QColor(255, 255, 208));
+    EXPECT_EQ(form.Edit5Widget->text(), "10");
+    EXPECT_EQ(form.windowTitle(), "Trelko kísérlet szimulációja Brenn Verseny 2017");
+}
+
+TEST_F(MainWindow, PanelsAndItemsStandAtTheirPlaces) {
+    EXPECT_EQ(form.Panel2->geometry(), QRect(9, 5, 465, 292));
+    EXPECT_EQ(form.Panel1->geometry(), QRect(488, 4, 738, 293));
+    EXPECT_EQ(form.Panel3->geometry(), QRect(9, 303, 1217, 393));
+    EXPECT_EQ(form.Panel4->geometry(), QRect(576, 9, 153, 278));
+    EXPECT_EQ(form.Muszer1->geometry(), QRect(17, 9, 265, 280));
+    EXPECT_EQ(form.WidgetOf(form.Shape2)->geometry(), QRect(200, 25, 33, 33));
+    EXPECT_EQ(form.WidgetOf(form.Shape3)->geometry(), QRect(200, 339, 33, 33));
+    EXPECT_EQ(form.WidgetOf(form.Fedel)->geometry(), QRect(38, 22, 356, 356));
+    EXPECT_EQ(form.WidgetOf(form.Image4)->geometry(), QRect(159, 143, 105, 105));
+    EXPECT_EQ(form.WidgetOf(form.HgF)->geometry(), QRect(1121, 119, 57, 57));
+    EXPECT_EQ(form.WidgetOf(form.Image3)->geometry(), QRect(1161, 45, 32, 32));
+
+    const QImage field = static_cast<QLabel*>(form.WidgetOf(form.Experiment))->pixmap().toImage();
+    EXPECT_EQ(field.size(), QSize(1064, 377));
+    EXPECT_EQ(field.pixelColor(449, 100), QColor(255, 255, 255));
+    EXPECT_EQ(field.pixelColor(450, 100), QColor(255, 255, 223));
+}
+
+TEST_F(MainWindow, StackingFollowsThePanelOrder) {
+    const QObjectList& children = form.Panel3->children();
+    auto index = [&](const FieldItem& item) { return children.indexOf(form.WidgetOf(item)); };
+    EXPECT_LT(index(form.Image4), index(form.Experiment));
+    EXPECT_LT(index(form.Experiment), index(form.Shape2));
+    EXPECT_LT(index(form.HgF), index(form.Image2));
+    EXPECT_LT(index(form.Image3), index(form.Fedel));
+    EXPECT_TRUE(form.WidgetOf(form.Fedel)->isHidden());
+
+    // Closing the lid shows it over the rotor and the symbol over everything.
+    QTest::mouseClick(form.BitBtn8Widget, Qt::LeftButton);
+    EXPECT_FALSE(form.WidgetOf(form.Fedel)->isHidden());
+    EXPECT_EQ(form.BitBtn8Widget->text(), "Fedél nyit");
+    EXPECT_TRUE(form.BitBtn1Widget->isEnabled());
+    const QObjectList& after = form.Panel3->children();
+    EXPECT_GT(after.indexOf(form.WidgetOf(form.Image4)), after.indexOf(form.WidgetOf(form.Fedel)));
+}
+
+TEST_F(MainWindow, PumpTicksMoveTheMeterAndUnlockTheRotor) {
+    QTest::mouseClick(form.BitBtn8Widget, Qt::LeftButton);
+    QTest::mouseClick(form.BitBtn1Widget, Qt::LeftButton);
+    clock.Advance(10);
+    EXPECT_NEAR(form.Muszer1->Value(), 970.2, 1e-3);
+    EXPECT_TRUE(form.BitBtn8Widget->isEnabled());
+    clock.RunUntil([&] { return form.BitBtn3Widget->isEnabled(); });
+    EXPECT_LT(form.Muszer1->Value(), 5e-5);
+    EXPECT_FALSE(form.BitBtn8Widget->isEnabled());
+
+    // The arrows are the only way to change the set point.
+    QTest::mouseClick(form.UpDown1Widget->findChild<QToolButton*>("Up"), Qt::LeftButton);
+    EXPECT_EQ(form.MaskEdit1Widget->text(), "150");
+    QTest::mouseClick(form.BitBtn3Widget, Qt::LeftButton);
+    clock.RunUntil([&] { return form.Model.SpeedReached; });
+    EXPECT_EQ(form.Muszer2->Value(), 150.0);
+    EXPECT_TRUE(form.BitBtn4Widget->isEnabled());
+    EXPECT_FALSE(form.BitBtn2Widget->isEnabled());
+}
+
+TEST_F(MainWindow, ErrorsReachTheMessageDialog) {
+    form.Model.ErrorText = "Nincs forrás elhelyezve";
+    form.RefreshApparatus();
+    ASSERT_EQ(messages.Messages().size(), 1U);
+    EXPECT_EQ(messages.Messages()[0].text, "Nincs forrás elhelyezve");
+    EXPECT_EQ(messages.Messages()[0].caption, "*** HIBA! ***");
+    EXPECT_EQ(messages.Messages()[0].flags, 0);
+}
+
+TEST_F(MainWindow, TimeFieldIsCheckedWhenTheBoxIsTicked) {
+    form.Edit5Widget->setText("x");
+    form.Edit5.Text = "x";
+    QTest::mouseClick(form.CheckBox1Widget, Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_TRUE(form.CheckBox1.Checked);
+    ASSERT_EQ(messages.Messages().size(), 1U);
+    EXPECT_EQ(messages.Messages()[0].text, "Érvénytelen számformátum");
+    EXPECT_EQ(form.Edit5Widget->selectedText(), "x");
+}
+
+TEST_F(MainWindow, SourceDraggedOntoAMarkerTakesItsPlaceAndIndex) {
+    Drag(form.Image2, QPoint(210, 35));
+    EXPECT_EQ(form.Image2.Tag, 1);
+    EXPECT_EQ(form.WidgetOf(form.Image2)->geometry().topLeft(), QPoint(200, 25));
+    EXPECT_FALSE(form.Ghost()->isVisible());
+
+    // Released over the field instead of a marker: nothing changes.
+    Drag(form.Image3, QPoint(600, 200));
+    EXPECT_EQ(form.Image3.Tag, 0);
+    EXPECT_EQ(form.WidgetOf(form.Image3)->geometry().topLeft(), QPoint(1161, 45));
+
+    // Both sources may share a marker: the 33-pixel marker shows one pixel beside the source.
+    Drag(form.Image3, QPoint(220, 50));
+    EXPECT_EQ(form.Image3.Tag, 0) << "released over the other source";
+    Drag(form.Image3, QPoint(232, 40));
+    EXPECT_EQ(form.Image3.Tag, 1);
+    EXPECT_EQ(form.Image3.Left, 200);
+
+    // Back onto a bin spot: index 0.
+    Drag(form.Image2, QPoint(1110, 70));
+    EXPECT_EQ(form.Image2.Tag, 0);
+    EXPECT_EQ(form.Image2.Left, 1104);
+    EXPECT_EQ(form.Image2.Top, 46);
+}
+
+TEST_F(MainWindow, ComponentDraggedOntoTheFieldLandsWithItsCornerAtThePointer) {
+    Drag(form.Shape7, QPoint(16 + 600, 10 + 150));
+    EXPECT_EQ(form.Shape7.Left, 616);
+    EXPECT_EQ(form.Shape7.Top, 160);
+    EXPECT_TRUE(form.Model.Slots[2].Placed);
+    EXPECT_EQ(form.Label8Widget->text(), "600, 150");
+    EXPECT_EQ(form.WidgetOf(form.Shape7)->geometry().topLeft(), QPoint(616, 160));
+
+    // Outside the placement window: refused.
+    Drag(form.HgF, QPoint(16 + 449, 10 + 100));
+    EXPECT_EQ(form.HgF.Left, 1121);
+    EXPECT_FALSE(form.Model.Slots[1].Placed);
+
+    // A plain click on a placed component is a drop on itself.
+    QTest::mouseClick(form.WidgetOf(form.Shape7), Qt::LeftButton, {}, QPoint(5, 7));
+    EXPECT_EQ(form.Shape7.Left, 621);
+    EXPECT_EQ(form.Shape7.Top, 167);
+    const QObjectList& children = form.Panel3->children();
+    EXPECT_GT(children.indexOf(form.WidgetOf(form.Shape7)),
+              children.indexOf(form.WidgetOf(form.Fedel)))
+        << "a component dropped on itself goes above every item, the lid included";
+}
+
+TEST_F(MainWindow, NothingMovesWhileACountRunsOrUnderTheClosedLid) {
+    QTest::mouseClick(form.BitBtn8Widget, Qt::LeftButton);
+    Drag(form.Image2, QPoint(210, 35));
+    EXPECT_EQ(form.Image2.Tag, 0) << "the closed lid fixes the sources";
+
+    form.Model.MeasurementOn = true;
+    form.RefreshApparatus();
+    Drag(form.Shape7, QPoint(16 + 600, 10 + 150));
+    EXPECT_EQ(form.Shape7.Left, 1123);
+}
+
+}  // namespace
+}  // namespace sim
