@@ -1,0 +1,191 @@
+#include "geometry/core/GeometryFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+namespace sim {
+
+namespace {
+
+std::string Reason(int error) {
+    return std::generic_category().message(error);
+}
+
+std::string Report(const char* what, const std::string& path, int error) {
+    return std::string(what) + path + " (" + Reason(error) + ")";
+}
+
+// Closes on scope exit unless released; close errors matter only where checked explicitly.
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    // Closes now and returns 0 or the error number.
+    int Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0 ? 0 : errno;
+    }
+
+  private:
+    int fd_;
+};
+
+// Writes all bytes; returns 0 or the error number.
+int WriteAll(int fd, const unsigned char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// Reads until size bytes or end of file; returns the count, or -1 with errno set.
+ssize_t ReadUpTo(int fd, unsigned char* data, std::size_t size) {
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t n = ::read(fd, data + got, size - got);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return -1;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    return static_cast<ssize_t>(got);
+}
+
+std::filesystem::path FolderOf(const std::string& path) {
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
+// Creates a new, empty temporary file in folder; never opens an existing file or a link.
+int CreateTemporary(const std::filesystem::path& folder, std::string& name) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = (folder / (".geometria-" + std::to_string(::getpid()) + "-" +
+                          std::to_string(counter.fetch_add(1)) + ".tmp"))
+                   .string();
+        const int fd =
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);  // best effort: the new file is complete either way
+        ::close(fd);
+    }
+}
+
+}  // namespace
+
+std::string GeometryFileName(const std::string& chosen, const std::string& participantId) {
+    return chosen + "." + participantId;
+}
+
+std::optional<std::string> SaveGeometryFile(const std::string& path, const GeometryValues& values) {
+    std::array<unsigned char, kGeometryFileSize> bytes{};
+    for (std::size_t i = 0; i < kGeometryValueCount; ++i) {
+        const auto v = static_cast<std::uint32_t>(values[i]);
+        for (std::size_t b = 0; b < 4; ++b) {
+            bytes[4 * i + b] = static_cast<unsigned char>((v >> (8 * b)) & 0xFFu);
+        }
+    }
+
+    const std::filesystem::path folder = FolderOf(path);
+    std::string temporary;
+    FileDescriptor file(CreateTemporary(folder, temporary));
+    if (file.get() < 0) {
+        return Report("A fájl nem hozható létre: ", path, errno);
+    }
+    int error = WriteAll(file.get(), bytes.data(), bytes.size());
+    if (error == 0 && ::fsync(file.get()) != 0) {
+        error = errno;
+    }
+    const int closeError = file.Close();
+    if (error == 0) {
+        error = closeError;
+    }
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return Report("A fájl nem írható: ", path, error);
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        error = errno;
+        ::unlink(temporary.c_str());
+        return Report("A fájl nem menthető: ", path, error);
+    }
+    SyncFolder(folder);
+    return std::nullopt;
+}
+
+LoadedGeometry LoadGeometryFile(const std::string& path) {
+    // Non-blocking open, so a pipe chosen by mistake cannot hang the program.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (file.get() < 0) {
+        return {std::nullopt, Report("A fájl nem nyitható meg: ", path, errno)};
+    }
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) {
+        return {std::nullopt, Report("A fájl nem olvasható: ", path, errno)};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return {std::nullopt, "A fájl nem olvasható: " + path + " (nem közönséges fájl)"};
+    }
+
+    std::array<unsigned char, kGeometryFileSize> bytes{};
+    const ssize_t got = ReadUpTo(file.get(), bytes.data(), bytes.size());
+    if (got < 0) {
+        return {std::nullopt, Report("A fájl nem olvasható: ", path, errno)};
+    }
+    if (const int error = file.Close(); error != 0) {
+        return {std::nullopt, Report("A fájl nem zárható le: ", path, error)};
+    }
+    if (static_cast<std::size_t>(got) < bytes.size()) {
+        return {std::nullopt, kReadBeyondEndOfFile};
+    }
+
+    GeometryValues values{};
+    for (std::size_t i = 0; i < kGeometryValueCount; ++i) {
+        std::uint32_t v = 0;
+        for (std::size_t b = 0; b < 4; ++b) {
+            v |= static_cast<std::uint32_t>(bytes[4 * i + b]) << (8 * b);
+        }
+        values[i] = static_cast<std::int32_t>(v);
+    }
+    return {values, {}};
+}
+
+}  // namespace sim
