@@ -1,0 +1,215 @@
+#include "geometry/KompDlg.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "common/Conversions.h"
+#include "widgets/MessageDialog.h"
+
+namespace sim {
+
+namespace {
+
+const QColor kBackground(0, 128, 128);
+const QColor kBevelShadow(128, 128, 128);
+const QColor kBevelHighlight(255, 255, 255);
+constexpr char kFontFace[] = "Arial";
+constexpr int kFontPixels = 13;
+
+struct Place {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+constexpr Place kBevel1{8, 8, 209, 193};
+constexpr Place kEdit3{58, 39, 82, 24};
+constexpr Place kEdit1{59, 103, 82, 24};
+constexpr Place kEdit2{59, 132, 82, 24};
+constexpr Place kOkBtn{236, 8, 75, 25};
+constexpr Place kCancelBtn{236, 38, 75, 25};
+constexpr Place kButton1{24, 164, 177, 25};
+
+void SetPlace(QWidget* w, const Place& p) {
+    w->setGeometry(p.left, p.top, p.width, p.height);
+}
+
+}  // namespace
+
+TKompDlg::TKompDlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      font_(QString::fromLatin1(kFontFace)) {
+    font_.setPixelSize(kFontPixels);
+    font_.setBold(true);
+    font_.setStyleHint(QFont::SansSerif);
+    setFont(font_);
+    setWindowTitle(QString::fromUtf8(kKompCaption));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kBackground);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    bevel1_ = new QFrame(this);
+    bevel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bevel1_->setLineWidth(1);
+    QPalette bevelPal = bevel1_->palette();
+    bevelPal.setColor(QPalette::Dark, kBevelShadow);
+    bevelPal.setColor(QPalette::Light, kBevelHighlight);
+    bevel1_->setPalette(bevelPal);
+    SetPlace(bevel1_, kBevel1);
+
+    const auto makeLabel = [this](const char* text, int left, int top) {
+        auto* label = new QLabel(QString::fromUtf8(text), this);
+        label->move(left, top);
+        label->adjustSize();
+        return label;
+    };
+    label1_ = makeLabel("A komponens típusa: ", 24, 19);
+    label2_ = makeLabel("A komponens helyzete ", 21, 67);
+    label5_ = makeLabel("(bal felső sarokpont) ", 29, 84);
+    label3_ = makeLabel("x = ", 26, 109);
+    label4_ = makeLabel("y = ", 28, 136);
+
+    // Text boxes and buttons keep the ordinary look: black text on their usual ground.
+    QPalette boxPal = QApplication::palette();
+    boxPal.setColor(QPalette::Text, Qt::black);
+    boxPal.setColor(QPalette::Base, Qt::white);
+    const auto makeEdit = [this, &boxPal](const char* text, const Place& place) {
+        auto* edit = new QLineEdit(QString::fromUtf8(text), this);
+        edit->setPalette(boxPal);
+        SetPlace(edit, place);
+        return edit;
+    };
+    edit3_ = makeEdit("higany", kEdit3);
+    edit3_->setReadOnly(true);
+    edit1_ = makeEdit("0", kEdit1);
+    edit2_ = makeEdit("0", kEdit2);
+
+    const auto makeButton = [this](const char* caption, const Place& place, int result) {
+        auto* button = new QPushButton(QString::fromUtf8(caption), this);
+        button->setPalette(QApplication::palette());
+        SetPlace(button, place);
+        connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
+        return button;
+    };
+    okBtn_ = makeButton("OK", kOkBtn, kKompOk);
+    cancelBtn_ = makeButton("Mégsem", kCancelBtn, kKompCancel);
+    button1_ = makeButton("Vissza a helyére", kButton1, kKompPutBack);
+    okBtn_->setDefault(true);
+
+    setTabOrder(edit3_, edit1_);
+    setTabOrder(edit1_, edit2_);
+    setTabOrder(edit2_, button1_);
+    setTabOrder(button1_, okBtn_);
+    setTabOrder(okBtn_, cancelBtn_);
+}
+
+TKompDlg::~TKompDlg() = default;
+
+int TKompDlg::Execute() {
+    if (EditedShape == nullptr || FieldImage == nullptr) {
+        return kKompCancel;
+    }
+    return exec();
+}
+
+void TKompDlg::FormActivate() {
+    if (EditedShape == nullptr || FieldImage == nullptr) {
+        return;
+    }
+    const std::int64_t x = std::int64_t{EditedShape->Left} - FieldImage->Left;
+    const std::int64_t y = std::int64_t{EditedShape->Top} - FieldImage->Top;
+    edit1_->setText(QString::number(x));
+    edit2_->setText(QString::number(y));
+    if (const auto kind = ComponentKindText(EditedShape->Tag)) {
+        edit3_->setText(QString::fromStdString(*kind));
+    }
+}
+
+bool TKompDlg::FormCloseQuery(int result) {
+    if (result == kKompCancel) {
+        return true;
+    }
+    const auto x = ParseWholeNumber(edit1_->text().toStdString());
+    if (!x) {
+        Refuse(kKompBadX, edit1_);
+        return false;
+    }
+    const auto y = ParseWholeNumber(edit2_->text().toStdString());
+    if (!y) {
+        Refuse(kKompBadY, edit2_);
+        return false;
+    }
+    if (EditedShape != nullptr && FieldImage != nullptr) {
+        if (ComponentCollides(components_, *FieldImage, *x, *y, *EditedShape)) {
+            Refuse(kKompCollision, nullptr);
+            return false;
+        }
+        // A position the panel cannot represent would overflow when applied. Only a y near the
+        // 32-bit limit gets here: x that far out is refused as lying too far right above.
+        if (!PanelPlaceFits(*FieldImage, *x, 0, *EditedShape)) {
+            Refuse(kKompBadX, edit1_);
+            return false;
+        }
+        if (!PanelPlaceFits(*FieldImage, *x, *y, *EditedShape)) {
+            Refuse(kKompBadY, edit2_);
+            return false;
+        }
+    }
+    x_ = *x;
+    y_ = *y;
+    return true;
+}
+
+void TKompDlg::Refuse(const char* text, QLineEdit* field) {
+    ShowMessageDialog(text, kKompErrorCaption, kMsgOkOnly);
+    if (field != nullptr) {
+        field->selectAll();
+        field->setFocus();
+    }
+}
+
+void TKompDlg::done(int result) {
+    if (!FormCloseQuery(result)) {
+        return;
+    }
+    QDialog::done(result);
+}
+
+void TKompDlg::reject() {
+    done(kKompCancel);
+}
+
+void TKompDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Only a real showing refills the boxes: regaining activation after one of the dialog's
+    // own messages, or being restored, keeps what the person typed.
+    if (!event->spontaneous()) {
+        CentreOnScreen();
+        FormActivate();
+        edit1_->selectAll();
+        edit1_->setFocus();
+    }
+}
+
+void TKompDlg::CentreOnScreen() {
+    QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (s == nullptr) {
+        return;
+    }
+    const QRect area = s->availableGeometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}
+
+}  // namespace sim
