@@ -2,7 +2,12 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
 #include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,11 +17,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
+#include <QUrl>
 
+#include "apparatus/About.h"
+#include "apparatus/Bejel.h"
+#include "apparatus/Eredmeny.h"
 #include "assets/Pictures.h"
 #include "geometry/DragGhost.h"
 #include "geometry/FieldDrawing.h"
+#include "geometry/KompDlg.h"
 #include "geometry/core/PanelLayout.h"
+#include "geometry/core/Placement.h"
 #include "widgets/MessageDialog.h"
 #include "widgets/Meter.h"
 #include "widgets/Shapes.h"
@@ -189,13 +201,162 @@ TForm1::TForm1(Clock& clock, std::string programDir, QWidget* parent)
 
 TForm1::~TForm1() = default;
 
+void TForm1::CreateDialogs() {
+    Form2 = new TForm2(this);
+    KompDlg = new TKompDlg(this);
+    Bejelentkez = new TBejelentkez(this);
+    AboutBox = new TAboutBox(this);
+
+    SaveDialog1 = new QFileDialog(this);
+    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDialog1->setFileMode(QFileDialog::AnyFile);
+    SaveDialog1->setNameFilter("Minden fájl (*)");
+    // The file written is the chosen name with the key appended: the window asks about that
+    // one itself.
+    SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
+    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    OpenDialog1 = new QFileDialog(this);
+    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
+}
+
+// ---------------------------------------------------------------- shell
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Where nothing activates a new window (a bare X server), the first show starts the login.
+    QTimer::singleShot(0, this, [this] { FormActivate(); });
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        FormActivate();
+    }
+}
+
+void TForm1::FormActivate() {
+    if (Model.ParticipantId.empty()) {
+        if (loginShown_ || Bejelentkez == nullptr) {
+            return;
+        }
+        loginShown_ = true;
+        if (Bejelentkez->exec() != QDialog::Accepted) {
+            loginCancelled_ = true;
+            QCoreApplication::exit(0);
+            hide();
+            return;
+        }
+        Model.ParticipantId = Bejelentkez->ParticipantId();
+    }
+    setWindowTitle(
+        Q("Trelko kísérlet szimulációja Brenn Verseny 2017  (" + Model.ParticipantId + ")"));
+}
+
+bool TForm1::FormCloseQuery() {
+    return ShowMessageDialog("Minden adat el van mentve?", "***MEGERŐSÍTÉS***", kMessageYesNo) ==
+           kResultYes;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (loginCancelled_ || FormCloseQuery()) {
+        // A series waiting in Start ends and closes its result file before the program does.
+        BeginShutdown();
+        event->accept();
+        QCoreApplication::exit(0);
+    } else {
+        event->ignore();
+    }
+}
+
+void TForm1::Vge1Click() {
+    close();
+}
+
+void TForm1::Nvjegy1Click() {
+    if (AboutBox != nullptr) {
+        AboutBox->exec();
+    }
+}
+
+void TForm1::Lers1Click() {
+    // A missing document opens nothing and says nothing.
+    const QString path = Q(Model.ProgramDir + "Brenn2017.docx");
+    if (QFileInfo::exists(path)) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
+}
+
+void TForm1::HideForm2() {
+    if (Form2 != nullptr) {
+        Form2->hide();
+    }
+}
+
+std::optional<std::string> TForm1::RunFileDialog(QFileDialog& dialog) {
+    if (!FileDialogAnswers.empty()) {
+        auto answer = FileDialogAnswers.front();
+        FileDialogAnswers.pop_front();
+        return answer;
+    }
+    SyncControls();
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<std::string> TForm1::ExecuteSaveDialog() {
+    if (SaveDialog1 == nullptr) {
+        return std::nullopt;
+    }
+    if (!SaveDialogInitialDir.empty()) {
+        SaveDialog1->setDirectory(Q(SaveDialogInitialDir));
+    }
+    return RunFileDialog(*SaveDialog1);
+}
+
+std::optional<std::string> TForm1::ExecuteOpenDialog(const std::string& filter) {
+    if (OpenDialog1 == nullptr) {
+        return std::nullopt;
+    }
+    // "label|pattern|label|pattern" becomes the toolkit's "label (pattern)" list.
+    const QStringList parts = Q(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        filters << parts[i] + " (" + (parts[i + 1] == "*.*" ? "*" : parts[i + 1]) + ")";
+    }
+    OpenDialog1->setNameFilters(filters);
+    if (!OpenDialogInitialDir.empty()) {
+        OpenDialog1->setDirectory(Q(OpenDialogInitialDir));
+    }
+    return RunFileDialog(*OpenDialog1);
+}
+
+int TForm1::ExecuteKompDlg(FieldItem& component, std::int32_t& x, std::int32_t& y) {
+    if (KompDlg == nullptr) {
+        return 2;
+    }
+    SyncControls();
+    KompDlg->EditedShape = &component;
+    KompDlg->FieldImage = &Experiment;
+    KompDlg->SetComponents(MakeComponentTable(Components));
+    const int result = KompDlg->Execute();
+    x = KompDlg->X();
+    y = KompDlg->Y();
+    return result;
+}
+
 void TForm1::BuildMenu() {
     QMenuBar* bar = menuBar();
     Vge1 = bar->addAction("Vége");
     QMenu* help = bar->addMenu("Súgó");
     Nvjegy1 = help->addAction("Névjegy");
     Lers1 = help->addAction("Leírás");
-    connect(Vge1, &QAction::triggered, this, [this] { close(); });
+    connect(Vge1, &QAction::triggered, this, [this] { Vge1Click(); });
+    connect(Nvjegy1, &QAction::triggered, this, [this] { Nvjegy1Click(); });
+    connect(Lers1, &QAction::triggered, this, [this] { Lers1Click(); });
 }
 
 QPushButton* TForm1::MakeButton(QWidget* parent, const ButtonControl& control, QRect place,
@@ -242,8 +403,8 @@ void TForm1::BuildPanel2(QWidget* client) {
 
     MakeBevel(Panel2, kBevel4);
     MakeLabel(Panel2, kLabel4, "Geometria");
-    Button1Widget = MakeButton(Panel2, Button1, kButton1, nullptr);
-    Button2Widget = MakeButton(Panel2, Button2, kButton2, nullptr);
+    Button1Widget = MakeButton(Panel2, Button1, kButton1, &TForm1Logic::Button1Click);
+    Button2Widget = MakeButton(Panel2, Button2, kButton2, &TForm1Logic::Button2Click);
 }
 
 void TForm1::BuildPanel1(QWidget* client) {

@@ -2,7 +2,9 @@
 
 #include <QMainWindow>
 
+#include <deque>
 #include <map>
+#include <optional>
 
 #include "apparatus/core/Form1Logic.h"
 
@@ -12,10 +14,15 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QFrame;
+class QFileDialog;
 
 namespace sim {
 
 class DragGhost;
+class TAboutBox;
+class TBejelentkez;
+class TForm2;
+class TKompDlg;
 class TMuszer;
 class TShape;
 class TUpDown;
@@ -29,8 +36,30 @@ class TForm1 : public QMainWindow, public TForm1Logic {
     TForm1(Clock& clock, std::string programDir, QWidget* parent = nullptr);
     ~TForm1() override;
 
+    // Creates the window's dialogs, hidden, in the order of start-up (after the message
+    // dialog): Form2, KompDlg, Bejelentkez, AboutBox.
+    void CreateDialogs();
+
     // Shows the control records on the widgets.
     void SyncControls();
+
+    // --- the shell: login, title, menu, close ---
+    void FormActivate();
+    bool FormCloseQuery();
+    void Vge1Click();
+    void Nvjegy1Click();
+    void Lers1Click();
+    // True once a cancelled login has ended the program.
+    bool LoginCancelled() const { return loginCancelled_; }
+
+    TForm2* Form2 = nullptr;
+    TKompDlg* KompDlg = nullptr;
+    TBejelentkez* Bejelentkez = nullptr;
+    TAboutBox* AboutBox = nullptr;
+    QFileDialog* SaveDialog1 = nullptr;
+    QFileDialog* OpenDialog1 = nullptr;
+    // Answers for the two file dialogs, taken in order instead of showing them (for tests).
+    std::deque<std::optional<std::string>> FileDialogAnswers;
 
     // Widgets, by their form names.
     QFrame* Panel1 = nullptr;
@@ -72,7 +101,14 @@ class TForm1 : public QMainWindow, public TForm1Logic {
     void UpdateMeters() override;
     void SelectAllAndFocus(EditControl& edit) override;
     void ControlsChanged() override { SyncControls(); }
+    void HideForm2() override;
+    std::optional<std::string> ExecuteSaveDialog() override;
+    std::optional<std::string> ExecuteOpenDialog(const std::string& filter) override;
+    int ExecuteKompDlg(FieldItem& component, std::int32_t& x, std::int32_t& y) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildPanel2(QWidget* client);
@@ -96,7 +132,10 @@ class TForm1 : public QMainWindow, public TForm1Logic {
     std::map<QPushButton*, const ButtonControl*> buttons_;
     QList<QWidget*> captionBoxes_;
     std::uint64_t appliedStacking_ = ~std::uint64_t{0};
+    std::optional<std::string> RunFileDialog(QFileDialog& dialog);
     bool inEdit5Exit_ = false;
+    bool loginShown_ = false;
+    bool loginCancelled_ = false;
 };
 
 }  // namespace sim

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <utility>
 
 #include "apparatus/core/FactorFile.h"
 #include "common/Conversions.h"
 #include "common/Format.h"
+#include "geometry/core/GeometryFile.h"
 #include "geometry/core/PanelLayout.h"
 #include "geometry/core/Placement.h"
 #include "physics/Random.h"
@@ -569,6 +571,52 @@ void TForm1Logic::HgFMouseUp(FieldItem& component, bool rightButton) {
         default:
             break;
     }
+}
+
+// ---------------------------------------------------------------- geometry file
+
+std::string TForm1Logic::GeometryFilter() const {
+    return Model.ParticipantId + " fájlok|*." + Model.ParticipantId + "|Minden fájl|*.*";
+}
+
+void TForm1Logic::Button1Click() {
+    const std::optional<std::string> chosen = ExecuteSaveDialog();
+    if (!chosen) {
+        return;
+    }
+    if (SaveDialogInitialDir.empty()) {
+        SaveDialogInitialDir = Model.ProgramDir;
+    }
+    const GeometryValues values = CollectGeometry(Components);
+    const std::string path = GeometryFileName(*chosen, Model.ParticipantId);
+    // The dialog asked about the chosen name; the file written carries the key as well, so
+    // ask about that one.
+    std::error_code error;
+    if (std::filesystem::exists(path, error) &&
+        ShowMessageDialog("A(z) " + std::filesystem::path(path).filename().string() +
+                              " fájl már létezik.\rFelülírjam?",
+                          "*** MEGERŐSÍTÉS ***", kMessageYesNo) != kResultYes) {
+        return;
+    }
+    if (const std::optional<std::string> failure = SaveGeometryFile(path, values)) {
+        ReportFailure(*failure);
+    }
+}
+
+void TForm1Logic::Button2Click() {
+    const std::optional<std::string> chosen = ExecuteOpenDialog(GeometryFilter());
+    if (!chosen) {
+        return;
+    }
+    if (OpenDialogInitialDir.empty()) {
+        OpenDialogInitialDir = Model.ProgramDir;
+    }
+    const LoadedGeometry loaded = LoadGeometryFile(*chosen);
+    if (!loaded.Values) {
+        ReportFailure(loaded.Error);
+        return;
+    }
+    ApplyGeometry(*loaded.Values, Components, Model.Slots);
 }
 
 void TForm1Logic::BeginShutdown() {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,15 @@ class TForm1Logic {
     bool IsSourceMarker(const FieldItem& item) const;
     bool IsComponent(const FieldItem& item) const;
 
+    // --- geometry file ---
+    void Button1Click();  // save
+    void Button2Click();  // load
+    std::string GeometryFilter() const;
+    // Initial folders of the two file dialogs; set to the program's folder after the first
+    // confirmed dialog.
+    std::string SaveDialogInitialDir;
+    std::string OpenDialogInitialDir;
+
     // Ends every wait of a running series so the program can close; the series closes its file.
     void BeginShutdown();
     bool ShuttingDown() const { return shuttingDown_; }
@@ -132,6 +142,12 @@ class TForm1Logic {
   protected:
     // The one road for messages and questions; returns the pressed button's code.
     virtual int ShowMessageDialog(const std::string& text, const std::string& caption, int flags);
+    // The file dialogs: the chosen path, or nothing when cancelled.
+    virtual std::optional<std::string> ExecuteSaveDialog() { return std::nullopt; }
+    virtual std::optional<std::string> ExecuteOpenDialog(const std::string& filter) {
+        (void)filter;
+        return std::nullopt;
+    }
     virtual void UpdateMeters() {}
     virtual void HideForm2() {}
     virtual void SelectAllAndFocus(EditControl& edit) { (void)edit; }

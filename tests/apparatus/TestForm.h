@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,12 @@ class TestForm : public TForm1Logic {
     }
 
     std::vector<RecordedMessage> Messages;
+    std::deque<int> Answers;  // answered in order, then Answer
+    std::deque<std::optional<std::string>> FileAnswers;
+    std::string LastFilter;
+    int KompResult = 2;
+    std::int32_t KompX = 0;
+    std::int32_t KompY = 0;
     int Answer = 1;
     int Form2Hidden = 0;
     EditControl* Selected = nullptr;
@@ -55,12 +63,38 @@ class TestForm : public TForm1Logic {
         Model.Slots[slot].Placed = true;
     }
 
+  private:
+    std::optional<std::string> NextFileAnswer() {
+        if (FileAnswers.empty()) {
+            return std::nullopt;
+        }
+        auto answer = FileAnswers.front();
+        FileAnswers.pop_front();
+        return answer;
+    }
+
   protected:
     int ShowMessageDialog(const std::string& text, const std::string& caption, int flags) override {
         Messages.push_back({text, caption, flags});
+        if (!Answers.empty()) {
+            const int answer = Answers.front();
+            Answers.pop_front();
+            return answer;
+        }
         return Answer;
     }
     void HideForm2() override { ++Form2Hidden; }
+    std::optional<std::string> ExecuteSaveDialog() override { return NextFileAnswer(); }
+    std::optional<std::string> ExecuteOpenDialog(const std::string& filter) override {
+        LastFilter = filter;
+        return NextFileAnswer();
+    }
+    int ExecuteKompDlg(FieldItem& component, std::int32_t& x, std::int32_t& y) override {
+        (void)component;
+        x = KompX;
+        y = KompY;
+        return KompResult;
+    }
     void SelectAllAndFocus(EditControl& edit) override { Selected = &edit; }
     void UpdateMeters() override { ++MeterUpdates; }
 };

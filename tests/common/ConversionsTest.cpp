@@ -85,3 +85,21 @@ TEST(FormatText, FollowsPrintfWidths) {
 
 }  // namespace
 }  // namespace sim
+
+#include "common/FileNames.h"
+
+namespace sim {
+namespace {
+
+TEST(FileNamePart, RefusesWhatCouldLeaveTheFolderOrBreakTheName) {
+    for (const char* good : {"", "abc", "Kovács Anna", "a.b", "x-1_2", "ő"}) {
+        EXPECT_TRUE(IsSafeFileNamePart(good)) << good;
+    }
+    for (const char* bad : {"a/b", "..", "a..b", "../x", "a\\b", "a:b", "a*", "?", "a\"b", "<", ">",
+                            "a|b", "tab\there", "nl\n", "\x7f"}) {
+        EXPECT_FALSE(IsSafeFileNamePart(bad)) << bad;
+    }
+}
+
+}  // namespace
+}  // namespace sim

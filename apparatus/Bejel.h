@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace sim {
+
+// The login: asks for the participant's identifier. On OK the identifier becomes
+// "Brk2017_" + the typed text; one that could not be part of a file name is refused and the
+// dialog stays open.
+class TBejelentkez : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit TBejelentkez(QWidget* parent = nullptr);
+
+    void FormActivate();
+    // Whether the dialog may close with the given result; sets the identifier on OK.
+    bool FormCloseQuery(int result);
+    const std::string& ParticipantId() const { return participantId_; }
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* Password = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+
+  public slots:
+    void done(int result) override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    std::string participantId_;
+};
+
+inline constexpr const char* kParticipantPrefix = "Brk2017_";
+
+}  // namespace sim
