@@ -464,16 +464,12 @@ bool TForm1Logic::IsSourceMarker(const FieldItem& item) const {
 }
 
 bool TForm1Logic::IsComponent(const FieldItem& item) const {
-    return std::find(Components.begin(), Components.end(), &item) != Components.end();
+    return sim::IsComponent(MakeComponentTable(Components), &item);
 }
 
 bool TForm1Logic::ComponentCollides(std::int32_t x, std::int32_t y,
                                     const FieldItem& component) const {
-    IndexedArray<const PanelItem*, 1, kSlotCount> items;
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
-        items[slot] = Components[slot];
-    }
-    return sim::ComponentCollides(items, Experiment, x, y, component);
+    return sim::ComponentCollides(MakeComponentTable(Components), Experiment, x, y, component);
 }
 
 bool TForm1Logic::Shape2DragOver(const FieldItem& target, const FieldItem& dragged, int X, int Y) {
@@ -485,36 +481,22 @@ bool TForm1Logic::Shape2DragOver(const FieldItem& target, const FieldItem& dragg
 void TForm1Logic::Shape2DragDrop(const FieldItem& target, FieldItem& dragged, int X, int Y) {
     (void)X;
     (void)Y;
-    if (!IsSourceMarker(target) || !IsSource(dragged)) {
-        return;
+    if (IsSourceMarker(target) && IsSource(dragged)) {
+        DropSourceOnMarker(dragged, target);
     }
-    dragged.Left = target.Left;
-    dragged.Top = target.Top;
-    dragged.Tag = target.Tag;
 }
 
 bool TForm1Logic::Shape6DragOver(const FieldItem& target, const FieldItem& dragged, int X, int Y) {
-    std::int64_t x = X;
-    std::int64_t y = Y;
-    if (&target == &dragged) {
-        x += static_cast<std::int64_t>(target.Left) - Experiment.Left;
-        y += static_cast<std::int64_t>(target.Top) - Experiment.Top;
-    }
-    Label8Text = std::to_string(x) + ", " + std::to_string(y);
-    // Formed in 64 bits: items loaded from files may lie anywhere.
-    if (!IsComponent(dragged) || !ComponentDropAllowed(x, y)) {
-        return false;
-    }
-    return !ComponentCollides(static_cast<std::int32_t>(x), SaturateToInt32(static_cast<double>(y)),
-                              dragged);
+    const FieldPoint point = DragPointInField(Experiment, target, dragged, X, Y);
+    Label8Text = DragReadout(point);
+    return ComponentDragAccepted(MakeComponentTable(Components), Experiment, point, dragged);
 }
 
 void TForm1Logic::ExperimentDragDrop(const FieldItem& target, FieldItem& dragged, int X, int Y) {
     if (&target != &Experiment || !IsComponent(dragged)) {
         return;
     }
-    dragged.Left = Experiment.Left + X;
-    dragged.Top = Experiment.Top + Y;
+    DropOnField(dragged, Experiment, X, Y);
     Model.Slots[dragged.Tag].Placed = true;
 }
 
@@ -522,8 +504,7 @@ void TForm1Logic::Shape6DragDrop(FieldItem& target, FieldItem& dragged, int X, i
     if (&target != &dragged || !IsComponent(dragged)) {
         return;
     }
-    dragged.Top += Y;
-    dragged.Left += X;
+    DropOnItself(dragged, X, Y);
     BringToFront(dragged);
     Model.Slots[dragged.Tag].Placed = true;
 }
@@ -556,16 +537,13 @@ void TForm1Logic::HgFMouseUp(FieldItem& component, bool rightButton) {
     std::int32_t y = 0;
     switch (ExecuteKompDlg(component, x, y)) {
         case 1:
-            component.Left = SaturatingAdd(Experiment.Left, x);
-            component.Top = SaturatingAdd(Experiment.Top, y);
+            PlaceAtField(component, Experiment, x, y);
             Model.Slots[component.Tag].Placed = true;
             break;
         case 3:
-            if (ShowMessageDialog("        Visszateszed a helyére?", "*** MEGERŐSÍTÉS ***",
-                                  kMessageYesNo) == kResultYes) {
+            if (ShowMessageDialog(kPutBackQuestion, kPutBackCaption, kMessageYesNo) == kResultYes) {
                 Model.Slots[component.Tag].Placed = false;
-                component.Left = HomePlaces[component.Tag]->Left;
-                component.Top = HomePlaces[component.Tag]->Top;
+                MoveToHomePlace(component);
             }
             break;
         default:
