@@ -186,6 +186,7 @@ TForm1::TForm1(Clock& clock, std::string programDir, QWidget* parent)
     BuildPanel1(client);
     BuildPanel3(client);
     move(kWindowPos);
+    EndApplication = [] { QCoreApplication::exit(0); };
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     FormCreate();
@@ -244,7 +245,7 @@ void TForm1::FormActivate() {
         loginShown_ = true;
         if (Bejelentkez->exec() != QDialog::Accepted) {
             loginCancelled_ = true;
-            QCoreApplication::exit(0);
+            EndApplication();
             hide();
             return;
         }
@@ -261,10 +262,10 @@ bool TForm1::FormCloseQuery() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (loginCancelled_ || FormCloseQuery()) {
-        // A series waiting in Start ends and closes its result file before the program does.
+        // A series waiting in Start ends and closes its result file before the program does;
+        // the closed main window then ends the event loop.
         BeginShutdown();
         event->accept();
-        QCoreApplication::exit(0);
     } else {
         event->ignore();
     }

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -58,6 +59,8 @@ class TForm1 : public QMainWindow, public TForm1Logic {
     TAboutBox* AboutBox = nullptr;
     QFileDialog* SaveDialog1 = nullptr;
     QFileDialog* OpenDialog1 = nullptr;
+    // Ends the program at once (a cancelled login); tests replace it.
+    std::function<void()> EndApplication;
     // Answers for the two file dialogs, taken in order instead of showing them (for tests).
     std::deque<std::optional<std::string>> FileDialogAnswers;
 

@@ -196,3 +196,140 @@ TEST_F(MainWindow, NothingMovesWhileACountRunsOrUnderTheClosedLid) {
 
 }  // namespace
 }  // namespace sim
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include "apparatus/Bejel.h"
+#include "apparatus/Eredmeny.h"
+#include "geometry/KompDlg.h"
+
+namespace sim {
+namespace {
+
+class Shell : public MainWindow {
+  protected:
+    void SetUp() override {
+        MainWindow::SetUp();
+        CreateMessageDialog(&form);
+        form.CreateDialogs();
+        form.EndApplication = [this] { ++ended; };
+    }
+    void TearDown() override { DestroyMessageDialog(); }
+
+    int ended = 0;
+
+    // Answers the login dialog once it is open.
+    void AnswerLogin(const QString& typed, bool ok) {
+        QTimer::singleShot(0, [this, typed, ok] {
+            form.Bejelentkez->Password->setText(typed);
+            (ok ? form.Bejelentkez->OKBtn : form.Bejelentkez->CancelBtn)->click();
+        });
+    }
+};
+
+TEST_F(Shell, LoginSetsTheIdentifierAndTheTitleOnce) {
+    AnswerLogin("abc", true);
+    form.FormActivate();
+    EXPECT_EQ(form.Model.ParticipantId, "Brk2017_abc");
+    EXPECT_EQ(form.windowTitle(), "Trelko kísérlet szimulációja Brenn Verseny 2017  (Brk2017_abc)");
+    EXPECT_EQ(form.Bejelentkez->windowTitle(), " Bejelentkezés");
+    EXPECT_EQ(form.Bejelentkez->Label1->text(), "Add meg az azonosító kódodat");
+    form.FormActivate();  // later activations only set the title again
+    EXPECT_FALSE(form.Bejelentkez->isVisible());
+    EXPECT_FALSE(form.LoginCancelled());
+}
+
+TEST_F(Shell, AnEmptyIdentifierIsAccepted) {
+    AnswerLogin("", true);
+    form.FormActivate();
+    EXPECT_EQ(form.Model.ParticipantId, "Brk2017_");
+    EXPECT_EQ(form.ResultFilePath(), "/nonexistent/Brk2017_.txt");
+}
+
+TEST_F(Shell, CancelledLoginEndsWithoutTheCloseQuestion) {
+    AnswerLogin("abc", false);
+    form.FormActivate();
+    EXPECT_TRUE(form.LoginCancelled());
+    EXPECT_EQ(ended, 1);
+    EXPECT_TRUE(form.Model.ParticipantId.empty());
+    QCloseEvent close;
+    QApplication::sendEvent(&form, &close);
+    EXPECT_TRUE(close.isAccepted());
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_F(Shell, UnsafeIdentifierIsRefusedAndTheDialogStaysOpen) {
+    int attempts = 0;
+    QTimer::singleShot(0, [&] {
+        form.Bejelentkez->Password->setText("../x");
+        form.Bejelentkez->OKBtn->click();
+        ++attempts;
+        EXPECT_TRUE(form.Bejelentkez->isVisible()) << "kept open for a new try";
+        form.Bejelentkez->Password->setText("jo");
+        form.Bejelentkez->OKBtn->click();
+    });
+    form.FormActivate();
+    EXPECT_EQ(attempts, 1);
+    ASSERT_EQ(messages.Messages().size(), 1U);
+    EXPECT_EQ(messages.Messages()[0].caption, "*** HIBA ***");
+    EXPECT_NE(messages.Messages()[0].text.find("Az azonosító"), std::string::npos);
+    EXPECT_EQ(form.Model.ParticipantId, "Brk2017_jo");
+}
+
+TEST_F(Shell, EveryCloseAsksTheSameQuestion) {
+    messages.QueueAnswer(kMsgNo);
+    QCloseEvent closeBox;
+    QApplication::sendEvent(&form, &closeBox);
+    EXPECT_FALSE(closeBox.isAccepted());
+    ASSERT_EQ(messages.Messages().size(), 1U);
+    EXPECT_EQ(messages.Messages()[0].text, "Minden adat el van mentve?");
+    EXPECT_EQ(messages.Messages()[0].caption, "***MEGERŐSÍTÉS***");
+    EXPECT_EQ(messages.Messages()[0].flags, 4);
+
+    form.show();
+    messages.QueueAnswer(kMsgNo);
+    form.Vge1->trigger();
+    EXPECT_EQ(messages.Messages().size(), 2U);
+    EXPECT_EQ(messages.Messages()[1].text, "Minden adat el van mentve?");
+    EXPECT_TRUE(form.isVisible());
+
+    messages.QueueAnswer(kMsgYes);
+    form.Vge1->trigger();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(form.ShuttingDown());
+}
+
+TEST_F(Shell, HelpWithoutTheDocumentDoesNothingVisible) {
+    form.Lers1->trigger();
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(Shell, StartHidesTheAuxiliaryWindow) {
+    form.Form2->show();
+    EXPECT_EQ(form.Form2->Memo1->toPlainText(), "Memo1");
+    form.BitBtn5Click();
+    EXPECT_FALSE(form.Form2->isVisible());
+    form.BitBtn6Click();
+}
+
+TEST_F(Shell, RightClickOpensThePositionDialogForTheComponent) {
+    QTimer::singleShot(0, [this] {
+        EXPECT_EQ(form.KompDlg->Edit1()->text(), "1105");
+        EXPECT_EQ(form.KompDlg->Edit2()->text(), "109");
+        EXPECT_EQ(form.KompDlg->Edit3()->text(), "Higany");
+        form.KompDlg->Edit1()->setText("500");
+        form.KompDlg->Edit2()->setText("40");
+        form.KompDlg->OKBtn()->click();
+    });
+    QTest::mouseClick(form.WidgetOf(form.HgF), Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_EQ(form.HgF.Left, 516);
+    EXPECT_EQ(form.HgF.Top, 50);
+    EXPECT_TRUE(form.Model.Slots[1].Placed);
+    EXPECT_EQ(form.WidgetOf(form.HgF)->geometry().topLeft(), QPoint(516, 50));
+}
+
+}  // namespace
+}  // namespace sim
