@@ -37,6 +37,10 @@ namespace sim {
 
 namespace {
 
+// The meters follow every refresh (a hundred a second while the pump runs), but the screen
+// shows them at most this often: their repaint is the costliest thing the window does.
+constexpr int kMeterFrameMs = 40;
+
 // Colours of the window.
 const QColor kMoneyGreen(192, 220, 192);
 const QColor kTeal(0, 128, 128);
@@ -369,6 +373,7 @@ QPushButton* TForm1::MakeButton(QWidget* parent, const ButtonControl& control, Q
         connect(button, &QPushButton::clicked, this, [this, handler] { Perform(handler); });
     }
     buttons_[button] = &control;
+    shownCaptions_[button] = control.Caption;
     return button;
 }
 
@@ -416,6 +421,10 @@ void TForm1::BuildPanel1(QWidget* client) {
     Muszer2 = new TMuszer(Panel1);
     Muszer2->setGeometry(kMuszer2);
     Muszer2->SetCaption("Fordulatszám (1/s)");
+    meterFrame_ = new QTimer(this);
+    meterFrame_->setSingleShot(true);
+    meterFrame_->setInterval(kMeterFrameMs);
+    connect(meterFrame_, &QTimer::timeout, this, [this] { ShowMeterFrame(); });
 
     Panel4 = MakePanel(Panel1, kPanel4, Qt::black);
     MakeLabel(Panel4, kLabel9, "MÉRÉS");
@@ -598,13 +607,20 @@ void TForm1::ApplyStacking() {
     }
 }
 
+void TForm1::SyncButton(QPushButton* button, const ButtonControl& control) {
+    if (button->isEnabled() != control.Enabled) {
+        button->setEnabled(control.Enabled);
+    }
+    std::string& shownCaption = shownCaptions_[button];
+    if (shownCaption != control.Caption) {
+        button->setText(Q(control.Caption));
+        shownCaption = control.Caption;
+    }
+}
+
 void TForm1::SyncControls() {
     for (const auto& [button, control] : buttons_) {
-        button->setEnabled(control->Enabled);
-        const QString caption = Q(control->Caption);
-        if (button->text() != caption) {
-            button->setText(caption);
-        }
+        SyncButton(button, *control);
     }
     SetTextIfChanged(MaskEdit1Widget, MaskEdit1.Text);
     SetTextIfChanged(Edit5Widget, Edit5.Text);
@@ -624,7 +640,9 @@ void TForm1::SyncControls() {
         if (widget->geometry() != place) {
             widget->setGeometry(place);
         }
-        widget->setVisible(item->Visible);
+        if (widget->isHidden() == item->Visible) {
+            widget->setVisible(item->Visible);
+        }
     }
     ApplyStacking();
 }
@@ -635,9 +653,34 @@ int TForm1::ShowMessageDialog(const std::string& text, const std::string& captio
 }
 
 void TForm1::UpdateMeters() {
-    if (Muszer1 != nullptr) {
+    if (Muszer1 == nullptr) {
+        return;
+    }
+    // A meter's picture depends only on its reading: an unchanged reading is not redrawn.
+    const bool pressureChanged = shownPressure_ != Model.Pressure;
+    const bool speedChanged = shownSpeed_ != Model.RotorSpeed;
+    if (!pressureChanged && !speedChanged) {
+        return;
+    }
+    if (!meterFrame_->isActive()) {
+        Muszer1->setUpdatesEnabled(false);
+        Muszer2->setUpdatesEnabled(false);
+        meterFrame_->start();
+    }
+    if (pressureChanged) {
         Muszer1->SetValue(Model.Pressure);
+        shownPressure_ = Model.Pressure;
+    }
+    if (speedChanged) {
         Muszer2->SetValue(Model.RotorSpeed);
+        shownSpeed_ = Model.RotorSpeed;
+    }
+}
+
+void TForm1::ShowMeterFrame() {
+    for (TMuszer* meter : {Muszer1, Muszer2}) {
+        meter->setUpdatesEnabled(true);
+        meter->update();
     }
 }
 

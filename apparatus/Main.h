@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QFrame;
+class QTimer;
 class QFileDialog;
 
 namespace sim {
@@ -136,6 +137,13 @@ class TForm1 : public QMainWindow, public TForm1Logic {
     QList<QWidget*> captionBoxes_;
     std::uint64_t appliedStacking_ = ~std::uint64_t{0};
     std::optional<std::string> RunFileDialog(QFileDialog& dialog);
+    void SyncButton(QPushButton* button, const ButtonControl& control);
+    // What the widgets show, so that a tick touches only what changed.
+    std::map<const QPushButton*, std::string> shownCaptions_;
+    void ShowMeterFrame();
+    QTimer* meterFrame_ = nullptr;
+    std::optional<double> shownPressure_;
+    std::optional<double> shownSpeed_;
     bool inEdit5Exit_ = false;
     bool loginShown_ = false;
     bool loginCancelled_ = false;
