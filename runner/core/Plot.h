@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "runner/core/HeadlessForm.h"
+
+namespace sim {
+
+inline constexpr int kPlotWidth = 900;  // pixels, PNG and SVG alike
+inline constexpr int kPlotHeight = 600;
+
+inline constexpr const char* kPlotXLabel = "Fordulatszám (1/s)";
+inline constexpr const char* kPlotYLabel = "Beütésszám";
+inline constexpr const char* kPlotMeasuredLegend = "mért (±1 szórás)";
+inline constexpr const char* kPlotExpectedLegend = "várható";
+
+struct PlotData {
+    std::string Title;
+    std::vector<RunPoint> Points;
+};
+
+struct PlotColour {
+    std::uint8_t R = 0;
+    std::uint8_t G = 0;
+    std::uint8_t B = 0;
+};
+
+enum class TextAnchor { Start, Middle, End };
+
+// The few drawing operations the plot needs, in pixels with the origin top left. A text's y is
+// its baseline; an upright text runs bottom to top with its baseline at x.
+class PlotCanvas {
+  public:
+    virtual ~PlotCanvas() = default;
+    virtual void FillRect(double x, double y, double w, double h, PlotColour colour) = 0;
+    virtual void Line(double x1, double y1, double x2, double y2, PlotColour colour,
+                      double width) = 0;
+    virtual void Polyline(const std::vector<std::pair<double, double>>& points, PlotColour colour,
+                          double width) = 0;
+    virtual void Disc(double cx, double cy, double r, PlotColour colour) = 0;
+    virtual void Text(double x, double y, const std::string& text, int pixelSize, TextAnchor anchor,
+                      bool upright, PlotColour colour) = 0;
+};
+
+// Counts against set point: axes with ticks and Hungarian labels, a dot per point with an
+// error bar of one Poisson standard deviation, the expected counts joined by a line.
+void DrawPlot(const PlotData& data, PlotCanvas& canvas);
+
+// The same drawing as an SVG document of kPlotWidth x kPlotHeight pixels.
+std::string RenderSvgPlot(const PlotData& data);
+
+// Round tick values covering [low, high]: steps of 1, 2 or 5 times a power of ten, at most
+// about maxTicks of them.
+std::vector<double> NiceTicks(double low, double high, int maxTicks);
+
+}  // namespace sim

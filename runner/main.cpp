@@ -1,0 +1,47 @@
+// trelko-runner: the experiment's window logic without a window, for organisers who need the
+// counts and the curve behind a contestant's saved geometry. See --help.
+
+#include <QGuiApplication>
+#include <QtGlobal>
+
+#include <clocale>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "runner/PngPlot.h"
+#include "runner/core/Runner.h"
+
+namespace {
+
+// Qt's own diagnostics (missing runtime folders and the like) are not the runner's output.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << message.toStdString() << "\n";
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+
+    // The painter's text needs an application; it is made only for a PNG plot, on the
+    // offscreen platform, so the runner never needs a display.
+    std::unique_ptr<QGuiApplication> app;
+    int appArgc = 3;
+    char appName[] = "trelko-runner";
+    char platformOption[] = "-platform";
+    char platform[] = "offscreen";
+    char* appArgv[] = {appName, platformOption, platform, nullptr};
+    const sim::PngRenderer png = [&](const sim::PlotData& data) {
+        if (app == nullptr) {
+            qInstallMessageHandler(QuietQtMessages);
+            app = std::make_unique<QGuiApplication>(appArgc, appArgv);
+            std::setlocale(LC_NUMERIC, "C");
+        }
+        return sim::RenderPngPlot(data);
+    };
+    return sim::RunnerMain(args, std::cout, std::cerr, png);
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "apparatus/core/Form1Logic.h"
+#include "common/VirtualClock.h"
+#include "geometry/core/GeometryFile.h"
+#include "physics/Random.h"
+
+namespace sim::testing {
+
+namespace fs = std::filesystem;
+
+inline std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+inline void WriteFile(const fs::path& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+// Panel places of the six components: target and detector on the field, the shields where
+// they start in the bins (or everything in the bins).
+inline GeometryValues TargetAndDetector() {
+    return {486, 160, 616, 160, 1095, 312, 1125, 312, 1154, 312, 1183, 312};
+}
+inline GeometryValues TargetOnly() {
+    GeometryValues values = TargetAndDetector();
+    values[2] = 1123;
+    values[3] = 215;
+    return values;
+}
+inline GeometryValues AllInBins() {
+    return {1121, 119, 1123, 215, 1095, 312, 1125, 312, 1154, 312, 1183, 312};
+}
+
+// The main window's logic as a contestant uses it: the open dialog answers with a path given
+// beforehand, every message is recorded.
+class WindowForm : public TForm1Logic {
+  public:
+    WindowForm(VirtualClock& clock, std::string programDir)
+        : TForm1Logic(clock, std::move(programDir)) {
+        FormCreate();
+    }
+    std::optional<std::string> OpenAnswer;
+    std::vector<std::string> Messages;
+
+  protected:
+    int ShowMessageDialog(const std::string& text, const std::string& caption, int flags) override {
+        (void)caption;
+        (void)flags;
+        Messages.push_back(text);
+        return 1;
+    }
+    std::optional<std::string> ExecuteOpenDialog(const std::string& filter) override {
+        (void)filter;
+        return OpenAnswer;
+    }
+};
+
+// A scratch folder per test.
+class RunnerFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("runner-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string SaveGeometry(const GeometryValues& values, const std::string& name) {
+        const std::string path = (dir / name).string();
+        EXPECT_FALSE(SaveGeometryFile(path, values).has_value());
+        return path;
+    }
+
+    fs::path dir;
+};
+
+}  // namespace sim::testing
