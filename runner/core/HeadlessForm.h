@@ -13,9 +13,9 @@
 namespace sim {
 
 // A clock that passes everything through to another one and counts the ticks of the
-// measurement timer, so that the window's hook can tell a counting tick from a pump or rotor
-// tick. MeasureElapsed alone cannot tell: in the exact mode every point is the single tick
-// 0 -> 0.5, the same value the previous point ended on.
+// measurement timer, so that the window's hook knows a counting tick by the timer that ran it
+// rather than by guessing from the model's values (in the exact mode every point is the same
+// single tick, 0 -> 0.5 s).
 class MeasureTickClock : public Clock {
   public:
     explicit MeasureTickClock(Clock& inner) : inner_(inner) {}
