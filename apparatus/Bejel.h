@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "apparatus/core/Form1Logic.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -38,7 +40,5 @@ class TBejelentkez : public QDialog {
   private:
     std::string participantId_;
 };
-
-inline constexpr const char* kParticipantPrefix = "Brk2017_";
 
 }  // namespace sim

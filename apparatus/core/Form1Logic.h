@@ -15,6 +15,8 @@
 
 namespace sim {
 
+// Every participant's identifier begins with this; it names the result and geometry files.
+inline constexpr const char* kParticipantPrefix = "Brk2017_";
 inline constexpr const char* kErrorCaption = "*** HIBA! ***";
 inline constexpr const char* kInputErrorCaption = "*** HIBA ***";
 inline constexpr int kMessageOk = 0;     // flags: OK button only

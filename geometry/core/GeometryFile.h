@@ -56,12 +56,12 @@ GeometryValues CollectGeometry(const IndexedArray<Item*, 1, kSlotCount>& compone
 // and marks as placed exactly those left of the bins.
 template <typename Item>
 void ApplyGeometry(const GeometryValues& values, IndexedArray<Item*, 1, kSlotCount>& components,
-                   IndexedArray<ComponentSlot, 1, kSlotCount>& slots) {
+                   IndexedArray<ComponentSlot, 1, kSlotCount>& modelSlots) {
     for (int i = 1; i <= kSlotCount; ++i) {
         const auto k = static_cast<std::size_t>(2 * (i - 1));
         components[i]->Left = values[k];
         components[i]->Top = values[k + 1];
-        slots[i].Placed = LiesOnField(values[k]);
+        modelSlots[i].Placed = LiesOnField(values[k]);
     }
 }
 

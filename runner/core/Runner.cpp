@@ -180,7 +180,7 @@ Outcome RunApparatus(const RunnerOptions& options, const std::string& programDir
     VirtualClock virtualClock;
     MeasureTickClock clock(virtualClock);
     HeadlessForm form(clock, programDir);
-    form.Model.ParticipantId = kRunnerParticipantPrefix + *options.Identifier;
+    form.Model.ParticipantId = kParticipantPrefix + *options.Identifier;
 
     form.FileToOpen = options.GeometryPath;
     form.Button2Click();
@@ -269,7 +269,7 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err,
         Require(WriteFileReplacing((fs::path(work.Path()) / kFactorFileName).string(),
                                    *factor.Content));
     }
-    const std::string participant = kRunnerParticipantPrefix + *options.Identifier;
+    const std::string participant = kParticipantPrefix + *options.Identifier;
     const std::string resultTarget =
         (fs::path(options.OutputDir) / (participant + ".txt")).string();
     const Outcome outcome = RunApparatus(options, work.Path() + "/", resultTarget);

@@ -65,7 +65,7 @@ ParsedRunnerOptions Fail(std::string error) {
 
 std::optional<std::string> IdentifierFromGeometryName(const std::string& path) {
     const std::string name = std::filesystem::path(path).filename().string();
-    const std::string key = std::string(".") + kRunnerParticipantPrefix;
+    const std::string key = std::string(".") + kParticipantPrefix;
     const auto at = name.rfind(key);
     if (at == std::string::npos || at + key.size() == name.size()) {
         return std::nullopt;
@@ -219,7 +219,7 @@ ParsedRunnerOptions ParseRunnerOptions(const std::vector<std::string>& args) {
         const auto fromName = IdentifierFromGeometryName(options.GeometryPath);
         if (!fromName) {
             return Fail("hiányzik az --id (a geometriafájl kiterjesztése nem ." +
-                        std::string(kRunnerParticipantPrefix) + "...)");
+                        std::string(kParticipantPrefix) + "...)");
         }
         if (!IdentifierAllowed(*fromName)) {
             return Fail("a geometriafájl nevéből vett azonosító nem lehet fájlnév része: \"" +

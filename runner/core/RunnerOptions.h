@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "apparatus/core/Form1Logic.h"
+
 namespace sim {
 
 inline constexpr const char* kRunnerName = "trelko-runner";
-// The participant key is this prefix and the identifier typed at the login.
-inline constexpr const char* kRunnerParticipantPrefix = "Brk2017_";
 inline constexpr std::int32_t kDefaultCountTime = 10;  // s, as the window's time field
 inline constexpr std::int32_t kMaxCountTime = 86400;   // s; a day of counting per point
 inline constexpr std::int32_t kMinRunnerSpeed = 100;   // 1/s, the speed spinner's range
