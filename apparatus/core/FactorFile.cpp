@@ -46,7 +46,8 @@ TextFileStatus ReadTextLines(const std::string& path, std::vector<std::string>& 
         return errno == ENOENT || errno == ENOTDIR ? TextFileStatus::Missing
                                                    : TextFileStatus::Unreadable;
     }
-    if (S_ISDIR(info.st_mode)) {
+    // Only a plain file: a pipe would wait for a writer for ever, a device might never end.
+    if (!S_ISREG(info.st_mode)) {
         return TextFileStatus::Unreadable;
     }
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);

@@ -11,7 +11,8 @@ namespace sim {
 enum class TextFileStatus { Missing, Read, Unreadable };
 
 // Reads a whole text file into lines; line ends are CR LF, LF or CR, and a final line end adds
-// no empty line. A directory or a read error is Unreadable, never an empty file.
+// no empty line. Anything but a plain file (a directory, a pipe, a device) or a read error is
+// Unreadable, never an empty file.
 TextFileStatus ReadTextLines(const std::string& path, std::vector<std::string>& lines);
 std::vector<std::string> SplitTextLines(std::string_view content);
 

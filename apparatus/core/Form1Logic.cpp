@@ -1,5 +1,8 @@
 #include "apparatus/core/Form1Logic.h"
 
+#include <sys/types.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -43,15 +46,28 @@ void Place(FieldItem& item, const ItemPlace& place, std::int32_t tag = 0) {
 // a killed program keeps the points already measured.
 struct TForm1Logic::SeriesFile {
     std::FILE* File = nullptr;
+    off_t Written = 0;  // bytes of whole lines
 
     bool Open(const std::string& path) {
         File = std::fopen(path.c_str(), "wb");
+        if (File != nullptr) {
+            // Unbuffered, so that nothing of a failed line stays behind to be written later.
+            std::setvbuf(File, nullptr, _IONBF, 0);
+        }
         return File != nullptr;
     }
     bool WriteLine(const std::string& line) {
         const std::string withEnd = line + "\r\n";
-        return std::fwrite(withEnd.data(), 1, withEnd.size(), File) == withEnd.size() &&
-               std::fflush(File) == 0;
+        if (std::fwrite(withEnd.data(), 1, withEnd.size(), File) == withEnd.size() &&
+            std::fflush(File) == 0) {
+            Written += static_cast<off_t>(withEnd.size());
+            return true;
+        }
+        // A part of a line (the disk full) could be read as another point: cut it off again.
+        // A device such as /dev/full has nothing to cut.
+        const int ignored = ::ftruncate(::fileno(File), Written);
+        (void)ignored;
+        return false;
     }
     bool Close() {
         if (File == nullptr) {

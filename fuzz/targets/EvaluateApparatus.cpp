@@ -1,0 +1,98 @@
+// One measurement tick's computation on arbitrary 32-bit component rectangles, field offset,
+// source positions (the sources' Tags), rotor speed and count factor: EvaluateApparatus, then
+// the random count added to the counter. No crash, no undefined behaviour, a bounded sweep; and
+// for the placements a drag can make, a finite, non-negative rate.
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#include "common/Conversions.h"
+#include "fuzz/FuzzSupport.h"
+#include "geometry/core/PanelLayout.h"
+#include "geometry/core/Placement.h"
+#include "physics/ApparatusModel.h"
+#include "physics/Random.h"
+
+namespace {
+
+// The default sizes, placed where the drop window lets a drag put them.
+bool DragPlaceable(const sim::PanelItem& item, int slot, const sim::PanelItem& field) {
+    const sim::ItemPlace& start = sim::kComponentStart[slot - 1];
+    const std::int64_t x = std::int64_t{item.Left} - field.Left;
+    const std::int64_t y = std::int64_t{item.Top} - field.Top;
+    return item.Width == start.Width && item.Height == start.Height &&
+           sim::ComponentDropAllowed(x, y) && y >= 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    sim::fuzz::ByteReader in(data, size);
+    const std::uint8_t mode = in.Byte();
+    // Bit 0: the sizes come from the input too; else the components keep their own sizes.
+    const bool anySize = (mode & 1) != 0;
+
+    sim::PanelItem field{sim::kFieldLeft, sim::kFieldTop, sim::kExperimentPlace.Width,
+                         sim::kExperimentPlace.Height, 0};
+    if ((mode & 2) != 0) {
+        field.Left = in.Int32();
+        field.Top = in.Int32();
+    }
+    std::array<sim::PanelItem, sim::kSlotCount> items{};
+    sim::IndexedArray<const sim::PanelItem*, 1, sim::kSlotCount> shapes{};
+    for (int i = 1; i <= sim::kSlotCount; ++i) {
+        sim::PanelItem& item = items[static_cast<std::size_t>(i - 1)];
+        const sim::ItemPlace& start = sim::kComponentStart[i - 1];
+        item = {in.Int32(), in.Int32(), start.Width, start.Height, i};
+        if (anySize) {
+            item.Width = in.Int32();
+            item.Height = in.Int32();
+        }
+        shapes[i] = &item;
+    }
+    sim::PanelItem image2{};
+    sim::PanelItem image3{};
+    image2.Tag = in.Int32();
+    image3.Tag = in.Int32();
+    const std::uint8_t placed = in.Byte();
+    const std::int32_t speed = in.Int32();
+    const std::int32_t factor = in.Int32();
+    sim::RandomSeed = static_cast<std::uint32_t>(in.Int32());
+
+    sim::ApparatusModel model;
+    model.SetDefaults(shapes, sim::kRotorMarkerSize);
+    model.Experiment = &field;
+    model.Image2 = &image2;
+    model.Image3 = &image3;
+    bool allDragPlaceable = field.Left == sim::kFieldLeft && field.Top == sim::kFieldTop;
+    for (int i = 1; i <= sim::kSlotCount; ++i) {
+        model.Slots[i].Placed = ((placed >> (i - 1)) & 1) != 0;
+        if (model.Slots[i].Placed) {
+            allDragPlaceable = allDragPlaceable && DragPlaceable(*shapes[i], i, field);
+        }
+    }
+    model.RotorDriveOn = (mode & 4) != 0;
+    model.RotorSpeed = speed;
+
+    model.EvaluateApparatus();
+
+    // The rest of the tick: the counts of a positive factor, the exact mode of a negative one.
+    const double expected = static_cast<double>(factor) * model.DetectorRate;
+    std::int32_t counter = static_cast<std::int32_t>(in.Int32());
+    if (factor > 0) {
+        counter = sim::SaturatingAdd(counter, sim::RandomCount(expected));
+    } else {
+        counter = sim::SaturateToInt32(-expected);
+    }
+    (void)counter;
+
+    const bool evaluated = model.ErrorText.empty();
+    SIM_FUZZ_CHECK(evaluated == ((image2.Tag != 0 || image3.Tag != 0) &&
+                                 model.Slots[sim::kDetectorSlot].Placed));
+    if (evaluated && allDragPlaceable) {
+        SIM_FUZZ_CHECK(std::isfinite(model.DetectorRate) && model.DetectorRate >= 0);
+        SIM_FUZZ_CHECK(std::isfinite(model.TargetResonantRate) && model.TargetResonantRate >= 0);
+    }
+    return 0;
+}
