@@ -1,8 +1,10 @@
 #include "physics/ApparatusModel.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <numbers>
 
 namespace sim {
@@ -47,6 +49,130 @@ Bounds BoundsOf(const PanelItem& item) {
     const double left = item.Left;
     const double top = item.Top;
     return {left, top, left + item.Width, top + item.Height};
+}
+
+// The normal density exp(-x^2 / (2 sigma^2)) / sqrt(2 pi sigma^2), formed as q = 2 sigma^2,
+// exp(-x x / q) / sqrt(pi q); the constants are kept so that a sweep forms them once.
+class NormalDensity {
+  public:
+    explicit NormalDensity(double sigma) : q_(2 * sigma * sigma), root_(std::sqrt(kPi * q_)) {}
+    double At(double x) const { return std::exp(-x * x / q_) / root_; }
+
+  private:
+    double q_;
+    double root_;
+};
+
+// ResonanceOverlap for the rotor position at angle phi, with the line shape already formed.
+double Overlap(const ApparatusModel& m, const NormalDensity& line, double phi, double theta) {
+    const double alpha = phi - theta;
+    const double shift = m.GammaEnergy * std::cos(alpha) * kTwoPi * m.PhysicalRotorRadius *
+                         m.RotorSpeed / kSpeedOfLight;
+    return line.At(2 * m.RecoilEnergy - shift);
+}
+
+// The chord of the detector rectangle r on the whole line through (px, py) with direction
+// theta (neither exactly vertical): the edges are met in the order left, right, top, bottom,
+// each accepted point truncated to whole pixels; the first accepted point is kept, every later
+// one replaces the second.
+struct Chord {
+    int Points = 0;
+    double Squared = 0;  // squared distance of the two points, when there are two
+};
+
+Chord ChordOf(double theta, double px, double py, const Bounds& r) {
+    const double t = std::tan(theta);
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    int found = 0;
+    auto accept = [&](double x, double y) {
+        if (found == 0) {
+            x1 = std::trunc(x);
+            y1 = std::trunc(y);
+        } else {
+            x2 = std::trunc(x);
+            y2 = std::trunc(y);
+        }
+        ++found;
+    };
+    const double yLeft = t * (r.Left - px) + py;
+    if (r.Top <= yLeft && yLeft <= r.Bottom) {
+        accept(r.Left, yLeft);
+    }
+    const double yRight = t * (r.Right - px) + py;
+    if (r.Top <= yRight && yRight <= r.Bottom) {
+        accept(r.Right, yRight);
+    }
+    if (theta != 0) {
+        const double xTop = (r.Top - py) / t + px;
+        if (r.Left <= xTop && xTop <= r.Right) {
+            accept(xTop, r.Top);
+        }
+        const double xBottom = (r.Bottom - py) / t + px;
+        if (r.Left <= xBottom && xBottom <= r.Right) {
+            accept(xBottom, r.Bottom);
+        }
+    }
+    Chord chord;
+    chord.Points = found;
+    if (found >= 2) {
+        chord.Squared = (x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1);
+    }
+    return chord;
+}
+
+// Most directions of a wide corner band miss the detector. The lines through a point that can
+// meet a rectangle have directions (mod pi) within Half of Axis; outside that, with a margin
+// far above any rounding of whole-pixel coordinates of this size, no edge point is accepted
+// (or, for a point on a rectangle corner, only the point itself), so the chord is 0 and the
+// tangent need not be formed.
+struct LineWindow {
+    bool Active = false;
+    double Axis = 0;
+    double Half = 0;
+
+    bool Misses(double theta) const {
+        if (!Active) {
+            return false;
+        }
+        // Only a coarse decision: the margin dwarfs any rounding here.
+        const double turns = (theta - Axis) * std::numbers::inv_pi;
+        if (!(std::fabs(turns) < 1e6)) {
+            return false;
+        }
+        const double nearest =
+            static_cast<double>(static_cast<long long>(turns + (turns >= 0 ? 0.5 : -0.5)));
+        return std::fabs(theta - Axis - nearest * kPi) > Half;
+    }
+};
+
+constexpr double kWindowMargin = 1e-5;  // rad
+constexpr double kWindowExtent = 1e6;   // pixels; beyond, every direction is computed
+
+LineWindow LinesMeeting(double px, double py, const Bounds& r) {
+    auto whole = [](double v) { return std::fabs(v) <= kWindowExtent && v == std::trunc(v); };
+    if (!(whole(px) && whole(py) && whole(r.Left) && whole(r.Top) && whole(r.Right) &&
+          whole(r.Bottom) && r.Left < r.Right && r.Top < r.Bottom)) {
+        return {};
+    }
+    const double axis = std::atan2((r.Top + r.Bottom) / 2 - py, (r.Left + r.Right) / 2 - px);
+    const double qx[4] = {r.Left, r.Right, r.Left, r.Right};
+    const double qy[4] = {r.Top, r.Top, r.Bottom, r.Bottom};
+    double lo = 0;
+    double hi = 0;
+    for (int q = 0; q < 4; ++q) {
+        if (qx[q] == px && qy[q] == py) {
+            continue;
+        }
+        const double off = std::remainder(std::atan2(qy[q] - py, qx[q] - px) - axis, kTwoPi);
+        lo = std::min(lo, off);
+        hi = std::max(hi, off);
+    }
+    const double half = (hi - lo) / 2 + kWindowMargin;
+    // A point inside the rectangle or on an edge sees it over half a turn or more.
+    if (!(half < kPi / 2 - kWindowMargin)) {
+        return {};
+    }
+    return {true, axis + (lo + hi) / 2, half};
 }
 
 }  // namespace
@@ -181,15 +307,11 @@ void ApparatusModel::ComputeSightLines() {
 }
 
 double ApparatusModel::GaussLine(double x, double sigma) {
-    const double q = 2 * sigma * sigma;
-    return std::exp(-x * x / q) / std::sqrt(kPi * q);
+    return NormalDensity(sigma).At(x);
 }
 
 double ApparatusModel::ResonanceOverlap(int i, double theta) const {
-    const double alpha = (i - 1) * kPi / 8 - theta;
-    const double shift =
-        GammaEnergy * std::cos(alpha) * kTwoPi * PhysicalRotorRadius * RotorSpeed / kSpeedOfLight;
-    return GaussLine(2 * RecoilEnergy - shift, LineWidth);
+    return Overlap(*this, NormalDensity(LineWidth), (i - 1) * kPi / 8, theta);
 }
 
 void ApparatusModel::SweepFromRotor(int a) {
@@ -202,7 +324,9 @@ void ApparatusModel::SweepFromRotor(int a) {
     const double widthA = shapeA.Width;
     const double heightA = shapeA.Height;
 
+    const NormalDensity line(LineWidth);
     for (int i = 1; i <= kRotorPositionCount; ++i) {
+        const double phi = (i - 1) * kPi / 8;
         const SightLine& w = SightLines[i][a];
         const double activity = RotorPositions[i].Activity;
 
@@ -238,7 +362,7 @@ void ApparatusModel::SweepFromRotor(int a) {
             bool haveMuEff = false;
             auto effective = [&] {
                 if (!haveMuEff) {
-                    const double overlap = ResonanceOverlap(i, theta);
+                    const double overlap = Overlap(*this, line, phi, theta);
                     muEff = (overlap * kResonanceStrength + 1) * mu1;
                     haveMuEff = true;
                 }
@@ -246,13 +370,21 @@ void ApparatusModel::SweepFromRotor(int a) {
             };
 
             double transmission = 1;
+            // The lead shields are alike, so overlapping ones share one exponential.
+            double lastExponent = std::numeric_limits<double>::quiet_NaN();
+            double lastFactor = 1;
             for (int n = 0; n < shadowCount; ++n) {
                 const Shadow& s = shadows[n];
                 if (!(s.From <= theta && theta < s.To)) {
                     continue;
                 }
                 const double mu = s.Target ? effective() : s.Mu;
-                transmission = transmission * std::exp(-mu * s.Width / c);
+                const double exponent = -mu * s.Width / c;
+                if (exponent != lastExponent) {
+                    lastExponent = exponent;
+                    lastFactor = std::exp(exponent);
+                }
+                transmission = transmission * lastFactor;
             }
             const double base = activity * transmission * kAngularStep / kTwoPi;
             const double path = c == 0 ? heightA : widthA / c;
@@ -279,6 +411,7 @@ void ApparatusModel::ScatterToDetector() {
     const double detectorHeight = detector.Shape->Height;
     const double qx[4] = {r.Left, r.Right, r.Left, r.Right};
     const double qy[4] = {r.Top, r.Top, r.Bottom, r.Bottom};
+    const double noChord = 1 - std::exp(-mu2 * 0.0);
 
     for (TargetCorner& corner : TargetCorners) {
         double lo = 4 * kPi;
@@ -306,54 +439,32 @@ void ApparatusModel::ScatterToDetector() {
     for (const TargetCorner& corner : TargetCorners) {
         const double px = corner.X;
         const double py = corner.Y;
+        const LineWindow window = LinesMeeting(px, py, r);
         double sum = 0;
+        double lastSquared = -1;
+        double lastAbsorbed = 0;
         double theta = corner.AngleMin;
         for (int step = 0; theta <= corner.AngleMax && step < kMaxSweepSteps; ++step) {
             theta = theta + kAngularStep;
-            double chord = 0;
+            double absorbed = noChord;
             if (std::fabs(theta) == kPi / 2) {
-                chord = detectorHeight;
-            } else {
-                const double t = std::tan(theta);
-                double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-                int found = 0;
-                auto accept = [&](double x, double y) {
-                    if (found == 0) {
-                        x1 = std::trunc(x);
-                        y1 = std::trunc(y);
-                    } else {
-                        x2 = std::trunc(x);
-                        y2 = std::trunc(y);
+                absorbed = 1 - std::exp(-mu2 * detectorHeight);
+            } else if (theta == 0 || !window.Misses(theta)) {
+                const Chord chord = ChordOf(theta, px, py, r);
+                if (chord.Points >= 2) {
+                    // Whole-pixel end points repeat over neighbouring directions.
+                    if (chord.Squared != lastSquared) {
+                        lastSquared = chord.Squared;
+                        lastAbsorbed = 1 - std::exp(-mu2 * std::sqrt(chord.Squared));
                     }
-                    ++found;
-                };
-                const double yLeft = t * (r.Left - px) + py;
-                if (r.Top <= yLeft && yLeft <= r.Bottom) {
-                    accept(r.Left, yLeft);
-                }
-                const double yRight = t * (r.Right - px) + py;
-                if (r.Top <= yRight && yRight <= r.Bottom) {
-                    accept(r.Right, yRight);
-                }
-                if (theta != 0) {
-                    const double xTop = (r.Top - py) / t + px;
-                    if (r.Left <= xTop && xTop <= r.Right) {
-                        accept(xTop, r.Top);
-                    }
-                    const double xBottom = (r.Bottom - py) / t + px;
-                    if (r.Left <= xBottom && xBottom <= r.Right) {
-                        accept(xBottom, r.Bottom);
-                    }
-                }
-                if (found >= 2) {
-                    chord = std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
-                } else if (found == 0 && theta == 0) {
-                    chord = detectorWidth;
+                    absorbed = lastAbsorbed;
+                } else if (chord.Points == 0 && theta == 0) {
+                    absorbed = 1 - std::exp(-mu2 * detectorWidth);
                 }
                 // A single accepted point (a line grazing a corner through rounding) is taken
                 // as no chord at all.
             }
-            sum = sum + (1 - std::exp(-mu2 * chord)) * kAngularStep / kTwoPi * corner.Intensity;
+            sum = sum + absorbed * kAngularStep / kTwoPi * corner.Intensity;
         }
         DetectorRate = DetectorRate + sum;
     }

@@ -34,12 +34,12 @@ TEST(Evaluation, AllocatesNothing) {
     rig.Mount(1, 9);
     rig.Model.RotorDriveOn = true;
     rig.Model.RotorSpeed = 1400;
-    rig.Place(2, 450, 161);
-    rig.Place(1, 507, 180);
-    rig.Place(3, 450, 104);
-    rig.Place(4, 450, 218);
-    rig.Place(5, 450, 47);
-    rig.Place(6, 450, 275);
+    rig.Place(1, 507, 187);
+    rig.Place(2, 450, 189);
+    rig.Place(3, 476, 132);
+    rig.Place(4, 450, 246);
+    rig.Place(5, 476, 246);
+    rig.Place(6, 450, 132);
     const long before = allocations.load();
     rig.Model.EvaluateApparatus();
     EXPECT_EQ(allocations.load() - before, 0);

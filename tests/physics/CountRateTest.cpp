@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 namespace sim {
 namespace {
@@ -212,6 +215,83 @@ TEST(ScatteredRate, DetectorBehindACornerIsFoundAlongTheOppositeDirections) {
     // detector's true directions.
     EXPECT_GT(left, right);
     EXPECT_LT(left, 1.25 * right);
+}
+
+// The corner sweep as written out step by step, every direction computed.
+double PlainScatter(double px, double py, const PanelItem& d, double intensity) {
+    const double left = d.Left, top = d.Top, right = left + d.Width, bottom = top + d.Height;
+    const double qx[] = {left, right, left, right};
+    const double qy[] = {top, top, bottom, bottom};
+    double lo = 4 * kPi, hi = -4 * kPi;
+    for (int q = 0; q < 4; ++q) {
+        const double dx = qx[q] - px, dy = qy[q] - py;
+        const double angle = dx != 0  ? std::atan2(dy, dx)
+                             : dy > 0 ? kPi / 2
+                             : dy < 0 ? -kPi / 2
+                                      : 0;
+        lo = std::min(lo, angle);
+        hi = std::max(hi, angle);
+    }
+    double sum = 0;
+    for (double theta = lo; theta <= hi;) {
+        theta = theta + 0.001;
+        double chord = 0;
+        if (std::fabs(theta) == kPi / 2) {
+            chord = d.Height;
+        } else {
+            const double t = std::tan(theta);
+            std::pair<double, double> points[4];
+            int found = 0;
+            auto test = [&](double x, double y, bool onEdge) {
+                if (onEdge) {
+                    points[found++] = {std::trunc(x), std::trunc(y)};
+                }
+            };
+            const double yl = t * (left - px) + py, yr = t * (right - px) + py;
+            test(left, yl, top <= yl && yl <= bottom);
+            test(right, yr, top <= yr && yr <= bottom);
+            if (theta != 0) {
+                const double xt = (top - py) / t + px, xb = (bottom - py) / t + px;
+                test(xt, top, left <= xt && xt <= right);
+                test(xb, bottom, left <= xb && xb <= right);
+            }
+            if (found >= 2) {
+                const double dx = points[found - 1].first - points[0].first;
+                const double dy = points[found - 1].second - points[0].second;
+                chord = std::sqrt(dx * dx + dy * dy);
+            } else if (found == 0 && theta == 0) {
+                chord = d.Width;
+            }
+        }
+        sum = sum + (1 - std::exp(-0.002 * chord)) * 0.001 / (2 * kPi) * intensity;
+    }
+    return sum;
+}
+
+TEST(ScatteredRate, PassingOverMissedDirectionsChangesNothing) {
+    Rig rig;
+    rig.Place(2, 500 - 16, 200 - 10);  // panel rectangle (500, 200)-(557, 257)
+    std::vector<double> xs, ys;
+    for (int v = 430; v <= 640; v += 9) {
+        xs.push_back(v);
+        ys.push_back(v - 300);
+    }
+    for (double v : {499.0, 500.0, 501.0, 556.0, 557.0, 558.0}) {  // on and beside the edges
+        xs.push_back(v);
+        ys.push_back(v - 300);
+    }
+    for (double x : xs) {
+        for (double y : ys) {
+            for (TargetCorner& c : rig.Model.TargetCorners) {
+                c = TargetCorner{x, y, 0, 0, 0};
+            }
+            rig.Model.TargetCorners[1].Intensity = 1000;
+            rig.Model.DetectorRate = 0;
+            rig.Model.ScatterToDetector();
+            ASSERT_EQ(rig.Model.DetectorRate, PlainScatter(x, y, rig.Shapes[2], 1000))
+                << "corner at " << x << ',' << y;
+        }
+    }
 }
 
 TEST(Evaluation, ErrorsInOrderLeaveTheRatesOfTheLastSuccess) {
