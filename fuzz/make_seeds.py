@@ -133,6 +133,11 @@ def evaluate_apparatus():
          sizes=[(MAX32, MIN32)] * 6)
     case("zero-sizes", field, mode=1, sizes=[(0, 0)] * 6)
     case("huge-factor", field, factor=MAX32, counter=MAX32 - 5)
+    # Every component huge and centred on the rotor: each sweep band is about pi wide, the
+    # slowest evaluation there is.
+    centre = [(FIELD[0] + 200 - 50000, FIELD[1] + 190 - 50000)] * 6
+    case("widest-bands", centre, placed=0x3F, mode=5, sizes=[(100000, 100000)] * 6,
+         speed=1400)
 
 
 whole_number()

@@ -83,13 +83,12 @@ constexpr std::int64_t kMinute = 60 * 1000;
 constexpr std::int64_t kRound = 15 * kMinute;
 constexpr int kRoundsPerHour = 4;
 
-// Under AddressSanitizer freed memory is held back in a quarantine and every tick costs much
-// more, so that build soaks for fewer hours unless SIM_SOAK_HOURS says otherwise.
+// Ten hours; SIM_SOAK_HOURS asks for a longer (or shorter) soak.
 int SoakHours() {
     if (const char* hours = std::getenv("SIM_SOAK_HOURS")) {
         return std::max(2, std::atoi(hours));
     }
-    return SIM_SOAK_UNDER_ASAN ? 3 : 10;
+    return 10;
 }
 
 struct Footprint {
@@ -275,6 +274,7 @@ TEST_F(Soak, MemoryAndOpenFilesStaySteadyOverHoursOfUse) {
     // Every round is the same work, so what is allocated at the end of an hour is the same too.
     EXPECT_EQ(last.HeapBytes, first.HeapBytes);
 #if !SIM_SOAK_UNDER_ASAN
+    // Under the sanitizer the resident size grows while its quarantine of freed blocks fills.
     EXPECT_LE(last.ResidentKiB - first.ResidentKiB, 256);
 #endif
 }
