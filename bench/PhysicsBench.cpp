@@ -50,13 +50,15 @@ void BM_EvaluateApparatus(benchmark::State& state) {
 }
 BENCHMARK(BM_EvaluateApparatus)->Unit(benchmark::kMicrosecond);
 
-void BM_RandomCount(benchmark::State& state) {
-    const double mean = static_cast<double>(state.range(0)) / 10;
+void BM_RandomCount(benchmark::State& state, double mean) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(RandomCount(mean));
     }
 }
-BENCHMARK(BM_RandomCount)->Arg(50)->Arg(8000)->Arg(9999)->Arg(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_RandomCount, mean_5, 5.0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_RandomCount, mean_800, 800.0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_RandomCount, mean_999_9, 999.9)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_RandomCount, mean_2000, 2000.0)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace sim

@@ -334,32 +334,6 @@ TEST(Evaluation, ErrorsInOrderLeaveTheRatesOfTheLastSuccess) {
     EXPECT_NE(m.DetectorRate, 12.5);
 }
 
-TEST(Evaluation, DriveSpreadsTheActivityOverAllPositions) {
-    Rig rig;
-    rig.Mount(1, 9);
-    rig.Place(2, 450, 161);
-    rig.Model.EvaluateApparatus();
-    const double standing = rig.Model.DetectorRate;
-    rig.Model.RotorDriveOn = true;
-    rig.Model.EvaluateApparatus();
-    const double spinning = rig.Model.DetectorRate;
-
-    // Standing: positions 1 and 9 with 16000 each; spinning: all 16 with 2000 each.
-    auto singlePosition = [](int tag) {
-        Rig one;
-        one.Mount(tag);
-        one.Place(2, 450, 161);
-        one.Model.EvaluateApparatus();
-        return one.Model.DetectorRate;
-    };
-    double perPosition = 0;
-    for (int i = 1; i <= kRotorPositionCount; ++i) {
-        perPosition += singlePosition(i);
-    }
-    EXPECT_NEAR(standing, singlePosition(1) + singlePosition(9), standing * 1e-12);
-    EXPECT_NEAR(spinning, perPosition / 8, spinning * 1e-12);
-}
-
 TEST(Evaluation, ExtremeInputsStayDefined) {
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
@@ -369,7 +343,7 @@ TEST(Evaluation, ExtremeInputsStayDefined) {
          {kMin, kMax, kMax, kMin, 3},
          {0, 0, kMin, kMax, 4},
          {-1, 5, 0, 0, 5},
-         {kMax, kMin, -1, kMax, 6}},
+         {-kMax / 2 + 300, 0, kMax, kMax, 6}},  // almost straight below position 1
         {{400, 300, 57, 57, 1},
          {kMin, 300, kMax, 57, 2},
          {466, 0, 26, 57, 3},
@@ -394,10 +368,27 @@ TEST(Evaluation, ExtremeInputsStayDefined) {
         }
         rig.Model.EvaluateApparatus();
         EXPECT_EQ(rig.Shown.size(), 0u);
+        // Every band stays within half a turn (corner bands within a turn): the sweeps end.
+        for (int i = 1; i <= kRotorPositionCount; ++i) {
+            for (int j = 1; j <= kSlotCount; ++j) {
+                const SightLine& s = rig.Model.SightLines[i][j];
+                EXPECT_TRUE(std::isfinite(s.Distance)) << i << ',' << j;
+                EXPECT_LE(std::fabs(s.AngleTo - s.AngleFrom), kPi + 1e-12) << i << ',' << j;
+            }
+        }
         for (const TargetCorner& c : rig.Model.TargetCorners) {
             EXPECT_LE(c.AngleMax - c.AngleMin, 2 * kPi);
         }
     }
+    // The half diagonal of the steep one, from an exact 64-bit sum of squares.
+    Rig steep;
+    steep.Mount(1);
+    steep.Shapes[2] = layouts[0][5];
+    steep.Model.Slots[2].Placed = true;
+    steep.Model.EvaluateApparatus();
+    const SightLine& s = steep.Model.SightLines[1][2];
+    EXPECT_NEAR(s.AngleTo - s.AngleFrom, 2 * std::atan2(0.5 * std::sqrt(2.0) * kMax, s.Distance),
+                1e-12);
 
     // A hand-made table with absurd bands still ends its sweeps.
     Rig rig;
