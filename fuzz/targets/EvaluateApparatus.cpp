@@ -1,11 +1,13 @@
 // One measurement tick's computation on arbitrary 32-bit component rectangles, field offset,
 // source positions (the sources' Tags), rotor speed and count factor: EvaluateApparatus, then
-// the random count added to the counter. No crash, no undefined behaviour, a bounded sweep; and
-// for the placements a drag can make, a finite, non-negative rate.
+// the random count added to the counter. No crash, no undefined behaviour, a bounded sweep; for
+// the placements a drag can make, a finite, non-negative rate; and the radiation scattered from
+// the target's corners exactly as a sweep that forms every direction's chord gives it.
 
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 
 #include "common/Conversions.h"
 #include "fuzz/FuzzSupport.h"
@@ -23,6 +25,74 @@ bool DragPlaceable(const sim::PanelItem& item, int slot, const sim::PanelItem& f
     const std::int64_t y = std::int64_t{item.Top} - field.Top;
     return item.Width == start.Width && item.Height == start.Height &&
            sim::ComponentDropAllowed(x, y) && y >= 0;
+}
+
+// The detector rate with the scattered part added the plain way: for every corner, every
+// direction of its band in steps of 0.001 rad, the chord through the detector (edges met left,
+// right, top, bottom, points truncated to whole pixels, the first kept and the last replacing
+// the second), its absorption summed. Starts from the direct part.
+double PlainScatteredRate(const sim::ApparatusModel& m, double rate) {
+    constexpr double kPi = std::numbers::pi;
+    constexpr double kStep = 0.001;
+    constexpr int kMaxSteps = 20000;
+    const sim::PanelItem& d = *m.Slots[sim::kDetectorSlot].Shape;
+    const double mu2 = m.Slots[sim::kDetectorSlot].Mu;
+    const double left = d.Left;
+    const double top = d.Top;
+    const double right = left + d.Width;
+    const double bottom = top + d.Height;
+    for (const sim::TargetCorner& corner : m.TargetCorners) {
+        const double px = corner.X;
+        const double py = corner.Y;
+        double sum = 0;
+        double theta = corner.AngleMin;
+        for (int step = 0; theta <= corner.AngleMax && step < kMaxSteps; ++step) {
+            theta = theta + kStep;
+            double chord = 0;
+            if (std::fabs(theta) == kPi / 2) {
+                chord = d.Height;
+            } else {
+                const double t = std::tan(theta);
+                double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+                int found = 0;
+                auto accept = [&](double x, double y) {
+                    (found == 0 ? x1 : x2) = std::trunc(x);
+                    (found == 0 ? y1 : y2) = std::trunc(y);
+                    ++found;
+                };
+                const double yLeft = t * (left - px) + py;
+                if (top <= yLeft && yLeft <= bottom) {
+                    accept(left, yLeft);
+                }
+                const double yRight = t * (right - px) + py;
+                if (top <= yRight && yRight <= bottom) {
+                    accept(right, yRight);
+                }
+                if (theta != 0) {
+                    const double xTop = (top - py) / t + px;
+                    if (left <= xTop && xTop <= right) {
+                        accept(xTop, top);
+                    }
+                    const double xBottom = (bottom - py) / t + px;
+                    if (left <= xBottom && xBottom <= right) {
+                        accept(xBottom, bottom);
+                    }
+                }
+                if (found >= 2) {
+                    chord = std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
+                } else if (found == 0 && theta == 0) {
+                    chord = d.Width;
+                }
+            }
+            sum = sum + (1 - std::exp(-mu2 * chord)) * kStep / (2 * kPi) * corner.Intensity;
+        }
+        rate = rate + sum;
+    }
+    return rate;
+}
+
+bool Same(double a, double b) {
+    return a == b || (std::isnan(a) && std::isnan(b));
 }
 
 }  // namespace
@@ -90,6 +160,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool evaluated = model.ErrorText.empty();
     SIM_FUZZ_CHECK(evaluated == ((image2.Tag != 0 || image3.Tag != 0) &&
                                  model.Slots[sim::kDetectorSlot].Placed));
+    if (evaluated && model.Slots[sim::kTargetSlot].Placed) {
+        // The direct part alone, from the same sight lines, then the plain scattered part.
+        sim::ApparatusModel direct = model;
+        direct.RefreshApparatus = nullptr;
+        direct.DetectorRate = 0;
+        direct.SweepFromRotor(sim::kDetectorSlot);
+        SIM_FUZZ_CHECK(Same(PlainScatteredRate(model, direct.DetectorRate), model.DetectorRate));
+    }
     if (evaluated && allDragPlaceable) {
         SIM_FUZZ_CHECK(std::isfinite(model.DetectorRate) && model.DetectorRate >= 0);
         SIM_FUZZ_CHECK(std::isfinite(model.TargetResonantRate) && model.TargetResonantRate >= 0);
