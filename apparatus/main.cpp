@@ -12,6 +12,19 @@
 
 namespace {
 
+constexpr const char* kNoDisplay =
+    "Nincs grafikus kijelző: a program ablakot nyit, ehhez X vagy Wayland kijelző kell.";
+
+// The toolkit aborts when it cannot open the display; say why and end with an error instead.
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n%s\n", kNoDisplay, qPrintable(message));
+        std::_Exit(1);
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 bool HasDisplay() {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         const char* value = std::getenv(name);
@@ -26,12 +39,12 @@ bool HasDisplay() {
 
 int main(int argc, char** argv) {
     if (!HasDisplay()) {
-        std::fprintf(stderr,
-                     "Nincs grafikus kijelző: a program ablakot nyit, ehhez X vagy Wayland "
-                     "kijelző kell (DISPLAY nincs beállítva).\n");
+        std::fprintf(stderr, "%s (DISPLAY nincs beállítva)\n", kNoDisplay);
         return 1;
     }
+    const QtMessageHandler previous = qInstallMessageHandler(StartupMessageHandler);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
     // The toolkit adopts the user's locale; numbers are always written with ".".
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setWindowIcon(sim::AppIcon());

@@ -106,7 +106,8 @@ class EndToEnd : public ::testing::Test {
         std::ofstream(dir / "faktor.txt") << "-200\r\n950\r\n1e-6\r\n";
         display = ":" + std::to_string(90 + getpid() % 9);
         xvfb =
-            Spawn({"Xvfb", display, "-screen", "0", "1600x1000x24", "-nolisten", "tcp"}, display);
+            Spawn({"Xvfb", display, "-noreset", "-screen", "0", "1600x1000x24", "-nolisten", "tcp"},
+                  display);
         for (int i = 0; i < 100 && Xdo("getmouselocation").empty(); ++i) {
             std::this_thread::sleep_for(50ms);
         }
