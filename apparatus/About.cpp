@@ -5,10 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "widgets/ClassicLook.h"
+
 namespace sim {
 
 namespace {
-const QColor kTeal(0, 128, 128);
 constexpr QSize kClientSize(378, 164);
 constexpr QRect kPanel(8, 8, 362, 113);
 constexpr QRect kProgramIcon(16, 16, 65, 57);
@@ -16,20 +17,6 @@ constexpr QPoint kProductName(96, 24);
 constexpr QPoint kVersion(96, 56);
 constexpr QRect kOKButton(151, 130, 75, 25);
 
-QLabel* WhiteLabel(QWidget* parent, const QString& text, QPoint at, int pixels) {
-    auto* label = new QLabel(text, parent);
-    QFont font("Arial");
-    font.setStyleHint(QFont::SansSerif);
-    font.setBold(true);
-    font.setPixelSize(pixels);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(palette);
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
 }  // namespace
 
 TAboutBox::TAboutBox(QWidget* parent)
@@ -39,16 +26,14 @@ TAboutBox::TAboutBox(QWidget* parent)
     auto* panel = new QFrame(this);
     panel->setGeometry(kPanel);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, kTeal);
-    panel->setPalette(palette);
+    SetColours(panel, kTeal, Qt::white);
 
     ProgramIcon = new QLabel(panel);
     ProgramIcon->setGeometry(kProgramIcon);
     ProgramIcon->setScaledContents(true);
-    ProductName = WhiteLabel(panel, "Országos Brenn Fizikaverseny  ", kProductName, 16);
-    Version = WhiteLabel(panel, "Számítógépes feladat 2017", kVersion, 14);
+    ProductName =
+        MakeLabel(panel, kProductName, "Országos Brenn Fizikaverseny  ", ArialBold(16), Qt::white);
+    Version = MakeLabel(panel, kVersion, "Számítógépes feladat 2017", ArialBold(14), Qt::white);
     OKButton = new QPushButton("OK", this);
     OKButton->setGeometry(kOKButton);
     OKButton->setDefault(true);

@@ -7,41 +7,26 @@
 #include <QScreen>
 
 #include "common/FileNames.h"
+#include "widgets/ClassicLook.h"
 #include "widgets/MessageDialog.h"
 
 namespace sim {
 
 namespace {
-const QColor kTeal(0, 128, 128);
 constexpr QSize kClientSize(233, 93);
 constexpr QPoint kLabel1(8, 6);
+constexpr int kLabelPixels = 13;
 constexpr QRect kPassword(8, 28, 217, 24);
 constexpr QRect kOKBtn(34, 62, 75, 25);
 constexpr QRect kCancelBtn(124, 62, 75, 25);
 
-QFont BoldFont(int pixels) {
-    QFont font("Arial");
-    font.setStyleHint(QFont::SansSerif);
-    font.setBold(true);
-    font.setPixelSize(pixels);
-    return font;
-}
 }  // namespace
 
 TBejelentkez::TBejelentkez(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setFixedSize(kClientSize);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kTeal);
-    setPalette(palette);
-
-    Label1 = new QLabel(this);
-    Label1->setFont(BoldFont(13));
-    QPalette labelPalette = Label1->palette();
-    labelPalette.setColor(QPalette::WindowText, Qt::white);
-    Label1->setPalette(labelPalette);
-    Label1->move(kLabel1);
+    SetColours(this, kTeal, Qt::white);
+    Label1 = MakeLabel(this, kLabel1, {}, ArialBold(kLabelPixels), Qt::white);
     Password = new QLineEdit(this);
     Password->setGeometry(kPassword);
     OKBtn = new QPushButton(this);

@@ -29,6 +29,7 @@
 #include "geometry/KompDlg.h"
 #include "geometry/core/PanelLayout.h"
 #include "geometry/core/Placement.h"
+#include "widgets/ClassicLook.h"
 #include "widgets/MessageDialog.h"
 #include "widgets/Meter.h"
 #include "widgets/Shapes.h"
@@ -43,7 +44,6 @@ constexpr int kMeterFrameMs = 40;
 
 // Colours of the window.
 const QColor kMoneyGreen(192, 220, 192);
-const QColor kTeal(0, 128, 128);
 const QColor kLightYellow(255, 255, 208);
 const QColor kMercuryBlue(0, 0, 255);
 const QColor kDetectorFuchsia(255, 0, 255);
@@ -105,14 +105,6 @@ constexpr int kButtonPixels = 13;
 constexpr int kSpeedPixels = 19;
 constexpr int kCounterPixels = 21;
 
-QFont ArialBold(int pixels) {
-    QFont font("Arial");
-    font.setStyleHint(QFont::SansSerif);
-    font.setBold(true);
-    font.setPixelSize(pixels);
-    return font;
-}
-
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -122,10 +114,7 @@ QFrame* MakePanel(QWidget* parent, QRect place, QColor colour) {
     panel->setGeometry(place);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(1);
-    panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, colour);
-    panel->setPalette(palette);
+    SetColours(panel, colour, Qt::black);
     return panel;
 }
 
@@ -138,16 +127,8 @@ QFrame* MakeBevel(QWidget* parent, QRect place) {
     return bevel;
 }
 
-QLabel* MakeLabel(QWidget* parent, QPoint at, const QString& text, int pixels = kLabelPixels,
-                  QColor colour = Qt::white) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(ArialBold(pixels));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    label->move(at);
-    label->adjustSize();
-    return label;
+QLabel* MakeLabel(QWidget* parent, QPoint at, const QString& text, int pixels = kLabelPixels) {
+    return sim::MakeLabel(parent, at, text, ArialBold(pixels), Qt::white);
 }
 
 QLineEdit* MakeEdit(QWidget* parent, QRect place, int pixels, bool readOnly,
@@ -179,10 +160,7 @@ TForm1::TForm1(Clock& clock, std::string programDir, QWidget* parent)
     : QMainWindow(parent), TForm1Logic(clock, std::move(programDir)) {
     setWindowTitle("Trelko kísérlet szimulációja Brenn Verseny 2017");
     auto* client = new QWidget(this);
-    client->setAutoFillBackground(true);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, kMoneyGreen);
-    client->setPalette(palette);
+    SetColours(client, kMoneyGreen, Qt::black);
     client->setFixedSize(kClientSize);
     setCentralWidget(client);
     BuildMenu();

@@ -10,16 +10,13 @@
 #include <QShowEvent>
 
 #include "common/Conversions.h"
+#include "widgets/ClassicLook.h"
 #include "widgets/MessageDialog.h"
 
 namespace sim {
 
 namespace {
 
-const QColor kBackground(0, 128, 128);
-const QColor kBevelShadow(128, 128, 128);
-const QColor kBevelHighlight(255, 255, 255);
-constexpr char kFontFace[] = "Arial";
 constexpr int kFontPixels = 13;
 
 struct Place {
@@ -46,27 +43,13 @@ void SetPlace(QWidget* w, const Place& p) {
 TKompDlg::TKompDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      font_(QString::fromLatin1(kFontFace)) {
-    font_.setPixelSize(kFontPixels);
-    font_.setBold(true);
-    font_.setStyleHint(QFont::SansSerif);
+      font_(ArialBold(kFontPixels)) {
     setFont(font_);
     setWindowTitle(QString::fromUtf8(kKompCaption));
     setFixedSize(kClientWidth, kClientHeight);
 
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kBackground);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
-
-    bevel1_ = new QFrame(this);
-    bevel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    bevel1_->setLineWidth(1);
-    QPalette bevelPal = bevel1_->palette();
-    bevelPal.setColor(QPalette::Dark, kBevelShadow);
-    bevelPal.setColor(QPalette::Light, kBevelHighlight);
-    bevel1_->setPalette(bevelPal);
+    SetColours(this, kTeal, Qt::white);
+    bevel1_ = MakeSunkenBevel(this);
     SetPlace(bevel1_, kBevel1);
 
     const auto makeLabel = [this](const char* text, int left, int top) {

@@ -15,13 +15,12 @@
 #include <cstdint>
 #include <utility>
 
+#include "widgets/ClassicLook.h"
+
 namespace sim {
 
 namespace {
 
-const QColor kBackground(0, 128, 128);
-const QColor kBevelShadow(128, 128, 128);
-const QColor kBevelHighlight(255, 255, 255);
 constexpr char kFontFace[] = "DejaVu Sans";
 constexpr int kFontPoints = 8;
 constexpr int kTextAreaExtraWidth = 5;  // text area width beyond the widest line
@@ -178,19 +177,8 @@ TSMsg::TSMsg(QWidget* owner)
       owner_(owner) {
     font_.setStyleHint(QFont::SansSerif);
     setFont(font_);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kBackground);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
-    setAutoFillBackground(true);
-
-    bevel1_ = new QFrame(this);
-    bevel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    bevel1_->setLineWidth(1);
-    QPalette bevelPal = bevel1_->palette();
-    bevelPal.setColor(QPalette::Dark, kBevelShadow);
-    bevelPal.setColor(QPalette::Light, kBevelHighlight);
-    bevel1_->setPalette(bevelPal);
+    SetColours(this, kTeal, Qt::black);
+    bevel1_ = MakeSunkenBevel(this);
     bevel1_->move(kBevelLeft, kBevelTop);
 
     image1_ = new PictureView(picture_, this);
