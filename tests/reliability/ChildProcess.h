@@ -15,6 +15,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace sim::testing {
 
@@ -28,9 +29,13 @@ struct ChildOptions {
     // A guard against a hang: the child is killed after this long.
     unsigned HangGuardSeconds = 60;
 
-    static ChildOptions AsUnprivileged() {
+    // The folder the child works in; without root's rights it must still be reachable.
+    std::string Folder;
+
+    static ChildOptions AsUnprivileged(std::string folder) {
         ChildOptions o;
         o.Unprivileged = true;
+        o.Folder = std::move(folder);
         return o;
     }
     static ChildOptions WithFileSizeLimit(rlim_t bytes) {
@@ -46,7 +51,7 @@ struct ChildOptions {
 };
 
 struct ChildResult {
-    bool Skipped = false;  // the child could not drop root's rights
+    bool Skipped = false;  // the child could not drop root's rights or reach its folder
     bool Hung = false;     // killed by the hang guard
     bool Exited = false;   // ended normally
     std::string Output;    // what the body returned
@@ -76,6 +81,9 @@ inline ChildResult RunInChild(const ChildOptions& options,
             if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
                 ::_exit(kCannotDropRights);
             }
+        }
+        if (options.Unprivileged && ::access(options.Folder.c_str(), R_OK | X_OK) != 0) {
+            ::_exit(kCannotDropRights);
         }
         if (options.FileSizeLimit) {
             ::signal(SIGXFSZ, SIG_IGN);

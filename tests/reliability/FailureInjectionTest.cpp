@@ -33,6 +33,9 @@ using testing::TestForm;
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr const char* kParticipant = "Brk2017_abc";
+constexpr const char* kNoUnprivilegedChild =
+    "a child cannot give up root's rights here, or the temporary folder is closed to other "
+    "users (set TMPDIR to an open one)";
 
 // The window's logic on its own virtual clock, logged in.
 struct Session {
@@ -144,14 +147,14 @@ TEST_F(FailureInjection, ResultFileInAReadOnlyFolderIsReportedAndNothingIsTouche
     fs::permissions(dir, fs::perms(0555));
     const auto before = Snapshot();
 
-    const ChildResult child = RunInChild(ChildOptions::AsUnprivileged(), [this] {
+    const ChildResult child = RunInChild(ChildOptions::AsUnprivileged(ProgramDir()), [this] {
         Session s(ProgramDir());
         s.BuildField();
         s.form.BitBtn5Click();
         return s.Shown();
     });
     if (child.Skipped) {
-        GTEST_SKIP() << "this process cannot give up root's rights";
+        GTEST_SKIP() << kNoUnprivilegedChild;
     }
     ASSERT_TRUE(child.Exited) << child.Output;
     EXPECT_EQ(child.Output,
@@ -205,9 +208,9 @@ TEST_F(FailureInjection, FactorFileWithoutReadPermissionAbandonsStart) {
     Write("faktor.txt", "-200\n950\n1e-6\n");
     fs::permissions(dir / "faktor.txt", fs::perms::none);
     const auto before = Snapshot();
-    const ChildResult child = StartInChild(ChildOptions::AsUnprivileged());
+    const ChildResult child = StartInChild(ChildOptions::AsUnprivileged(ProgramDir()));
     if (child.Skipped) {
-        GTEST_SKIP() << "this process cannot give up root's rights";
+        GTEST_SKIP() << kNoUnprivilegedChild;
     }
     ASSERT_TRUE(child.Exited) << child.Output;
     EXPECT_EQ(child.Output, FactorUnreadable());
@@ -266,9 +269,9 @@ TEST_F(GeometrySaveFault, ReadOnlyFolderKeepsThePreviousFile) {
     Write("g.Brk2017_abc", previous);
     fs::permissions(dir, fs::perms(0555));
     const auto before = Snapshot();
-    const ChildResult child = SaveInChild(ChildOptions::AsUnprivileged());
+    const ChildResult child = SaveInChild(ChildOptions::AsUnprivileged(ProgramDir()));
     if (child.Skipped) {
-        GTEST_SKIP() << "this process cannot give up root's rights";
+        GTEST_SKIP() << kNoUnprivilegedChild;
     }
     ASSERT_TRUE(child.Exited) << child.Output;
     EXPECT_EQ(child.Output, Expected("A fájl nem hozható létre: ", "Permission denied"));
