@@ -4,14 +4,12 @@
 // (a file size limit), that could hang it (a read that never ends), or that need a user without
 // root's power over file permissions.
 
-#include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
