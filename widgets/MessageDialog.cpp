@@ -24,7 +24,6 @@ namespace {
 constexpr char kFontFace[] = "DejaVu Sans";
 constexpr int kFontPoints = 8;
 constexpr int kTextAreaExtraWidth = 5;  // text area width beyond the widest line
-constexpr int kGlyphSpacing = 4;
 
 struct ButtonKind {
     const char* caption;
