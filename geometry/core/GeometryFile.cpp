@@ -4,10 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+
+#include "common/ReplaceFile.h"
 
 namespace sim {
 
@@ -44,22 +45,6 @@ class FileDescriptor {
     int fd_;
 };
 
-// Writes all bytes; returns 0 or the error number.
-int WriteAll(int fd, const unsigned char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return 0;
-}
-
 // Reads until size bytes or end of file; returns the count, or -1 with errno set.
 ssize_t ReadUpTo(int fd, unsigned char* data, std::size_t size) {
     std::size_t got = 0;
@@ -79,36 +64,6 @@ ssize_t ReadUpTo(int fd, unsigned char* data, std::size_t size) {
     return static_cast<ssize_t>(got);
 }
 
-std::filesystem::path FolderOf(const std::string& path) {
-    std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    return folder.empty() ? std::filesystem::path(".") : folder;
-}
-
-// Creates a new, empty temporary file in folder; never opens an existing file or a link.
-int CreateTemporary(const std::filesystem::path& folder, std::string& name) {
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = (folder / (".geometria-" + std::to_string(::getpid()) + "-" +
-                          std::to_string(counter.fetch_add(1)) + ".tmp"))
-                   .string();
-        const int fd =
-            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
-        }
-    }
-    errno = EEXIST;
-    return -1;
-}
-
-void SyncFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);  // best effort: the new file is complete either way
-        ::close(fd);
-    }
-}
-
 }  // namespace
 
 std::string GeometryFileName(const std::string& chosen, const std::string& participantId) {
@@ -124,31 +79,20 @@ std::optional<std::string> SaveGeometryFile(const std::string& path, const Geome
         }
     }
 
-    const std::filesystem::path folder = FolderOf(path);
-    std::string temporary;
-    FileDescriptor file(CreateTemporary(folder, temporary));
-    if (file.get() < 0) {
-        return Report("A fájl nem hozható létre: ", path, errno);
+    const auto failure = ReplaceFile(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (!failure) {
+        return std::nullopt;
     }
-    int error = WriteAll(file.get(), bytes.data(), bytes.size());
-    if (error == 0 && ::fsync(file.get()) != 0) {
-        error = errno;
+    switch (failure->At) {
+        case ReplaceFileFailure::Stage::Create:
+            return Report("A fájl nem hozható létre: ", path, failure->Error);
+        case ReplaceFileFailure::Stage::Write:
+            return Report("A fájl nem írható: ", path, failure->Error);
+        case ReplaceFileFailure::Stage::Rename:
+            break;
     }
-    const int closeError = file.Close();
-    if (error == 0) {
-        error = closeError;
-    }
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        return Report("A fájl nem írható: ", path, error);
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = errno;
-        ::unlink(temporary.c_str());
-        return Report("A fájl nem menthető: ", path, error);
-    }
-    SyncFolder(folder);
-    return std::nullopt;
+    return Report("A fájl nem menthető: ", path, failure->Error);
 }
 
 LoadedGeometry LoadGeometryFile(const std::string& path) {

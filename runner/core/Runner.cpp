@@ -1,9 +1,6 @@
 #include "runner/core/Runner.h"
 
-#include <fcntl.h>
 #include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <exception>
@@ -14,6 +11,7 @@
 
 #include "apparatus/core/FactorFile.h"
 #include "common/Format.h"
+#include "common/ReplaceFile.h"
 #include "common/VirtualClock.h"
 #include "physics/Random.h"
 #include "runner/core/RunnerOptions.h"
@@ -334,48 +332,15 @@ std::string FormatCsv(const std::vector<RunPoint>& points) {
 }
 
 std::optional<std::string> WriteFileReplacing(const std::string& path, const std::string& content) {
-    const fs::path target(path);
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        return path + ": nem hozható létre (" +
-               Reason(std::error_code(errno, std::generic_category())) + ")";
+    const auto failure = ReplaceFile(path, content);
+    if (!failure) {
+        return std::nullopt;
     }
-    const char* data = content.data();
-    std::size_t left = content.size();
-    int failure = 0;
-    while (left > 0 && failure == 0) {
-        const ssize_t n = ::write(fd, data, left);
-        if (n < 0) {
-            if (errno != EINTR) {
-                failure = errno;
-            }
-            continue;
-        }
-        data += n;
-        left -= static_cast<std::size_t>(n);
+    const std::string reason = Reason(std::error_code(failure->Error, std::generic_category()));
+    if (failure->At == ReplaceFileFailure::Stage::Create) {
+        return path + ": nem hozható létre (" + reason + ")";
     }
-    // A new file is private to its creator; give it the ordinary permissions.
-    if (failure == 0) {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        if (::fchmod(fd, 0666 & ~mask) != 0) {
-            failure = errno;
-        }
-    }
-    if (::close(fd) != 0 && failure == 0) {
-        failure = errno;
-    }
-    if (failure == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) {
-        failure = errno;
-    }
-    if (failure != 0) {
-        ::unlink(temporary.c_str());
-        return path + ": nem írható (" + Reason(std::error_code(failure, std::generic_category())) +
-               ")";
-    }
-    return std::nullopt;
+    return path + ": nem írható (" + reason + ")";
 }
 
 int RunnerMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
