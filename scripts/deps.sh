@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need, only when missing,
-# so that a second run on a prepared machine starts building at once.
+# so that a second run on a prepared machine starts building at once. Further packages may be
+# named as arguments.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation
     xvfb xauth xdotool
+    "$@"
 )
 
 missing=()

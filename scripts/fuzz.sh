@@ -22,20 +22,8 @@ if [ ${#targets[@]} -eq 0 ]; then
     targets=("${all[@]}")
 fi
 
-bash scripts/deps.sh
 # libFuzzer and the sanitizer runtimes come with Debian's clang and compiler-rt packages.
-fuzz_packages=(clang libclang-rt-dev)
-missing=()
-for p in "${fuzz_packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    apt-get update
-    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+bash scripts/deps.sh clang libclang-rt-dev
 
 build=build-fuzz
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
