@@ -1,10 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
-#include <clocale>
-#include <cstdlib>
-
 #include "widgets/Meter.h"
 
 namespace {
@@ -25,16 +20,3 @@ void BM_SetValue(benchmark::State& state) {
 BENCHMARK(BM_SetValue)->Arg(0)->Arg(1)->ArgName("inverse");
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

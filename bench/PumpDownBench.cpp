@@ -3,12 +3,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QEventLoop>
-
-#include <clocale>
-#include <cstdlib>
-
 #include "apparatus/Main.h"
 #include "apparatus/QtClock.h"
 #include "physics/Random.h"
@@ -32,13 +26,3 @@ void PumpDown(benchmark::State& state) {
 BENCHMARK(PumpDown)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

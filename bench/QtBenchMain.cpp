@@ -1,0 +1,22 @@
+// The main of benchmarks that need a QApplication; they run on the offscreen platform unless
+// told otherwise.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <clocale>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
