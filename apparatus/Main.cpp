@@ -238,8 +238,8 @@ void TForm1::FormActivate() {
 }
 
 bool TForm1::FormCloseQuery() {
-    return ShowMessageDialog("Minden adat el van mentve?", "***MEGERŐSÍTÉS***", kMessageYesNo) ==
-           kResultYes;
+    return ShowMessageDialog("Minden adat el van mentve?", "***MEGERŐSÍTÉS***", kMsgYesNo) ==
+           kMsgYes;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -319,7 +319,7 @@ std::optional<std::string> TForm1::ExecuteOpenDialog(const std::string& filter) 
 
 int TForm1::ExecuteKompDlg(FieldItem& component, std::int32_t& x, std::int32_t& y) {
     if (KompDlg == nullptr) {
-        return 2;
+        return kKompCancel;
     }
     SyncControls();
     KompDlg->EditedShape = &component;

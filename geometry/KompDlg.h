@@ -12,6 +12,7 @@
 #include <string>
 
 #include "geometry/core/Placement.h"
+#include "common/DialogCodes.h"
 #include "physics/ApparatusModel.h"
 
 class QFrame;
@@ -21,10 +22,6 @@ class QPushButton;
 class QShowEvent;
 
 namespace sim {
-
-inline constexpr int kKompOk = 1;
-inline constexpr int kKompCancel = 2;
-inline constexpr int kKompPutBack = 3;
 
 inline constexpr const char* kKompCaption = "Komponens ";
 inline constexpr const char* kKompErrorCaption = "*** Hiba ***";

@@ -29,17 +29,6 @@ constexpr const char* kNoSource = "Nincs forrás elhelyezve";
 constexpr const char* kNothingPlaced = "Nincs semmilyen elem a mérőhelyen";
 constexpr const char* kNoDetector = "Nincs detektor a mérőhelyen";
 
-struct SlotDefaults {
-    double Mu;
-    ComponentKind Kind;
-};
-
-constexpr SlotDefaults kSlotDefaults[kSlotCount] = {
-    {0.02, ComponentKind::MercuryTarget}, {0.002, ComponentKind::Detector},
-    {0.2, ComponentKind::LeadShield},     {0.2, ComponentKind::LeadShield},
-    {0.2, ComponentKind::LeadShield},     {0.2, ComponentKind::LeadShield},
-};
-
 // The integer bounds of a rectangle widened so that no sum of them can overflow.
 struct Bounds {
     double Left, Top, Right, Bottom;
@@ -181,15 +170,15 @@ void ApparatusModel::SetDefaults(const IndexedArray<const PanelItem*, 1, kSlotCo
                                  std::int32_t markerHeight) {
     ErrorText.clear();
 
-    RotorCenterX = 200;
-    RotorCenterY = 190;
-    RotorRadius = 180;
-    PhysicalRotorRadius = 0.0762;
+    RotorCenterX = kRotorCenterX;
+    RotorCenterY = kRotorCenterY;
+    RotorRadius = kRotorRadius;
+    PhysicalRotorRadius = kPhysicalRotorRadius;
     SourceRadius = 0.92 * RotorRadius - markerHeight / 2.0;
-    SourceActivity = 16000.0;
-    GammaEnergy = 411.0;
-    RecoilEnergy = 0.00046;
-    LineWidth = std::sqrt(2.0) * 0.000153;
+    SourceActivity = kSourceActivity;
+    GammaEnergy = kGammaEnergy;
+    RecoilEnergy = kRecoilEnergy;
+    LineWidth = std::sqrt(2.0) * kLineWidthFactor;
 
     for (int j = 1; j <= kSlotCount; ++j) {
         ComponentSlot& slot = Slots[j];
@@ -208,8 +197,8 @@ void ApparatusModel::SetDefaults(const IndexedArray<const PanelItem*, 1, kSlotCo
     MeasurementOn = false;
     SpeedReached = false;
     SeriesAborted = false;
-    Pressure = 980.0;
-    AmbientPressure = 980.0;
+    Pressure = kDefaultAmbientPressure;
+    AmbientPressure = kDefaultAmbientPressure;
     PumpFloor = 0;
     RotorSpeed = 0;
     RotorSpeedSetpoint = 0;

@@ -58,6 +58,35 @@ inline constexpr int kCornerCount = 4;
 inline constexpr int kTargetSlot = 1;
 inline constexpr int kDetectorSlot = 2;
 
+// The apparatus' fixed numbers: the start-up values of the model and the settings' defaults.
+inline constexpr std::int32_t kRotorCenterX = 200;  // field pixels
+inline constexpr std::int32_t kRotorCenterY = 190;
+inline constexpr std::int32_t kRotorRadius = 180;
+inline constexpr double kPhysicalRotorRadius = 0.0762;  // m
+inline constexpr double kSourceActivity = 16000.0;
+inline constexpr double kGammaEnergy = 411.0;        // keV
+inline constexpr double kRecoilEnergy = 0.00046;     // keV
+inline constexpr double kLineWidthFactor = 0.000153;  // keV; the line width is sqrt(2) times this
+inline constexpr double kDefaultAmbientPressure = 980.0;  // mbar
+inline constexpr std::int32_t kDefaultCountFactor = 200;
+inline constexpr std::int32_t kDefaultSpeedStep = 0;
+// The rotor's set points (1/s): the speed spinner's range and step, and the automatic series
+// from the lowest set point up to the first at or above the highest.
+inline constexpr std::int32_t kRotorSpeedMin = 100;
+inline constexpr std::int32_t kRotorSpeedMax = 2000;
+inline constexpr std::int32_t kRotorSpeedIncrement = 50;
+
+// Attenuation (1/pixel) and kind of the components of slots 1..6.
+struct SlotDefaults {
+    double Mu;
+    ComponentKind Kind;
+};
+inline constexpr SlotDefaults kSlotDefaults[kSlotCount] = {
+    {0.02, ComponentKind::MercuryTarget}, {0.002, ComponentKind::Detector},
+    {0.2, ComponentKind::LeadShield},     {0.2, ComponentKind::LeadShield},
+    {0.2, ComponentKind::LeadShield},     {0.2, ComponentKind::LeadShield},
+};
+
 // The simulated state of the whole apparatus, held by the main window as plain fields.
 class ApparatusModel {
 public:
@@ -68,15 +97,15 @@ public:
     std::function<void()> RefreshApparatus;  // shows a pending ErrorText (the window's refresh)
 
     // --- rotor geometry and physical constants ---
-    std::int32_t RotorCenterX = 200;
-    std::int32_t RotorCenterY = 190;
-    std::int32_t RotorRadius = 180;
-    double PhysicalRotorRadius = 0.0762;
-    double SourceRadius = 0;
-    double SourceActivity = 16000.0;
-    double GammaEnergy = 411.0;
-    double RecoilEnergy = 0.00046;
-    double LineWidth = 0;
+    std::int32_t RotorCenterX = kRotorCenterX;
+    std::int32_t RotorCenterY = kRotorCenterY;
+    std::int32_t RotorRadius = kRotorRadius;
+    double PhysicalRotorRadius = kPhysicalRotorRadius;
+    double SourceRadius = 0;  // set by SetDefaults from the marker's size
+    double SourceActivity = kSourceActivity;
+    double GammaEnergy = kGammaEnergy;
+    double RecoilEnergy = kRecoilEnergy;
+    double LineWidth = 0;  // set by SetDefaults
 
     IndexedArray<RotorPosition, 1, kRotorPositionCount> RotorPositions;
     IndexedArray<ComponentSlot, 1, kSlotCount> Slots;
@@ -90,8 +119,8 @@ public:
     bool MeasurementOn = false;
     bool SpeedReached = false;
     bool SeriesAborted = false;
-    double Pressure = 980.0;
-    double AmbientPressure = 980.0;
+    double Pressure = kDefaultAmbientPressure;
+    double AmbientPressure = kDefaultAmbientPressure;
     double PumpFloor = 0;
     double RotorSpeed = 0;
     double RotorSpeedSetpoint = 0;
@@ -106,8 +135,8 @@ public:
     std::string ProgramDir;
     std::string ParticipantId;
     std::vector<std::string> FactorLines;
-    std::int32_t CountFactor = 200;
-    std::int32_t SpeedStep = 0;
+    std::int32_t CountFactor = kDefaultCountFactor;
+    std::int32_t SpeedStep = kDefaultSpeedStep;
 
     // Sets every start-up value. The six component items (slots 1..6) are the window's
     // records; markerHeight is the height of the top mounting marker.

@@ -17,37 +17,12 @@
 #include <string>
 #include <vector>
 
+#include "common/DialogCodes.h"
+
 class QFrame;
 class QPushButton;
 
 namespace sim {
-
-// Codes of the buttons; ShowMessageDialog returns one of them, or kMsgNone.
-enum MessageCode : int {
-    kMsgNone = 0,
-    kMsgOk = 1,
-    kMsgCancel = 2,
-    kMsgAbort = 3,
-    kMsgRetry = 4,
-    kMsgIgnore = 5,
-    kMsgYes = 6,
-    kMsgNo = 7,
-};
-
-// Flags: the button set in bits 0-2, the index of the default button (among the shown ones,
-// left to right) in bits 8-9. Other bits are ignored.
-inline constexpr int kMsgButtonSetMask = 0x7;
-inline constexpr int kMsgDefaultShift = 8;
-inline constexpr int kMsgDefaultMask = 0x3;
-inline constexpr int kMsgOkOnly = 0;
-inline constexpr int kMsgOkCancel = 1;
-inline constexpr int kMsgAbortRetryIgnore = 2;
-inline constexpr int kMsgYesNoCancel = 3;
-inline constexpr int kMsgYesNo = 4;
-inline constexpr int kMsgRetryCancel = 5;
-constexpr int MsgDefaultButton(int index) {
-    return (index & kMsgDefaultMask) << kMsgDefaultShift;
-}
 
 // The lines of a message: split at every character 13, which is dropped; character 10 stays in
 // its line. k separators give k + 1 lines, so "" gives one empty line and a trailing separator

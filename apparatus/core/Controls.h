@@ -25,10 +25,10 @@ struct CheckBoxControl {
 };
 
 struct UpDownControl {
-    std::int32_t Min = 100;
-    std::int32_t Max = 2000;
-    std::int32_t Increment = 50;
-    std::int32_t Position = 100;
+    std::int32_t Min = kRotorSpeedMin;
+    std::int32_t Max = kRotorSpeedMax;
+    std::int32_t Increment = kRotorSpeedIncrement;
+    std::int32_t Position = kRotorSpeedMin;
 };
 
 // An item of the experiment panel: its bounds and Tag (what the physics reads), and whether

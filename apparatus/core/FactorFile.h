@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "physics/ApparatusModel.h"
+
 namespace sim {
 
 enum class TextFileStatus { Missing, Read, Unreadable };
@@ -25,10 +27,6 @@ struct FactorSettings {
     int FailedLine = 0;
     std::string Error;  // Hungarian, for the message dialog
 };
-
-inline constexpr std::int32_t kDefaultCountFactor = 200;
-inline constexpr std::int32_t kDefaultSpeedStep = 0;
-inline constexpr double kDefaultAmbientPressure = 980.0;
 
 FactorSettings ParseFactorLines(const std::vector<std::string>& lines);
 

@@ -28,8 +28,8 @@ constexpr double kVentRate = 0.8;
 constexpr double kLidMargin = 10.0;  // mbar below ambient at which the lid locks
 constexpr double kImbalanceSpeed = 10.0;
 constexpr std::int32_t kImbalanceDistance = 60;
-constexpr double kSeriesFirstSetpoint = 100.0;
-constexpr double kSeriesLastSetpoint = 2000.0;
+constexpr double kSeriesFirstSetpoint = kRotorSpeedMin;
+constexpr double kSeriesLastSetpoint = kRotorSpeedMax;
 constexpr const char* kImbalanceText = "Kiegyensúlyozatlan a rotor!\r    Automatikus leállás!";
 
 void Place(FieldItem& item, const ItemPlace& place, std::int32_t tag = 0) {
@@ -181,7 +181,7 @@ int TForm1Logic::ShowMessageDialog(const std::string& text, const std::string& c
     (void)text;
     (void)caption;
     (void)flags;
-    return 1;
+    return kMsgOk;
 }
 
 // ---------------------------------------------------------------- lid, pump, rotor
@@ -314,7 +314,7 @@ void TForm1Logic::RefreshApparatus() {
         Model.SeriesAborted = true;
         BitBtn6Click();
         Model.RotorDriveOn = false;
-        ShowMessageDialog(text, kErrorCaption, kMessageOk);
+        ShowMessageDialog(text, kErrorCaption, kMsgOkOnly);
     }
     // Start stays disabled for a whole series, also while the rotor moves between points:
     // a second run inside the first would share its open result file.
@@ -336,7 +336,7 @@ std::string TForm1Logic::ResultFilePath() const {
 }
 
 void TForm1Logic::ReportFailure(const std::string& text) {
-    ShowMessageDialog(text, kInputErrorCaption, kMessageOk);
+    ShowMessageDialog(text, kInputErrorCaption, kMsgOkOnly);
 }
 
 bool TForm1Logic::ReadFactorFile() {
@@ -552,12 +552,12 @@ void TForm1Logic::HgFMouseUp(FieldItem& component, bool rightButton) {
     std::int32_t x = 0;
     std::int32_t y = 0;
     switch (ExecuteKompDlg(component, x, y)) {
-        case 1:
+        case kKompOk:
             PlaceAtField(component, Experiment, x, y);
             Model.Slots[component.Tag].Placed = true;
             break;
-        case 3:
-            if (ShowMessageDialog(kPutBackQuestion, kPutBackCaption, kMessageYesNo) == kResultYes) {
+        case kKompPutBack:
+            if (ShowMessageDialog(kPutBackQuestion, kPutBackCaption, kMsgYesNo) == kMsgYes) {
                 Model.Slots[component.Tag].Placed = false;
                 MoveToHomePlace(component);
             }
@@ -589,7 +589,7 @@ void TForm1Logic::Button1Click() {
     if (std::filesystem::exists(path, error) &&
         ShowMessageDialog("A(z) " + std::filesystem::path(path).filename().string() +
                               " fájl már létezik.\rFelülírjam?",
-                          "*** MEGERŐSÍTÉS ***", kMessageYesNo) != kResultYes) {
+                          "*** MEGERŐSÍTÉS ***", kMsgYesNo) != kMsgYes) {
         return;
     }
     if (const std::optional<std::string> failure = SaveGeometryFile(path, values)) {
@@ -620,7 +620,7 @@ void TForm1Logic::BeginShutdown() {
 }
 
 void TForm1Logic::Timer3Timer() {
-    Model.MeasureElapsed += 0.5;
+    Model.MeasureElapsed += kMeasureTickSeconds;
     Edit7.Text = Format("%8.1f", Model.MeasureElapsed);
     Model.EvaluateApparatus();
     RefreshApparatus();
@@ -660,9 +660,9 @@ void TForm1Logic::Edit5Exit() {
     }
     const auto limit = ParseWholeNumber(Edit5.Text);
     if (!limit) {
-        ShowMessageDialog("Érvénytelen számformátum", kInputErrorCaption, kMessageOk);
+        ShowMessageDialog("Érvénytelen számformátum", kInputErrorCaption, kMsgOkOnly);
     } else if (*limit < 1) {
-        ShowMessageDialog("Érvénytelen mérési idő", kInputErrorCaption, kMessageOk);
+        ShowMessageDialog("Érvénytelen mérési idő", kInputErrorCaption, kMsgOkOnly);
     } else {
         return;
     }

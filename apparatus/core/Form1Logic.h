@@ -10,6 +10,7 @@
 
 #include "apparatus/core/Controls.h"
 #include "common/Clock.h"
+#include "common/DialogCodes.h"
 #include "common/IndexedArray.h"
 #include "physics/ApparatusModel.h"
 
@@ -19,13 +20,12 @@ namespace sim {
 inline constexpr const char* kParticipantPrefix = "Brk2017_";
 inline constexpr const char* kErrorCaption = "*** HIBA! ***";
 inline constexpr const char* kInputErrorCaption = "*** HIBA ***";
-inline constexpr int kMessageOk = 0;     // flags: OK button only
-inline constexpr int kMessageYesNo = 4;  // flags: Yes/No, Yes focused
-inline constexpr int kResultYes = 6;
 
 inline constexpr int kPumpTickMs = 10;
 inline constexpr int kRotorTickMs = 10;
 inline constexpr int kMeasureTickMs = 500;
+// Counting time advances by exactly one tick's length per tick, whatever the wall clock did.
+inline constexpr double kMeasureTickSeconds = kMeasureTickMs / 1000.0;
 
 // The main window's state and handlers without any toolkit: the apparatus model, a plain record
 // of every control the handlers touch, the three timers, and the few hooks a window overrides.
@@ -107,7 +107,7 @@ class TForm1Logic {
     ButtonControl BitBtn8{"Fedél zár", true};
     ButtonControl BitBtn1{"Start", false};
     ButtonControl BitBtn2{"Stop", false};
-    EditControl MaskEdit1{"100", true};
+    EditControl MaskEdit1{std::to_string(kRotorSpeedMin), true};
     UpDownControl UpDown1;
     ButtonControl BitBtn3{"Start", false};
     ButtonControl BitBtn4{"Stop", false};
@@ -153,13 +153,13 @@ class TForm1Logic {
     virtual void UpdateMeters() {}
     virtual void HideForm2() {}
     virtual void SelectAllAndFocus(EditControl& edit) { (void)edit; }
-    // The component position dialog: returns 1 OK (with the field position in x, y), 2 Cancel
-    // or 3 put back.
+    // The component position dialog: returns kKompOk (with the field position in x, y),
+    // kKompCancel or kKompPutBack.
     virtual int ExecuteKompDlg(FieldItem& component, std::int32_t& x, std::int32_t& y) {
         (void)component;
         (void)x;
         (void)y;
-        return 2;
+        return kKompCancel;
     }
     // After every timer tick, so a window can show what the tick changed.
     virtual void ControlsChanged() {}

@@ -36,11 +36,6 @@ inline constexpr ItemPlace kHomePlace[kSlotCount] = {
     {1120, 120, 57, 57}, {1123, 216, 57, 57}, {1096, 313, 26, 57},
     {1125, 313, 26, 57}, {1154, 313, 26, 57}, {1184, 312, 26, 57},
 };
-inline constexpr double kComponentMu[kSlotCount] = {0.02, 0.002, 0.2, 0.2, 0.2, 0.2};
-inline constexpr ComponentKind kComponentKind[kSlotCount] = {
-    ComponentKind::MercuryTarget, ComponentKind::Detector,   ComponentKind::LeadShield,
-    ComponentKind::LeadShield,    ComponentKind::LeadShield, ComponentKind::LeadShield,
-};
 
 inline constexpr ItemPlace kImage2Start{1104, 45, kSourceSize, kSourceSize};
 inline constexpr ItemPlace kImage3Start{1161, 45, kSourceSize, kSourceSize};

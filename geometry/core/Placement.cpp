@@ -138,7 +138,7 @@ std::optional<std::string> ComponentKindText(std::int32_t tag) {
     if (tag < 1 || tag > kSlotCount) {
         return std::nullopt;
     }
-    switch (kComponentKind[tag - 1]) {
+    switch (kSlotDefaults[tag - 1].Kind) {
         case ComponentKind::MercuryTarget:
             return "Higany";
         case ComponentKind::Detector:

@@ -41,7 +41,7 @@ int HeadlessForm::ShowMessageDialog(const std::string& text, const std::string& 
                                     int flags) {
     (void)flags;
     Messages.push_back({text, caption});
-    return 1;  // OK: every message here is an OK-only one
+    return kMsgOk;  // every message here is an OK-only one
 }
 
 std::optional<std::string> HeadlessForm::ExecuteOpenDialog(const std::string& filter) {

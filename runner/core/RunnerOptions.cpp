@@ -172,10 +172,10 @@ ParsedRunnerOptions ParseRunnerOptions(const std::vector<std::string>& args) {
             }
             options.CountTime = *time;
         } else if (name == "--speed") {
-            const auto speed = WholeInRange(value, kMinRunnerSpeed, kMaxRunnerSpeed);
+            const auto speed = WholeInRange(value, kRotorSpeedMin, kRotorSpeedMax);
             if (!speed) {
-                return Fail("--speed: a fordulatszám " + std::to_string(kMinRunnerSpeed) + " és " +
-                            std::to_string(kMaxRunnerSpeed) + " közötti egész szám: \"" + value +
+                return Fail("--speed: a fordulatszám " + std::to_string(kRotorSpeedMin) + " és " +
+                            std::to_string(kRotorSpeedMax) + " közötti egész szám: \"" + value +
                             "\"");
             }
             options.Speed = *speed;
@@ -282,7 +282,7 @@ vagy detektor, kiegyensúlyozatlan rotor), az ablak üzenetével a standard hiba
     // clang-format off
     const std::pair<std::string_view, std::int32_t> values[] = {
         {"{MAXTIME}", kMaxCountTime}, {"{TIME}", kDefaultCountTime},
-        {"{MINSPEED}", kMinRunnerSpeed}, {"{MAXSPEED}", kMaxRunnerSpeed},
+        {"{MINSPEED}", kRotorSpeedMin}, {"{MAXSPEED}", kRotorSpeedMax},
         {"{W}", kPlotWidth}, {"{H}", kPlotHeight}};
     // clang-format on
     for (const auto& [token, value] : values) {

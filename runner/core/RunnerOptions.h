@@ -12,8 +12,6 @@ namespace sim {
 inline constexpr const char* kRunnerName = "trelko-runner";
 inline constexpr std::int32_t kDefaultCountTime = 10;  // s, as the window's time field
 inline constexpr std::int32_t kMaxCountTime = 86400;   // s; a day of counting per point
-inline constexpr std::int32_t kMinRunnerSpeed = 100;   // 1/s, the speed spinner's range
-inline constexpr std::int32_t kMaxRunnerSpeed = 2000;
 // Longest identifier: the result file name stays well inside a file system's 255 bytes.
 inline constexpr std::size_t kMaxIdentifierLength = 200;
 

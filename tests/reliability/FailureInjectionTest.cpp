@@ -252,7 +252,7 @@ class GeometrySaveFault : public FailureInjection {
             Session s(ProgramDir());
             s.form.PlaceComponent(1, 500, 100);
             s.form.FileAnswers.push_back(PathOf("g"));
-            s.form.Answer = kResultYes;
+            s.form.Answer = kMsgYes;
             s.form.Button1Click();
             return s.Shown();
         });

@@ -158,7 +158,7 @@ class Soak : public ::testing::Test {
         // each one first goes back to its bin through the position dialog).
         for (FieldItem* c : {&f.HgF, &f.Shape7, &f.Shape8}) {
             f.KompResult = 3;
-            f.Answers.push_back(kResultYes);
+            f.Answers.push_back(kMsgYes);
             f.HgFMouseUp(*c, true);
         }
         EXPECT_TRUE(Drag(f.HgF, 470 + 10 * (round % 3), 150));
@@ -169,7 +169,7 @@ class Soak : public ::testing::Test {
 
         // The geometry saved over the last round's file (the question answered) and loaded.
         f.FileAnswers.push_back((dir / "soak").string());
-        f.Answers.push_back(kResultYes);
+        f.Answers.push_back(kMsgYes);
         f.Button1Click();
         f.FileAnswers.push_back((dir / "soak.Brk2017_soak").string());
         f.Button2Click();
@@ -204,7 +204,7 @@ class Soak : public ::testing::Test {
         // The detector put back, a count started without it (its error answered), and the
         // detector placed again by typed coordinates.
         f.KompResult = 3;
-        f.Answers.push_back(kResultYes);
+        f.Answers.push_back(kMsgYes);
         f.HgFMouseUp(f.Shape7, true);
         WriteFactorFile("200\n0\n");
         f.BitBtn5Click();
