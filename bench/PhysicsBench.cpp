@@ -44,15 +44,16 @@ void BM_EvaluateApparatus(benchmark::State& state) {
     model.RotorDriveOn = true;
     model.RotorSpeed = 1400;
     for (auto _ : state) {
-        model.EvaluateApparatus();
+        benchmark::DoNotOptimize(model.EvaluateApparatus());
         benchmark::DoNotOptimize(model.DetectorRate);
     }
 }
 BENCHMARK(BM_EvaluateApparatus)->Unit(benchmark::kMicrosecond);
 
 void BM_RandomCount(benchmark::State& state, double mean) {
+    RandomSource random;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(RandomCount(mean));
+        benchmark::DoNotOptimize(random.RandomCount(mean));
     }
 }
 BENCHMARK_CAPTURE(BM_RandomCount, mean_5, 5.0)->Unit(benchmark::kMicrosecond);

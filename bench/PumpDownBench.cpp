@@ -5,13 +5,11 @@
 
 #include "apparatus/Main.h"
 #include "apparatus/QtClock.h"
-#include "physics/Random.h"
 
 namespace {
 
 void PumpDown(benchmark::State& state) {
     for (auto _ : state) {
-        sim::RandomSeed = 0;
         sim::QtClock clock;
         sim::TForm1 form(clock, "/nonexistent/");
         form.show();

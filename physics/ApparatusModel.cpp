@@ -210,12 +210,9 @@ void ApparatusModel::SetDefaults(const IndexedArray<const PanelItem*, 1, kSlotCo
     FactorLines.clear();
 }
 
-void ApparatusModel::ReportError(const char* text) {
+bool ApparatusModel::ReportError(const char* text) {
     ErrorText = text;
-    // The refresh shows the text and clears it; without one (in tests) it stays readable.
-    if (RefreshApparatus) {
-        RefreshApparatus();
-    }
+    return false;
 }
 
 bool ApparatusModel::ComputeSourcePositions() {
@@ -225,8 +222,7 @@ bool ApparatusModel::ComputeSourcePositions() {
     // Both zero, not a zero sum: stray tags of opposite sign must not pass for "no source",
     // and the sum of two arbitrary tags could overflow.
     if (a == 0 && b == 0) {
-        ReportError(kNoSource);
-        return false;
+        return ReportError(kNoSource);
     }
     const int n = (a != 0 ? 1 : 0) + (b != 0 ? 1 : 0);
 
@@ -459,22 +455,20 @@ void ApparatusModel::ScatterToDetector() {
     }
 }
 
-void ApparatusModel::EvaluateApparatus() {
+bool ApparatusModel::EvaluateApparatus() {
     ErrorText.clear();
     if (!ComputeSourcePositions()) {
-        return;
+        return false;
     }
     bool anyPlaced = false;
     for (const ComponentSlot& slot : Slots) {
         anyPlaced = anyPlaced || slot.Placed;
     }
     if (!anyPlaced) {
-        ReportError(kNothingPlaced);
-        return;
+        return ReportError(kNothingPlaced);
     }
     if (!Slots[kDetectorSlot].Placed) {
-        ReportError(kNoDetector);
-        return;
+        return ReportError(kNoDetector);
     }
     ComputeSightLines();
 
@@ -489,6 +483,7 @@ void ApparatusModel::EvaluateApparatus() {
     if (Slots[kTargetSlot].Placed) {
         ScatterToDetector();
     }
+    return true;
 }
 
 }  // namespace sim

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "common/IndexedArray.h"
+#include "physics/Random.h"
 
 namespace sim {
 
@@ -94,7 +94,6 @@ public:
     const PanelItem* Experiment = nullptr;  // the field image: its Left/Top is the field origin
     const PanelItem* Image2 = nullptr;      // the two gold sources; Tag = rotor position or 0
     const PanelItem* Image3 = nullptr;
-    std::function<void()> RefreshApparatus;  // shows a pending ErrorText (the window's refresh)
 
     // --- rotor geometry and physical constants ---
     std::int32_t RotorCenterX = kRotorCenterX;
@@ -129,7 +128,10 @@ public:
     std::int32_t CounterValue = 0;
     double TargetResonantRate = 0;
     double DetectorRate = 0;
-    std::string ErrorText;
+    std::string ErrorText;  // set by a failed evaluation until the window shows it
+
+    // The apparatus' own random source: from 0 at start, never re-seeded.
+    RandomSource Random;
 
     // --- login and measurement state of the window ---
     std::string ProgramDir;
@@ -145,15 +147,17 @@ public:
 
     bool ComputeSourcePositions();
     void ComputeSightLines();
-    void EvaluateApparatus();
+    // The rates of one measurement tick. False when the field cannot be measured; ErrorText
+    // then says why, for the window to show.
+    [[nodiscard]] bool EvaluateApparatus();
 
     static double GaussLine(double x, double sigma);
     double ResonanceOverlap(int i, double theta) const;
     void SweepFromRotor(int a);
     void ScatterToDetector();
 
-private:
-    void ReportError(const char* text);
+  private:
+    bool ReportError(const char* text);
 };
 
 }  // namespace sim

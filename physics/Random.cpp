@@ -9,9 +9,6 @@ namespace sim {
 static_assert(std::numeric_limits<long double>::digits == 64,
               "the random counts need 80-bit extended precision");
 
-std::uint32_t RandomSeed = 0;
-std::array<double, 1001> PoissonTable{};
-
 namespace {
 
 constexpr std::uint32_t kMultiplier = 0x08088405u;
@@ -23,12 +20,12 @@ constexpr int kTailLimit = 1 << 20;
 
 }  // namespace
 
-long double UniformRandom() {
-    RandomSeed = RandomSeed * kMultiplier + 1u;
-    return std::ldexp(static_cast<long double>(RandomSeed), -32);
+long double RandomSource::UniformRandom() {
+    Seed = Seed * kMultiplier + 1u;
+    return std::ldexp(static_cast<long double>(Seed), -32);
 }
 
-std::int32_t RandomCount(double mean) {
+std::int32_t RandomSource::RandomCount(double mean) {
     if (!(mean > 0.0)) {
         return 0;
     }
@@ -38,7 +35,7 @@ std::int32_t RandomCount(double mean) {
     return PoissonCount(mean);
 }
 
-std::int32_t PoissonCount(double mean) {
+std::int32_t RandomSource::PoissonCount(double mean) {
     const long double m = mean;
     long double term = std::exp(-m);
     PoissonTable[0] = static_cast<double>(term);
@@ -76,7 +73,7 @@ std::int32_t PoissonCount(double mean) {
     return k;
 }
 
-std::int32_t GaussianCount(double mean) {
+std::int32_t RandomSource::GaussianCount(double mean) {
     const double sd = std::sqrt(mean);
     double a = 0;
     double s = 0;

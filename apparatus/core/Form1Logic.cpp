@@ -15,7 +15,6 @@
 #include "geometry/core/GeometryFile.h"
 #include "geometry/core/PanelLayout.h"
 #include "geometry/core/Placement.h"
-#include "physics/Random.h"
 
 namespace sim {
 
@@ -149,7 +148,6 @@ void TForm1Logic::FormCreate() {
     Model.Experiment = &Experiment;
     Model.Image2 = &Image2;
     Model.Image3 = &Image3;
-    Model.RefreshApparatus = [this] { RefreshApparatus(); };
     Model.SetDefaults(shapes, kRotorMarkerSize);
     InitialisePanelItems();
 
@@ -229,7 +227,7 @@ void TForm1Logic::BitBtn2Click() {
 
 void TForm1Logic::Timer1Timer() {
     if (Model.PumpOn) {
-        Model.PumpFloor = static_cast<double>(UniformRandom()) * kPumpFloorSpan;
+        Model.PumpFloor = static_cast<double>(Model.Random.UniformRandom()) * kPumpFloorSpan;
         Model.Pressure = (Model.Pressure - Model.PumpFloor) * kPumpRate + Model.PumpFloor;
     } else {
         Model.Pressure =
@@ -622,11 +620,13 @@ void TForm1Logic::BeginShutdown() {
 void TForm1Logic::Timer3Timer() {
     Model.MeasureElapsed += kMeasureTickSeconds;
     Edit7.Text = Format("%8.1f", Model.MeasureElapsed);
-    Model.EvaluateApparatus();
+    if (!Model.EvaluateApparatus()) {
+        RefreshApparatus();  // shows ErrorText: the count stops, the message opens
+    }
     RefreshApparatus();
     const double expected = static_cast<double>(Model.CountFactor) * Model.DetectorRate;
     if (Model.CountFactor > 0) {
-        Model.CounterValue = SaturatingAdd(Model.CounterValue, RandomCount(expected));
+        Model.CounterValue = SaturatingAdd(Model.CounterValue, Model.Random.RandomCount(expected));
     } else {
         // The exact mode: -CountFactor formed in double, so the most negative factor is safe.
         Model.CounterValue = SaturateToInt32(-expected);

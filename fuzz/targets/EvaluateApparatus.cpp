@@ -128,9 +128,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t placed = in.Byte();
     const std::int32_t speed = in.Int32();
     const std::int32_t factor = in.Int32();
-    sim::RandomSeed = static_cast<std::uint32_t>(in.Int32());
-
     sim::ApparatusModel model;
+    model.Random.Seed = static_cast<std::uint32_t>(in.Int32());
     model.SetDefaults(shapes, sim::kRotorMarkerSize);
     model.Experiment = &field;
     model.Image2 = &image2;
@@ -145,25 +144,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     model.RotorDriveOn = (mode & 4) != 0;
     model.RotorSpeed = speed;
 
-    model.EvaluateApparatus();
+    const bool evaluated = model.EvaluateApparatus();
 
     // The rest of the tick: the counts of a positive factor, the exact mode of a negative one.
     const double expected = static_cast<double>(factor) * model.DetectorRate;
     std::int32_t counter = static_cast<std::int32_t>(in.Int32());
     if (factor > 0) {
-        counter = sim::SaturatingAdd(counter, sim::RandomCount(expected));
+        counter = sim::SaturatingAdd(counter, model.Random.RandomCount(expected));
     } else {
         counter = sim::SaturateToInt32(-expected);
     }
     (void)counter;
 
-    const bool evaluated = model.ErrorText.empty();
+    SIM_FUZZ_CHECK(evaluated == model.ErrorText.empty());
     SIM_FUZZ_CHECK(evaluated == ((image2.Tag != 0 || image3.Tag != 0) &&
                                  model.Slots[sim::kDetectorSlot].Placed));
     if (evaluated && model.Slots[sim::kTargetSlot].Placed) {
         // The direct part alone, from the same sight lines, then the plain scattered part.
         sim::ApparatusModel direct = model;
-        direct.RefreshApparatus = nullptr;
         direct.DetectorRate = 0;
         direct.SweepFromRotor(sim::kDetectorSlot);
         SIM_FUZZ_CHECK(Same(PlainScatteredRate(model, direct.DetectorRate), model.DetectorRate));

@@ -13,7 +13,6 @@
 #include "common/Format.h"
 #include "common/ReplaceFile.h"
 #include "common/VirtualClock.h"
-#include "physics/Random.h"
 #include "runner/core/RunnerOptions.h"
 
 namespace sim {
@@ -174,7 +173,6 @@ struct Outcome {
 // What a contestant does in the window, through its handlers and on the virtual clock.
 Outcome RunApparatus(const RunnerOptions& options, const std::string& programDir,
                      const std::string& resultTarget) {
-    RandomSeed = 0;
     VirtualClock virtualClock;
     MeasureTickClock clock(virtualClock);
     HeadlessForm form(clock, programDir);

@@ -10,7 +10,6 @@
 #include "apparatus/Main.h"
 #include "common/VirtualClock.h"
 #include "geometry/DragGhost.h"
-#include "physics/Random.h"
 #include "widgets/MessageRecorder.h"
 #include "widgets/Meter.h"
 #include "widgets/Shapes.h"
@@ -20,8 +19,6 @@ namespace {
 
 class MainWindow : public ::testing::Test {
   protected:
-    void SetUp() override { RandomSeed = 0; }
-
     // Presses, moves and releases the left button as a person would, from the centre of one
     // item's widget to a point of the panel.
     void Drag(const FieldItem& item, QPoint panelTo, QPoint grab = {-1, -1}) {

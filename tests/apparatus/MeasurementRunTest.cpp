@@ -44,7 +44,6 @@ std::string ReadFile(const fs::path& path) {
 class MeasurementRun : public ::testing::Test {
   protected:
     void SetUp() override {
-        RandomSeed = 0;
         dir = fs::temp_directory_path() /
               ("measure-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -81,7 +80,7 @@ class MeasurementRun : public ::testing::Test {
         other.PlaceComponent(2, 600, 150);
         other.Model.RotorDriveOn = driveOn;
         other.Model.RotorSpeed = speed;
-        other.Model.EvaluateApparatus();
+        EXPECT_TRUE(other.Model.EvaluateApparatus());
         return static_cast<std::int32_t>(static_cast<double>(factor) * other.Model.DetectorRate);
     }
 

@@ -12,8 +12,6 @@ using testing::TestForm;
 
 class PumpRotorLid : public ::testing::Test {
   protected:
-    void SetUp() override { RandomSeed = 0; }
-
     // Pumps down and starts the rotor to the set point in the speed field.
     void SpinUp() {
         form.PumpDown();

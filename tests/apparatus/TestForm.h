@@ -7,7 +7,6 @@
 
 #include "apparatus/core/Form1Logic.h"
 #include "common/VirtualClock.h"
-#include "physics/Random.h"
 
 namespace sim::testing {
 

@@ -89,7 +89,7 @@ std::int32_t ExpectedCounts(double speed) {
     form.Model.Slots[1].Placed = true;
     form.Model.RotorDriveOn = true;
     form.Model.RotorSpeed = speed;
-    form.Model.EvaluateApparatus();
+    EXPECT_TRUE(form.Model.EvaluateApparatus());
     return static_cast<std::int32_t>(200.0 * form.Model.DetectorRate);
 }
 

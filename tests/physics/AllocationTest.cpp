@@ -41,7 +41,7 @@ TEST(Evaluation, AllocatesNothing) {
     rig.Place(5, 476, 246);
     rig.Place(6, 450, 132);
     const long before = allocations.load();
-    rig.Model.EvaluateApparatus();
+    rig.Evaluate();
     EXPECT_EQ(allocations.load() - before, 0);
     EXPECT_GT(rig.Model.DetectorRate, 0);
     EXPECT_GT(rig.Model.TargetResonantRate, 0);

@@ -69,13 +69,13 @@ struct TargetRig : Rig {
 
 TEST(TargetResonance, EffectiveCoefficientAtRestAndAtResonance) {
     TargetRig rig;
-    rig.Model.EvaluateApparatus();
+    rig.Evaluate();
     ASSERT_EQ(rig.Shown.size(), 0u);
     const double atRest = rig.Model.TargetResonantRate;
     EXPECT_NEAR(atRest, rig.ExpectedTargetRate(0.02 * (1 + 1.094e-5)), atRest * 1e-3);
 
     rig.Model.RotorSpeed = 1402.6;
-    rig.Model.EvaluateApparatus();
+    rig.Evaluate();
     const double atResonance = rig.Model.TargetResonantRate;
     EXPECT_NEAR(atResonance, rig.ExpectedTargetRate(0.02 * 1.0922), atResonance * 2e-3);
     EXPECT_GT(atResonance, 5000 * atRest);
@@ -91,7 +91,7 @@ struct DetectorRig : Rig {
         Place(2, 600, 12);  // centre (628.5, 40.5)
     }
     double Evaluate() {
-        Model.EvaluateApparatus();
+        Rig::Evaluate();
         EXPECT_EQ(Shown.size(), 0u);
         return Model.DetectorRate;
     }
@@ -144,19 +144,19 @@ TEST(DirectRate, ComponentBandsThatAreEmptyShadowNothing) {
     Rig rig;
     rig.Mount(13);           // standing at (50.9, 190)
     rig.Place(2, 450, 161);  // straight to the right
-    rig.Model.EvaluateApparatus();
+    rig.Evaluate();
     const double open = rig.Model.DetectorRate;
     EXPECT_GT(open, 0);
     // Across the path of direction 0, but its centre (45, 189.5) lies left of the position.
     rig.Place(3, 32, 161);
-    rig.Model.EvaluateApparatus();
+    rig.Evaluate();
     EXPECT_LT(rig.Model.SightLines[13][3].AngleTo, rig.Model.SightLines[13][3].AngleFrom);
     EXPECT_EQ(rig.Model.DetectorRate, open);
 
     // A detector left of the only active position receives nothing.
     rig.Model.Slots[3].Placed = false;
     rig.Place(2, 0, 161);
-    rig.Model.EvaluateApparatus();
+    rig.Evaluate();
     EXPECT_EQ(rig.Shown.size(), 0u);
     EXPECT_EQ(rig.Model.DetectorRate, 0.0);
 }
@@ -303,13 +303,13 @@ TEST(Evaluation, ErrorsInOrderLeaveTheRatesOfTheLastSuccess) {
     m.TargetCorners[2].AngleMax = 3;
     m.TargetCorners[2].Intensity = 4;
 
-    m.EvaluateApparatus();
+    rig.Evaluate();
     ASSERT_EQ(rig.Shown, std::vector<std::string>{"Nincs forrás elhelyezve"});
     EXPECT_EQ(m.RotorPositions[4].X, -99);
     EXPECT_EQ(m.TargetCorners[2].AngleMax, 3);
 
     rig.Mount(9);
-    m.EvaluateApparatus();
+    rig.Evaluate();
     ASSERT_EQ(rig.Shown.size(), 2u);
     EXPECT_EQ(rig.Shown[1], "Nincs semmilyen elem a mérőhelyen");
     EXPECT_NE(m.RotorPositions[4].X, -99);
@@ -317,19 +317,18 @@ TEST(Evaluation, ErrorsInOrderLeaveTheRatesOfTheLastSuccess) {
     EXPECT_EQ(m.TargetCorners[2].Intensity, 0);
 
     rig.Place(1, 450, 100);
-    m.EvaluateApparatus();
+    rig.Evaluate();
     ASSERT_EQ(rig.Shown.size(), 3u);
     EXPECT_EQ(rig.Shown[2], "Nincs detektor a mérőhelyen");
     EXPECT_EQ(m.TargetResonantRate, 7.5);
     EXPECT_EQ(m.DetectorRate, 12.5);
 
-    // Without a refresh routine the message stays for the caller to read, until the next
+    // Until someone shows it, the message stays for the caller to read, until the next
     // evaluation starts.
-    m.RefreshApparatus = nullptr;
-    m.EvaluateApparatus();
+    EXPECT_FALSE(m.EvaluateApparatus());
     EXPECT_EQ(m.ErrorText, "Nincs detektor a mérőhelyen");
     rig.Place(2, 600, 100);
-    m.EvaluateApparatus();
+    EXPECT_TRUE(m.EvaluateApparatus());
     EXPECT_EQ(m.ErrorText, "");
     EXPECT_NE(m.DetectorRate, 12.5);
 }
@@ -366,7 +365,7 @@ TEST(Evaluation, ExtremeInputsStayDefined) {
             rig.Shapes[j] = layout[j - 1];
             rig.Model.Slots[j].Placed = true;
         }
-        rig.Model.EvaluateApparatus();
+        rig.Evaluate();
         EXPECT_EQ(rig.Shown.size(), 0u);
         // Every band stays within half a turn (corner bands within a turn): the sweeps end.
         for (int i = 1; i <= kRotorPositionCount; ++i) {
@@ -385,7 +384,7 @@ TEST(Evaluation, ExtremeInputsStayDefined) {
     steep.Mount(1);
     steep.Shapes[2] = layouts[0][5];
     steep.Model.Slots[2].Placed = true;
-    steep.Model.EvaluateApparatus();
+    steep.Evaluate();
     const SightLine& s = steep.Model.SightLines[1][2];
     EXPECT_NEAR(s.AngleTo - s.AngleFrom, 2 * std::atan2(0.5 * std::sqrt(2.0) * kMax, s.Distance),
                 1e-12);
@@ -394,7 +393,7 @@ TEST(Evaluation, ExtremeInputsStayDefined) {
     Rig rig;
     rig.Mount(1);
     rig.Place(2, 600, 100);
-    rig.Model.EvaluateApparatus();
+    rig.Evaluate();
     for (int i = 1; i <= kRotorPositionCount; ++i) {
         rig.Model.SightLines[i][2].AngleFrom = 1e300;
         rig.Model.SightLines[i][2].AngleTo = std::numeric_limits<double>::infinity();

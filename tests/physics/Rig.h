@@ -19,7 +19,7 @@ struct Rig {
     PanelItem Image3;
     IndexedArray<PanelItem, 1, kSlotCount> Shapes;
     ApparatusModel Model;
-    std::vector<std::string> Shown;  // ErrorText as each refresh saw it
+    std::vector<std::string> Shown;  // ErrorText of each failed evaluation, as the window shows it
 
     Rig() {
         IndexedArray<const PanelItem*, 1, kSlotCount> pointers;
@@ -31,13 +31,19 @@ struct Rig {
         Model.Image2 = &Image2;
         Model.Image3 = &Image3;
         Model.SetDefaults(pointers, kMarkerHeight);
-        Model.RefreshApparatus = [this] {
-            Shown.push_back(Model.ErrorText);
-            Model.ErrorText.clear();
-        };
     }
     Rig(const Rig&) = delete;
     Rig& operator=(const Rig&) = delete;
+
+    // One evaluation as the measurement tick runs it: a failure's text is shown and cleared.
+    bool Evaluate() {
+        const bool evaluated = Model.EvaluateApparatus();
+        if (!evaluated) {
+            Shown.push_back(Model.ErrorText);
+            Model.ErrorText.clear();
+        }
+        return evaluated;
+    }
 
     // Puts slot j with its top-left corner at field pixel (x, y).
     void Place(int j, int x, int y) {

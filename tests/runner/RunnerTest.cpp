@@ -64,7 +64,6 @@ class Runner : public testing::RunnerFolder {
         const fs::path windowDir = dir / "window";
         fs::create_directories(windowDir);
         WriteFile(windowDir / "faktor.txt", factor);
-        RandomSeed = 0;
         VirtualClock clock;
         testing::WindowForm form(clock, windowDir.string() + "/");
         form.Model.ParticipantId = "Brk2017_cmp";
@@ -101,7 +100,7 @@ class Runner : public testing::RunnerFolder {
         form.Shape2DragDrop(form.Shape3, form.Image3, 0, 0);
         form.Model.RotorDriveOn = true;
         form.Model.RotorSpeed = speed;
-        form.Model.EvaluateApparatus();
+        EXPECT_TRUE(form.Model.EvaluateApparatus());
         return form.Model.DetectorRate;
     }
 

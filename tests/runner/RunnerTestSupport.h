@@ -14,7 +14,6 @@
 #include "apparatus/core/Form1Logic.h"
 #include "common/VirtualClock.h"
 #include "geometry/core/GeometryFile.h"
-#include "physics/Random.h"
 
 namespace sim::testing {
 
