@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/TestSupport.h"
+
 namespace sim {
 namespace {
 
@@ -20,10 +22,9 @@ TEST(TextLines, SplitOnEveryLineEndWithoutATrailingEmptyLine) {
 }
 
 TEST(TextLines, MissingFileAndDirectoryAreToldApart) {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / "textlines-test";
-    fs::remove_all(dir);
-    fs::create_directories(dir / "sub");
+    const testing::ScratchFolder scratch("textlines");
+    const std::filesystem::path& dir = scratch.Path();
+    std::filesystem::create_directories(dir / "sub");
     Lines lines{"old"};
     EXPECT_EQ(ReadTextLines((dir / "none.txt").string(), lines), TextFileStatus::Missing);
     EXPECT_TRUE(lines.empty());
@@ -31,7 +32,6 @@ TEST(TextLines, MissingFileAndDirectoryAreToldApart) {
     std::ofstream(dir / "f.txt") << "1\n2\n";
     EXPECT_EQ(ReadTextLines((dir / "f.txt").string(), lines), TextFileStatus::Read);
     EXPECT_EQ(lines, (Lines{"1", "2"}));
-    fs::remove_all(dir);
 }
 
 TEST(FactorLines, MissingLinesStayEmptyForTheirDefaults) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/Format.h"
+#include "tests/TestSupport.h"
 #include "tests/apparatus/TestForm.h"
 
 namespace sim {
@@ -34,28 +35,13 @@ class WatchedForm : public testing::TestForm {
     }
 };
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 class MeasurementRun : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("measure-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        form = std::make_unique<WatchedForm>(clock, dir.string() + "/");
+        form = std::make_unique<WatchedForm>(clock, scratch.WithSlash());
         form->Model.ParticipantId = "Brk2017_abc";
     }
-    void TearDown() override {
-        form.reset();
-        fs::remove_all(dir);
-    }
+    void TearDown() override { form.reset(); }
 
     void WriteFactorFile(const std::string& content) {
         std::ofstream(dir / "faktor.txt", std::ios::binary) << content;
@@ -86,7 +72,8 @@ class MeasurementRun : public ::testing::Test {
 
     fs::path ResultPath() const { return dir / "Brk2017_abc.txt"; }
 
-    fs::path dir;
+    testing::ScratchFolder scratch{"measure"};
+    fs::path dir = scratch.Path();
     VirtualClock clock;
     std::unique_ptr<WatchedForm> form;
 };
@@ -310,7 +297,7 @@ TEST_F(MeasurementRun, SeriesWritesOneLinePerSetPointToTheByte) {
         expected +=
             Format("%10.0f, %10d\r\n", static_cast<double>(setpoint), ExactCounts(200, setpoint));
     }
-    EXPECT_EQ(ReadFile(ResultPath()), expected);
+    EXPECT_EQ(testing::ReadFile(ResultPath()), expected);
 }
 
 TEST_F(MeasurementRun, SeriesWithALargeStepEndsAtTheFirstSetPointPast2000) {
@@ -318,7 +305,7 @@ TEST_F(MeasurementRun, SeriesWithALargeStepEndsAtTheFirstSetPointPast2000) {
     WriteFactorFile("-1\n300\n1e-6\n");
     form->BitBtn5Click();
     std::vector<std::string> setpoints;
-    std::istringstream lines(ReadFile(ResultPath()));
+    std::istringstream lines(testing::ReadFile(ResultPath()));
     std::string line;
     std::getline(lines, line);
     EXPECT_EQ(line, "Faktor=         -1\r");
@@ -337,7 +324,7 @@ TEST_F(MeasurementRun, UnbalancedRotorLeavesOnlyTheFactorLine) {
     form->BitBtn5Click();
     ASSERT_EQ(form->Messages.size(), 1U);
     EXPECT_EQ(form->Messages[0].Caption, "*** HIBA! ***");
-    EXPECT_EQ(ReadFile(ResultPath()), "Faktor=       -200\r\n");
+    EXPECT_EQ(testing::ReadFile(ResultPath()), "Faktor=       -200\r\n");
     EXPECT_TRUE(form->BitBtn5.Enabled);
     EXPECT_TRUE(form->BitBtn7.Enabled);
     EXPECT_FALSE(form->Model.SeriesAborted);
@@ -352,7 +339,7 @@ TEST_F(MeasurementRun, IncompleteFieldEndsTheSeriesAfterThatPointsLine) {
     form->BitBtn5Click();
     ASSERT_EQ(form->Messages.size(), 1U);
     EXPECT_EQ(form->Messages[0].Text, "Nincs detektor a mérőhelyen");
-    EXPECT_EQ(ReadFile(ResultPath()), "Faktor=        100\r\n       100,          0\r\n");
+    EXPECT_EQ(testing::ReadFile(ResultPath()), "Faktor=        100\r\n       100,          0\r\n");
     EXPECT_EQ(form->Model.RotorSpeedSetpoint, 150.0) << "the next set point was commanded";
     EXPECT_TRUE(form->BitBtn5.Enabled);
 }
@@ -363,7 +350,7 @@ TEST_F(MeasurementRun, EachPointReachesTheDiskAsItIsMeasured) {
     std::vector<std::string> seen;
     form->AfterTick = [&] {
         if (!form->Model.MeasurementOn && form->Model.RotorSpeed == 1049.0) {
-            seen.push_back(ReadFile(ResultPath()));
+            seen.push_back(testing::ReadFile(ResultPath()));
         }
     };
     form->BitBtn5Click();
@@ -382,7 +369,7 @@ TEST_F(MeasurementRun, ShutdownDuringASeriesClosesTheFileWithItsLines) {
     };
     form->BitBtn5Click();
     EXPECT_FALSE(form->SeriesRunning());
-    const std::string content = ReadFile(ResultPath());
+    const std::string content = testing::ReadFile(ResultPath());
     EXPECT_EQ(content, Format("Faktor=       -200\r\n%10.0f, %10d\r\n%10.0f, %10d\r\n", 100.0,
                               ExactCounts(200, 100), 150.0, ExactCounts(200, 150)) +
                            Format("%10.0f, %10d\r\n", 200.0, ExactCounts(200, 200)));
@@ -437,7 +424,7 @@ TEST_F(MeasurementRun, WholeRandomSeriesWithTenSecondCounts) {
     const auto started = std::chrono::steady_clock::now();
     form->BitBtn5Click();
     const auto wall = std::chrono::steady_clock::now() - started;
-    const std::string content = ReadFile(ResultPath());
+    const std::string content = testing::ReadFile(ResultPath());
     EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 40);
     EXPECT_TRUE(form->Messages.empty());
     RecordProperty(

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "tests/TestSupport.h"
 #include "tests/apparatus/TestForm.h"
 
 namespace sim {
@@ -117,17 +118,12 @@ TEST_F(Placement, RightClickPlacesByCoordinatesOrPutsBack) {
 class GeometryFiles : public Placement {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("geometry-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         form.Model.ParticipantId = "Brk2017_K";
-        form.Model.ProgramDir = dir.string() + "/";
+        form.Model.ProgramDir = scratch.WithSlash();
     }
-    void TearDown() override { fs::remove_all(dir); }
 
-    fs::path dir;
+    testing::ScratchFolder scratch{"geometry"};
+    fs::path dir = scratch.Path();
 };
 
 TEST_F(GeometryFiles, SaveThenLoadRestoresPlacesAndPlacedFlags) {

@@ -15,6 +15,7 @@
 #include "geometry/core/GeometryFile.h"
 #include "geometry/core/PanelLayout.h"
 #include "geometry/core/Placement.h"
+#include "tests/TestSupport.h"
 
 namespace sim {
 namespace {
@@ -239,15 +240,6 @@ TEST(PlacementMoves, KindTextByTag) {
 
 class GeometryFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "geomtest-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
     std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
     void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) const {
         std::ofstream out(path, std::ios::binary);
@@ -266,7 +258,8 @@ class GeometryFileTest : public ::testing::Test {
         return names;
     }
 
-    fs::path dir_;
+    testing::ScratchFolder scratch_{"geomtest"};
+    fs::path dir_ = scratch_.Path();
 };
 
 const GeometryValues kSample{1121, 119, 1123, 215, kMin, kMax, -1, 0, 600, 310, 16, 10};

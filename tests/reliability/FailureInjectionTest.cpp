@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "geometry/core/GeometryFile.h"
+#include "tests/TestSupport.h"
 #include "tests/apparatus/TestForm.h"
 #include "tests/reliability/ChildProcess.h"
 
@@ -79,29 +80,12 @@ std::string Bytes(const std::vector<std::int32_t>& values) {
 
 class FailureInjection : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "reliability-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-        // Open to every user, so that a child without root's rights can work in it.
-        fs::permissions(dir, fs::perms(0755));
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::permissions(dir, fs::perms(0755), ignored);
-        fs::remove_all(dir, ignored);
-    }
-
     std::string ProgramDir() const { return dir.string() + "/"; }
     std::string PathOf(const std::string& name) const { return (dir / name).string(); }
     std::string ResultPath() const { return PathOf(std::string(kParticipant) + ".txt"); }
     void Write(const std::string& name, const std::string& content) const {
         std::ofstream(dir / name, std::ios::binary) << content;
         fs::permissions(dir / name, fs::perms(0644));
-    }
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     // Everything in the folder: regular files with their bytes, anything else by its kind, so
     // that a pipe or a device is never opened.
@@ -113,7 +97,7 @@ class FailureInjection : public ::testing::Test {
             if (fs::is_symlink(link)) {
                 entries[name] = "link to " + fs::read_symlink(e.path()).string();
             } else if (fs::is_regular_file(link)) {
-                entries[name] = Read(e.path());
+                entries[name] = testing::ReadFile(e.path());
             } else {
                 entries[name] = "kind " + std::to_string(static_cast<int>(link.type()));
             }
@@ -136,7 +120,8 @@ class FailureInjection : public ::testing::Test {
                "\nmeasuring=0 start=1";
     }
 
-    fs::path dir;
+    testing::ScratchFolder scratch{"reliability"};
+    fs::path dir = scratch.Path();
 };
 
 // ---------------------------------------------------------------- the result file
@@ -186,7 +171,7 @@ TEST_F(FailureInjection, FullDiskDuringASeriesKeepsEveryWholeLine) {
         s.BuildField();
         s.form.BitBtn5Click();
         ASSERT_EQ(s.Shown(), "");
-        complete = Read(ResultPath());
+        complete = testing::ReadFile(ResultPath());
     }
     const std::size_t factorEnd = complete.find("\r\n") + 2;
     const std::size_t firstPointEnd = complete.find("\r\n", factorEnd) + 2;
@@ -198,8 +183,8 @@ TEST_F(FailureInjection, FullDiskDuringASeriesKeepsEveryWholeLine) {
     ASSERT_TRUE(child.Exited) << child.Output;
     EXPECT_EQ(child.Output, "[*** HIBA ***] Az eredményfájl írása nem sikerült:\r" + ResultPath() +
                                 "\nmeasuring=0 start=1");
-    EXPECT_EQ(Read(ResultPath()), complete.substr(0, firstPointEnd));
-    EXPECT_EQ(Read(PathOf("faktor.txt")), "-200\n950\n1e-6\n");
+    EXPECT_EQ(testing::ReadFile(ResultPath()), complete.substr(0, firstPointEnd));
+    EXPECT_EQ(testing::ReadFile(PathOf("faktor.txt")), "-200\n950\n1e-6\n");
 }
 
 // ---------------------------------------------------------------- the factor file
@@ -366,7 +351,7 @@ TEST_F(GeometryLoad, ExtremePlacesLoadMeasureDragAndSaveBack) {
 
     s->form.FileAnswers.push_back(PathOf("vissza"));
     s->form.Button1Click();
-    EXPECT_EQ(Read(PathOf("vissza.Brk2017_abc")), onField);
+    EXPECT_EQ(testing::ReadFile(PathOf("vissza.Brk2017_abc")), onField);
 
     const std::string inBins =
         Bytes({kMax, kMin, kMax, kMin, kMax, kMax, kMax, kMin, kMax, kMin, kMax, kMax});

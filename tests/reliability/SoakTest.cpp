@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/TestSupport.h"
 #include "tests/apparatus/TestForm.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -118,18 +119,11 @@ Footprint Measure() {
 class Soak : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "soak-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-        form = std::make_unique<TestForm>(clock, dir.string() + "/");
+        form = std::make_unique<TestForm>(clock, scratch.WithSlash());
         form->Model.ParticipantId = "Brk2017_soak";
         form->Answer = 1;
     }
-    void TearDown() override {
-        form.reset();
-        std::error_code ignored;
-        fs::remove_all(dir, ignored);
-    }
+    void TearDown() override { form.reset(); }
 
     void WriteFactorFile(const std::string& content) const {
         std::ofstream(dir / "faktor.txt", std::ios::binary) << content;
@@ -226,7 +220,8 @@ class Soak : public ::testing::Test {
         return f.Messages.size();
     }
 
-    fs::path dir;
+    testing::ScratchFolder scratch{"soak"};
+    fs::path dir = scratch.Path();
     VirtualClock clock;
     std::unique_ptr<TestForm> form;
 };

@@ -14,21 +14,11 @@
 #include "apparatus/core/Form1Logic.h"
 #include "common/VirtualClock.h"
 #include "geometry/core/GeometryFile.h"
+#include "tests/TestSupport.h"
 
 namespace sim::testing {
 
 namespace fs = std::filesystem;
-
-inline std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-inline void WriteFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 // Panel places of the six components: target and detector on the field, the shields where
 // they start in the bins (or everything in the bins).
@@ -72,22 +62,14 @@ class WindowForm : public TForm1Logic {
 // A scratch folder per test.
 class RunnerFolder : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("runner-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     std::string SaveGeometry(const GeometryValues& values, const std::string& name) {
         const std::string path = (dir / name).string();
         EXPECT_FALSE(SaveGeometryFile(path, values).has_value());
         return path;
     }
 
-    fs::path dir;
+    ScratchFolder scratch{"runner"};
+    fs::path dir = scratch.Path();
 };
 
 }  // namespace sim::testing

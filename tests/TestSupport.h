@@ -1,0 +1,58 @@
+#pragma once
+
+// Helpers every test folder shares: a scratch folder per test and whole-file reads and writes.
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+
+namespace sim::testing {
+
+namespace fs = std::filesystem;
+
+inline std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+inline void WriteFile(const fs::path& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+// A fresh folder of its own for one test (tests run in parallel processes), removed with
+// everything in it afterwards, also when the test made it read-only. It is open to every user,
+// so that a child process without root's rights can work in it.
+class ScratchFolder {
+  public:
+    explicit ScratchFolder(const std::string& stem = "sim-test") {
+        std::string pattern = (fs::temp_directory_path() / (stem + "-XXXXXX")).string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("no scratch folder: " + pattern);
+        }
+        path_ = pattern;
+        fs::permissions(path_, fs::perms(0755));
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::permissions(path_, fs::perms(0755), ignored);
+        fs::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const fs::path& Path() const { return path_; }
+    // As the program's folder is given to the window: with a trailing separator.
+    std::string WithSlash() const { return path_.string() + "/"; }
+
+  private:
+    fs::path path_;
+};
+
+}  // namespace sim::testing
