@@ -70,6 +70,23 @@ bool TBejelentkez::FormCloseQuery(int result) {
         Password->setFocus();
         return false;
     }
+    if (typed.size() > kMaxIdentifierLength) {
+        ShowMessageDialog("Az azonosító legfeljebb " + std::to_string(kMaxIdentifierLength) +
+                              " bájt hosszú lehet (egy ékezetes betű 2 bájt).\r"
+                              "Adj meg rövidebb azonosítót!",
+                          "*** HIBA ***", kMsgOkOnly);
+        Password->selectAll();
+        Password->setFocus();
+        return false;
+    }
+    if (Claim) {
+        if (const std::optional<std::string> refused = Claim(typed)) {
+            ShowMessageDialog(*refused, "*** HIBA ***", kMsgOkOnly);
+            Password->selectAll();
+            Password->setFocus();
+            return false;
+        }
+    }
     participantId_ = kParticipantPrefix + typed;
     return true;
 }

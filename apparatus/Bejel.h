@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "apparatus/core/Form1Logic.h"
@@ -25,6 +27,8 @@ class TBejelentkez : public QDialog {
     // Whether the dialog may close with the given result; sets the identifier on OK.
     bool FormCloseQuery(int result);
     const std::string& ParticipantId() const { return participantId_; }
+    // Claims a typed identifier, or returns why it cannot be used (another window has it).
+    std::function<std::optional<std::string>(const std::string&)> Claim;
 
     QLabel* Label1 = nullptr;
     QLineEdit* Password = nullptr;

@@ -188,6 +188,9 @@ void TForm1::CreateDialogs() {
     Form2 = new TForm2(this);
     KompDlg = new TKompDlg(this);
     Bejelentkez = new TBejelentkez(this);
+    Bejelentkez->Claim = [this](const std::string& identifier) {
+        return ClaimIdentifier(identifier);
+    };
     AboutBox = new TAboutBox(this);
 
     SaveDialog1 = new QFileDialog(this);

@@ -1,6 +1,51 @@
 #include "common/FileNames.h"
 
+#include <cstdint>
+#include <cstdio>
+
 namespace sim {
+
+namespace {
+
+// Length of the well-formed UTF-8 character at the start of text, or 0.
+std::size_t CharacterLength(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = 0;
+    std::uint32_t code = 0;
+    if (lead < 0x80) {
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07u;
+    } else {
+        return 0;
+    }
+    if (text.size() < length) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0u) != 0x80u) {
+            return 0;
+        }
+        code = (code << 6) | (next & 0x3Fu);
+    }
+    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    if (overlong || surrogate || code > 0x10FFFF) {
+        return 0;
+    }
+    return length;
+}
+
+}  // namespace
 
 bool IsSafeFileNamePart(std::string_view text) {
     if (text.find("..") != std::string_view::npos) {
@@ -16,6 +61,31 @@ bool IsSafeFileNamePart(std::string_view text) {
         }
     }
     return true;
+}
+
+std::string ShownText(std::string_view text, std::size_t maxBytes) {
+    std::string shown;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t length = CharacterLength(text.substr(i));
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool control = length == 1 && (byte < 0x20 || byte == 0x7F);
+        if (length == 0 || control) {
+            length = 1;
+        }
+        if (maxBytes != std::string_view::npos && i + length > maxBytes) {
+            return shown + "…";
+        }
+        if (length == 1 && (control || byte >= 0x80)) {
+            char escape[5];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            shown += escape;
+        } else {
+            shown.append(text.substr(i, length));
+        }
+        i += length;
+    }
+    return shown;
 }
 
 }  // namespace sim

@@ -1,13 +1,24 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace sim {
 
+// The longest identifier, in bytes: "Brk2017_" + identifier + ".txt" and the other names built
+// from it stay well inside a file system's 255 bytes per name.
+inline constexpr std::size_t kMaxIdentifierLength = 200;
+
 // Whether a typed identifier may become part of a file name in the program's folder: no path
 // separator, no "..", no control character and none of the characters that file systems
 // refuse. The empty identifier is allowed.
 bool IsSafeFileNamePart(std::string_view text);
+
+// Text from a file or a name made fit to be shown or printed to a terminal: control bytes and
+// bytes that are not UTF-8 appear as \xNN escapes, so nothing can move a cursor or ring a
+// bell. Longer text is cut after at most maxBytes bytes of the original, never inside a
+// character, and "…" marks the cut.
+std::string ShownText(std::string_view text, std::size_t maxBytes = std::string_view::npos);
 
 }  // namespace sim

@@ -1,6 +1,7 @@
 #include "common/ReplaceFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -66,6 +67,12 @@ std::optional<ReplaceFileFailure> ReplaceFile(const std::string& path, std::stri
     const int fd = CreateTemporary(folder, temporary);
     if (fd < 0) {
         return ReplaceFileFailure{Stage::Create, errno};
+    }
+    // A replaced file keeps its permissions (a private file stays private); a link is replaced
+    // like a new file.
+    struct stat old {};
+    if (::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        ::fchmod(fd, old.st_mode & 07777);
     }
     int error = WriteAndSync(fd, content);
     if (::close(fd) != 0 && error == 0) {

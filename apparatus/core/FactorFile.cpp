@@ -1,11 +1,15 @@
 #include "apparatus/core/FactorFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
-#include <memory>
+#include <cstdint>
+#include <utility>
 
 #include "common/Conversions.h"
+#include "common/FileNames.h"
 
 namespace sim {
 
@@ -14,15 +18,37 @@ namespace {
 // Long lines are cut in messages so the dialog stays readable.
 std::string Quoted(const std::string& line) {
     constexpr std::size_t kShown = 40;
-    return "\"" + (line.size() > kShown ? line.substr(0, kShown) + "…" : line) + "\"";
+    return "\"" + ShownText(line, kShown) + "\"";
 }
+
+// Editors on the competition machines may begin a UTF-8 file with a byte-order mark.
+std::string_view WithoutByteOrderMark(std::string_view line) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    return line.starts_with(kMark) ? line.substr(kMark.size()) : line;
+}
+
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
 
 }  // namespace
 
-std::vector<std::string> SplitTextLines(std::string_view content) {
+std::vector<std::string> SplitTextLines(std::string_view content, std::size_t maxLines) {
     std::vector<std::string> lines;
     std::size_t start = 0;
-    for (std::size_t i = 0; i < content.size(); ++i) {
+    for (std::size_t i = 0; i < content.size() && lines.size() < maxLines; ++i) {
         const char c = content[i];
         if (c != '\n' && c != '\r') {
             continue;
@@ -33,44 +59,76 @@ std::vector<std::string> SplitTextLines(std::string_view content) {
         }
         start = i + 1;
     }
-    if (start < content.size()) {
+    if (start < content.size() && lines.size() < maxLines) {
         lines.emplace_back(content.substr(start));
     }
     return lines;
 }
 
-TextFileStatus ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
-    lines.clear();
+SettingsFile ReadSettingsFile(const std::string& path, std::size_t maxBytes) {
+    SettingsFile result;
+    // Non-blocking, so that a pipe without a writer cannot hold the program.
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (file.get() < 0) {
+        if (errno != ENOENT && errno != ENOTDIR) {
+            result.Status = TextFileStatus::Unreadable;
+            result.Error = errno;
+        }
+        return result;
+    }
     struct stat info {};
-    if (stat(path.c_str(), &info) != 0) {
-        return errno == ENOENT || errno == ENOTDIR ? TextFileStatus::Missing
-                                                   : TextFileStatus::Unreadable;
+    if (::fstat(file.get(), &info) != 0) {
+        result.Status = TextFileStatus::Unreadable;
+        result.Error = errno;
+        return result;
     }
-    // Only a plain file: a pipe would wait for a writer for ever, a device might never end.
+    // Only a plain file: a device might never end.
     if (!S_ISREG(info.st_mode)) {
-        return TextFileStatus::Unreadable;
+        result.Status = TextFileStatus::Unreadable;
+        return result;
     }
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) {
-        return TextFileStatus::Unreadable;
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+        result.Status = TextFileStatus::TooLarge;
+        return result;
     }
-    std::string content;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        content.append(buffer, n);
+    // One byte more than allowed tells a file that grew since it was measured.
+    std::string content(maxBytes + 1, '\0');
+    std::size_t got = 0;
+    while (got < content.size()) {
+        const ssize_t n = ::read(file.get(), content.data() + got, content.size() - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            result.Status = TextFileStatus::Unreadable;
+            result.Error = errno;
+            return result;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
     }
-    if (std::ferror(file.get()) != 0) {
-        return TextFileStatus::Unreadable;
+    if (got > maxBytes) {
+        result.Status = TextFileStatus::TooLarge;
+        return result;
     }
-    lines = SplitTextLines(content);
-    return TextFileStatus::Read;
+    content.resize(got);
+    result.Status = TextFileStatus::Read;
+    result.Content = std::move(content);
+    return result;
+}
+
+TextFileStatus ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
+    SettingsFile file = ReadSettingsFile(path);
+    lines = SplitTextLines(file.Content);
+    return file.Status;
 }
 
 FactorSettings ParseFactorLines(const std::vector<std::string>& lines) {
     FactorSettings result;
     if (!lines.empty()) {
-        result.CountFactor = ParseWholeNumber(lines[0]);
+        result.CountFactor = ParseWholeNumber(WithoutByteOrderMark(lines[0]));
         if (!result.CountFactor) {
             result.FailedLine = 1;
             result.Error = "A faktor.txt 1. sora nem egész szám: " + Quoted(lines[0]);
@@ -89,6 +147,12 @@ FactorSettings ParseFactorLines(const std::vector<std::string>& lines) {
             result.FailedLine = 2;
             result.Error =
                 "A faktor.txt 2. sorában a lépésköz nem lehet negatív: " + Quoted(lines[1]);
+            return result;
+        }
+        if (*result.SpeedStep > kMaxSpeedStep) {
+            result.FailedLine = 2;
+            result.Error = "A faktor.txt 2. sorában a lépésköz legfeljebb " +
+                           std::to_string(kMaxSpeedStep) + " lehet: " + Quoted(lines[1]);
             return result;
         }
     }

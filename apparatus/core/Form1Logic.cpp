@@ -1,9 +1,13 @@
 #include "apparatus/core/Form1Logic.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +15,7 @@
 
 #include "apparatus/core/FactorFile.h"
 #include "common/Conversions.h"
+#include "common/FileNames.h"
 #include "common/Format.h"
 #include "geometry/core/GeometryFile.h"
 #include "geometry/core/PanelLayout.h"
@@ -31,6 +36,13 @@ constexpr double kSeriesFirstSetpoint = kRotorSpeedMin;
 constexpr double kSeriesLastSetpoint = kRotorSpeedMax;
 constexpr const char* kImbalanceText = "Kiegyensúlyozatlan a rotor!\r    Automatikus leállás!";
 
+// " (reason)" for a failed system call (a negative error: not a regular file), as the other
+// file messages give it.
+std::string Reason(int error) {
+    return error < 0 ? std::string(" (nem közönséges fájl)")
+                     : " (" + std::string(std::strerror(error)) + ")";
+}
+
 void Place(FieldItem& item, const ItemPlace& place, std::int32_t tag = 0) {
     item.Left = place.Left;
     item.Top = place.Top;
@@ -47,26 +59,62 @@ struct TForm1Logic::SeriesFile {
     std::FILE* File = nullptr;
     off_t Written = 0;  // bytes of whole lines
 
-    bool Open(const std::string& path) {
-        File = std::fopen(path.c_str(), "wb");
-        if (File != nullptr) {
-            // Unbuffered, so that nothing of a failed line stays behind to be written later.
-            std::setvbuf(File, nullptr, _IONBF, 0);
+    // Creates the file anew: a link in its place is replaced, never written through, and
+    // anything else that is not a regular file is refused untouched. Returns 0, the error
+    // number, or -1 for "not a regular file".
+    int Open(const std::string& path) {
+        struct stat existing {};
+        if (::lstat(path.c_str(), &existing) == 0) {
+            if (S_ISLNK(existing.st_mode)) {
+                if (::unlink(path.c_str()) != 0) {
+                    return errno;
+                }
+            } else if (!S_ISREG(existing.st_mode)) {
+                return -1;
+            }
         }
-        return File != nullptr;
+        // Without following a link that appeared meanwhile, and without waiting on a pipe.
+        const int fd =
+            ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0666);
+        if (fd < 0) {
+            return errno;
+        }
+        struct stat info {};
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            const int error = S_ISREG(info.st_mode) ? errno : -1;
+            ::close(fd);
+            return error;
+        }
+        // Non-blocking only so that opening a pipe could not wait; writes must not be partial.
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        if (::ftruncate(fd, 0) != 0) {
+            const int error = errno;
+            ::close(fd);
+            return error;
+        }
+        File = ::fdopen(fd, "wb");
+        if (File == nullptr) {
+            const int error = errno;
+            ::close(fd);
+            return error;
+        }
+        // Unbuffered, so that nothing of a failed line stays behind to be written later.
+        std::setvbuf(File, nullptr, _IONBF, 0);
+        return 0;
     }
-    bool WriteLine(const std::string& line) {
+    // Returns 0 or the error number.
+    int WriteLine(const std::string& line) {
         const std::string withEnd = line + "\r\n";
         if (std::fwrite(withEnd.data(), 1, withEnd.size(), File) == withEnd.size() &&
             std::fflush(File) == 0) {
             Written += static_cast<off_t>(withEnd.size());
-            return true;
+            return 0;
         }
+        const int error = errno;
         // A part of a line (the disk full) could be read as another point: cut it off again.
-        // A device such as /dev/full has nothing to cut.
         const int ignored = ::ftruncate(::fileno(File), Written);
         (void)ignored;
-        return false;
+        return error;
     }
     bool Close() {
         if (File == nullptr) {
@@ -329,6 +377,23 @@ std::string TForm1Logic::FactorFilePath() const {
     return Model.ProgramDir + "faktor.txt";
 }
 
+std::optional<std::string> TForm1Logic::ClaimIdentifier(const std::string& identifier) {
+    const std::string participantId = kParticipantPrefix + identifier;
+    auto taken = IdentifierClaim::Take(Model.ProgramDir, participantId);
+    if (auto* refused = std::get_if<IdentifierClaim::Refused>(&taken)) {
+        if (refused->InUse) {
+            return "A(z) \"" + ShownText(identifier) +
+                   "\" azonosítót ebben a mappában már egy másik\rfutó program használja:\r" +
+                   ShownText(Model.ProgramDir) + "\rAdj meg másik azonosítót!";
+        }
+        claim_.reset();
+    } else {
+        claim_ = std::move(std::get<IdentifierClaim>(taken));
+    }
+    Model.ParticipantId = participantId;
+    return std::nullopt;
+}
+
 std::string TForm1Logic::ResultFilePath() const {
     return Model.ProgramDir + Model.ParticipantId + ".txt";
 }
@@ -339,13 +404,20 @@ void TForm1Logic::ReportFailure(const std::string& text) {
 
 bool TForm1Logic::ReadFactorFile() {
     Model.FactorLines.clear();
-    switch (ReadTextLines(FactorFilePath(), Model.FactorLines)) {
+    const SettingsFile file = ReadSettingsFile(FactorFilePath());
+    switch (file.Status) {
         case TextFileStatus::Missing:
             break;
         case TextFileStatus::Unreadable:
             ReportFailure("A faktor.txt fájl nem olvasható:\r" + FactorFilePath());
             return false;
+        case TextFileStatus::TooLarge:
+            ReportFailure("A faktor.txt fájl túl nagy (legfeljebb " +
+                          std::to_string(kMaxSettingsFileBytes / 1024) + " KiB lehet):\r" +
+                          FactorFilePath());
+            return false;
         case TextFileStatus::Read:
+            Model.FactorLines = SplitTextLines(file.Content, kFactorLineCount);
             break;
     }
     const FactorSettings settings = ParseFactorLines(Model.FactorLines);
@@ -426,13 +498,13 @@ void TForm1Logic::RunSpeedSeries() {
     };
 
     Model.RotorSpeedSetpoint = kSeriesFirstSetpoint - Model.SpeedStep;
-    if (!file.Open(ResultFilePath())) {
+    if (const int error = file.Open(ResultFilePath()); error != 0) {
         seriesRunning_ = false;
-        ReportFailure("Az eredményfájl nem hozható létre:\r" + ResultFilePath());
+        ReportFailure("Az eredményfájl nem hozható létre:\r" + ResultFilePath() + Reason(error));
         return;
     }
-    if (!file.WriteLine(Format("Faktor= %10d", Model.CountFactor))) {
-        ReportFailure("Az eredményfájl írása nem sikerült:\r" + ResultFilePath());
+    if (const int error = file.WriteLine(Format("Faktor= %10d", Model.CountFactor)); error != 0) {
+        ReportFailure("Az eredményfájl írása nem sikerült:\r" + ResultFilePath() + Reason(error));
         finish(false);
         return;
     }
@@ -459,8 +531,10 @@ void TForm1Logic::RunSpeedSeries() {
             finish(true);
             return;
         }
-        if (!file.WriteLine(Format("%10.0f, %10d", Model.RotorSpeedSetpoint, Model.CounterValue))) {
-            ReportFailure("Az eredményfájl írása nem sikerült:\r" + ResultFilePath());
+        const std::string line = Format("%10.0f, %10d", Model.RotorSpeedSetpoint, Model.CounterValue);
+        if (const int error = file.WriteLine(line); error != 0) {
+            ReportFailure("Az eredményfájl írása nem sikerült:\r" + ResultFilePath() +
+                          Reason(error));
             finish(true);
             return;
         }
@@ -606,6 +680,11 @@ void TForm1Logic::Button2Click() {
     const LoadedGeometry loaded = LoadGeometryFile(*chosen);
     if (!loaded.Values) {
         ReportFailure(loaded.Error);
+        return;
+    }
+    if (!GeometryFitsPanel(*loaded.Values)) {
+        ReportFailure("A geometria nem tölthető be, mert egy elem a panelen kívülre kerülne:\r" +
+                      ShownText(*chosen));
         return;
     }
     ApplyGeometry(*loaded.Values, Components, Model.Slots);

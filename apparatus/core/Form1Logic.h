@@ -11,6 +11,7 @@
 #include "apparatus/core/Controls.h"
 #include "common/Clock.h"
 #include "common/DialogCodes.h"
+#include "common/IdentifierClaim.h"
 #include "common/IndexedArray.h"
 #include "physics/ApparatusModel.h"
 
@@ -98,6 +99,13 @@ class TForm1Logic {
     const std::vector<FieldItem*>& Stacking() const { return stacking_; }
     std::uint64_t StackingGeneration() const { return stackingGeneration_; }
 
+    // Claims a typed identifier's files in the program's folder for as long as this window
+    // lives, so that a second window cannot write the same result file; sets ParticipantId.
+    // Returns the message to show instead when another program already uses the identifier
+    // there. Where no lock file can be made (a read-only folder) the login goes on unclaimed:
+    // nothing can be written there anyway.
+    std::optional<std::string> ClaimIdentifier(const std::string& identifier);
+
     std::string ResultFilePath() const;
     std::string FactorFilePath() const;
 
@@ -175,6 +183,7 @@ class TForm1Logic {
     void WaitUntil(const std::function<bool()>& done);
     void ReportFailure(const std::string& text);
 
+    std::optional<IdentifierClaim> claim_;
     std::vector<FieldItem*> stacking_;
     std::uint64_t stackingGeneration_ = 0;
     bool seriesRunning_ = false;

@@ -13,7 +13,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string path = sim::fuzz::WriteScratchFile("faktor.txt", data, size);
     std::vector<std::string> lines{"stale"};
-    SIM_FUZZ_CHECK(sim::ReadTextLines(path, lines) == sim::TextFileStatus::Read);
+    const sim::TextFileStatus status = sim::ReadTextLines(path, lines);
+    if (size > sim::kMaxSettingsFileBytes) {
+        SIM_FUZZ_CHECK(status == sim::TextFileStatus::TooLarge && lines.empty());
+        return 0;
+    }
+    SIM_FUZZ_CHECK(status == sim::TextFileStatus::Read);
 
     // The lines are the file's bytes with the line ends taken out, and nothing else.
     const std::string_view content(reinterpret_cast<const char*>(data), size);
@@ -46,17 +51,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SIM_FUZZ_CHECK(consistent(settings.SpeedStep.has_value(), 2));
     SIM_FUZZ_CHECK(consistent(settings.AmbientPressure.has_value(), 3));
     if (settings.CountFactor) {
-        SIM_FUZZ_CHECK(settings.CountFactor == sim::ParseWholeNumber(lines[0]));
+        // A leading byte-order mark is no part of the number.
+        std::string_view first = lines[0];
+        if (first.starts_with("\xEF\xBB\xBF")) {
+            first.remove_prefix(3);
+        }
+        SIM_FUZZ_CHECK(settings.CountFactor == sim::ParseWholeNumber(first));
     }
     if (settings.SpeedStep) {
-        // A negative step would never end a speed series.
-        SIM_FUZZ_CHECK(*settings.SpeedStep >= 0 || failed == 2);
+        // A negative step would never end a speed series, a huge one never reach its second
+        // set point.
+        SIM_FUZZ_CHECK((*settings.SpeedStep >= 0 && *settings.SpeedStep <= sim::kMaxSpeedStep) ||
+                       failed == 2);
         SIM_FUZZ_CHECK(settings.SpeedStep == sim::ParseWholeNumber(lines[1]));
     }
     if (settings.AmbientPressure) {
         SIM_FUZZ_CHECK(std::isfinite(*settings.AmbientPressure));
     }
-    // A failure names its line and cuts what it quotes, so the dialog stays readable.
-    SIM_FUZZ_CHECK(settings.Error.size() < 200);
+    // A failure names its line and cuts what it quotes, so the dialog stays readable; control
+    // bytes appear as escapes, never raw.
+    SIM_FUZZ_CHECK(settings.Error.size() < 256);
+    SIM_FUZZ_CHECK(std::none_of(settings.Error.begin(), settings.Error.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    }));
     return 0;
 }

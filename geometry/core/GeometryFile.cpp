@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "common/ReplaceFile.h"
+#include "geometry/core/PanelLayout.h"
 
 namespace sim {
 
@@ -65,6 +66,20 @@ ssize_t ReadUpTo(int fd, unsigned char* data, std::size_t size) {
 }
 
 }  // namespace
+
+bool GeometryFitsPanel(const GeometryValues& values) {
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const auto k = static_cast<std::size_t>(2 * (slot - 1));
+        const std::int64_t left = values[k];
+        const std::int64_t top = values[k + 1];
+        const ItemPlace& size = kComponentStart[slot - 1];
+        if (left < 0 || top < 0 || left + size.Width > kPanelWidth ||
+            top + size.Height > kPanelHeight) {
+            return false;
+        }
+    }
+    return true;
+}
 
 std::string GeometryFileName(const std::string& chosen, const std::string& participantId) {
     return chosen + "." + participantId;

@@ -52,6 +52,10 @@ GeometryValues CollectGeometry(const IndexedArray<Item*, 1, kSlotCount>& compone
     return values;
 }
 
+// Whether every component would lie wholly within the experiment panel at the given places
+// (with the sizes it has from the start). Outside it, a person could never reach it again.
+bool GeometryFitsPanel(const GeometryValues& values);
+
 // Moves the components to the loaded places as they stand, without any range or overlap test,
 // and marks as placed exactly those left of the bins.
 template <typename Item>

@@ -16,6 +16,10 @@ struct ItemPlace {
     std::int32_t Height;
 };
 
+// The experiment panel itself; every item lies within it.
+inline constexpr std::int32_t kPanelWidth = 1217;
+inline constexpr std::int32_t kPanelHeight = 393;
+
 inline constexpr ItemPlace kExperimentPlace{16, 10, 1064, 377};
 inline constexpr std::int32_t kFieldLeft = kExperimentPlace.Left;
 inline constexpr std::int32_t kFieldTop = kExperimentPlace.Top;

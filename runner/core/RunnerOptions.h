@@ -6,14 +6,13 @@
 #include <vector>
 
 #include "apparatus/core/Form1Logic.h"
+#include "common/FileNames.h"
 
 namespace sim {
 
 inline constexpr const char* kRunnerName = "trelko-runner";
 inline constexpr std::int32_t kDefaultCountTime = 10;  // s, as the window's time field
 inline constexpr std::int32_t kMaxCountTime = 86400;   // s; a day of counting per point
-// Longest identifier: the result file name stays well inside a file system's 255 bytes.
-inline constexpr std::size_t kMaxIdentifierLength = 200;
 
 enum class PlotFormat { Png, Svg };
 

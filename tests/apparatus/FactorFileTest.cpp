@@ -59,5 +59,47 @@ TEST(FactorLines, FirstBadLineIsNamedAndLongLinesAreCut) {
     EXPECT_EQ(ParseFactorLines({"", "2"}).FailedLine, 1);
 }
 
+// Editors may start a UTF-8 file with a byte-order mark; it is no part of the factor.
+TEST(FactorLines, ALeadingByteOrderMarkIsSkipped) {
+    const FactorSettings marked = ParseFactorLines({"\xEF\xBB\xBF" "200", "50"});
+    EXPECT_EQ(marked.FailedLine, 0);
+    EXPECT_EQ(marked.CountFactor, 200);
+    EXPECT_EQ(ParseFactorLines({"200", "\xEF\xBB\xBF" "50"}).FailedLine, 2) << "only at the start";
+}
+
+// Set points run 100, 100 + step, ... up to the first at or above 2000: a step of 1900 still
+// gives 100 and 2000; a larger one would send the rotor past its highest speed.
+TEST(FactorLines, TheSpeedStepIsBoundedByTheRotorsRange) {
+    EXPECT_EQ(ParseFactorLines({"200", "1900"}).SpeedStep, 1900);
+    const FactorSettings tooLarge = ParseFactorLines({"200", "1901"});
+    EXPECT_EQ(tooLarge.FailedLine, 2);
+    EXPECT_EQ(tooLarge.Error, "A faktor.txt 2. sorában a lépésköz legfeljebb 1900 lehet: \"1901\"");
+    EXPECT_EQ(ParseFactorLines({"200", "1000000000"}).FailedLine, 2);
+}
+
+// What a message quotes from the file is cut between characters and shows no control byte.
+TEST(FactorLines, QuotedLinesAreCutBetweenCharactersAndShowNoControlBytes) {
+    const FactorSettings accents = ParseFactorLines({std::string(39, 'x') + "őő"});
+    EXPECT_EQ(accents.Error, "A faktor.txt 1. sora nem egész szám: \"" + std::string(39, 'x') + "…\"");
+    const FactorSettings escape = ParseFactorLines({"2\x1b[2J\x07"});
+    EXPECT_EQ(escape.Error, "A faktor.txt 1. sora nem egész szám: \"2\\x1B[2J\\x07\"");
+}
+
+TEST(SettingsFile, OnlyTheFirstLinesOfAFileWithinTheLimitAreKept) {
+    const testing::ScratchFolder scratch("settings");
+    const std::filesystem::path path = scratch.Path() / "faktor.txt";
+    std::string content = "200\n50\n1e-6\n";
+    content.resize(kMaxSettingsFileBytes, '\n');
+    testing::WriteFile(path, content);
+    const SettingsFile atTheLimit = ReadSettingsFile(path.string());
+    ASSERT_EQ(atTheLimit.Status, TextFileStatus::Read);
+    EXPECT_EQ(SplitTextLines(atTheLimit.Content, kFactorLineCount), (Lines{"200", "50", "1e-6"}));
+
+    testing::WriteFile(path, content + "\n");
+    const SettingsFile above = ReadSettingsFile(path.string());
+    EXPECT_EQ(above.Status, TextFileStatus::TooLarge);
+    EXPECT_TRUE(above.Content.empty());
+}
+
 }  // namespace
 }  // namespace sim

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -389,17 +391,32 @@ TEST_F(MeasurementRun, ResultFileThatCannotBeCreatedIsReported) {
     EXPECT_TRUE(form->BitBtn5.Enabled);
 }
 
-TEST_F(MeasurementRun, ResultFileThatCannotBeWrittenEndsTheSeries) {
-    if (!fs::exists("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full";
-    }
+// A result file prepared as a link (to another contestant's file, to a device) must not
+// write through it: the link is replaced by a file of the series' own.
+TEST_F(MeasurementRun, ALinkInPlaceOfTheResultFileIsReplacedNotWrittenThrough) {
+    BuildField();
+    WriteFactorFile("-200\n1900\n1e-6\n");
+    testing::WriteFile(dir / "masik.txt", "Faktor=        200\r\n");
+    fs::create_symlink(dir / "masik.txt", ResultPath());
+    form->BitBtn5Click();
+    EXPECT_TRUE(form->Messages.empty());
+    EXPECT_EQ(testing::ReadFile(dir / "masik.txt"), "Faktor=        200\r\n");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(ResultPath())));
+    EXPECT_TRUE(testing::ReadFile(ResultPath()).starts_with("Faktor=       -200\r\n"));
+}
+
+// A pipe in its place is neither waited on nor written: the series does not start.
+TEST_F(MeasurementRun, APipeInPlaceOfTheResultFileIsRefused) {
     BuildField();
     WriteFactorFile("-200\n50\n1e-6\n");
-    fs::create_symlink("/dev/full", ResultPath());
+    ASSERT_EQ(::mkfifo(ResultPath().c_str(), 0644), 0);
     form->BitBtn5Click();
     ASSERT_EQ(form->Messages.size(), 1U);
-    EXPECT_NE(form->Messages[0].Text.find("írása nem sikerült"), std::string::npos);
+    EXPECT_EQ(form->Messages[0].Text,
+              "Az eredményfájl nem hozható létre:\r" + ResultPath().string() +
+                  " (nem közönséges fájl)");
     EXPECT_FALSE(form->SeriesRunning());
+    EXPECT_TRUE(fs::is_fifo(ResultPath()));
 }
 
 TEST_F(MeasurementRun, CounterSaturatesInsteadOfOverflowing) {

@@ -1,4 +1,5 @@
 #include "common/Conversions.h"
+#include "common/FileNames.h"
 #include "common/Format.h"
 
 #include <gtest/gtest.h>
@@ -83,13 +84,17 @@ TEST(FormatText, FollowsPrintfWidths) {
     EXPECT_EQ(Format("Faktor= %10d", 200), "Faktor=        200");
 }
 
-}  // namespace
-}  // namespace sim
-
-#include "common/FileNames.h"
-
-namespace sim {
-namespace {
+TEST(ShownText, EscapesWhatATerminalWouldObeyAndCutsBetweenCharacters) {
+    EXPECT_EQ(ShownText("Kovács Anna"), "Kovács Anna");
+    EXPECT_EQ(ShownText("a\x1b[31mb\r\n\x7f"), "a\\x1B[31mb\\x0D\\x0A\\x7F");
+    EXPECT_EQ(ShownText(std::string("a\0b", 3)), "a\\x00b");
+    EXPECT_EQ(ShownText("\xC3(\xFF\xE2\x82"), "\\xC3(\\xFF\\xE2\\x82") << "not UTF-8";
+    EXPECT_EQ(ShownText("\xED\xA0\x80"), "\\xED\\xA0\\x80") << "a surrogate is no character";
+    EXPECT_EQ(ShownText("őőő", 3), "ő…") << "two bytes each";
+    EXPECT_EQ(ShownText("őőő", 4), "őő…");
+    EXPECT_EQ(ShownText("őőő", 6), "őőő");
+    EXPECT_EQ(ShownText("€x", 2), "…");
+}
 
 TEST(FileNamePart, RefusesWhatCouldLeaveTheFolderOrBreakTheName) {
     for (const char* good : {"", "abc", "Kovács Anna", "a.b", "x-1_2", "ő"}) {

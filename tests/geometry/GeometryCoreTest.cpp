@@ -398,6 +398,18 @@ TEST_F(GeometryFileTest, SaveReplacesALinkInsteadOfWritingThroughIt) {
     EXPECT_EQ(*LoadGeometryFile(path).Values, kSample);
 }
 
+// Replacing a geometry once turned a private 0600 file into 0644.
+TEST_F(GeometryFileTest, ReplacingAFileKeepsItsPermissions) {
+    for (const fs::perms mode : {fs::perms(0600), fs::perms(0640), fs::perms(0664)}) {
+        const std::string path = PathOf("g.K");
+        WriteBytes(path, {1});
+        fs::permissions(path, mode);
+        ASSERT_FALSE(SaveGeometryFile(path, kSample));
+        EXPECT_EQ(fs::status(path).permissions(), mode);
+        EXPECT_EQ(*LoadGeometryFile(path).Values, kSample);
+    }
+}
+
 TEST(GeometryValuesTest, SaveLoadApplyKeepsPlacesAndMarksOnlyFieldComponents) {
     Panel p;
     p.PutAt(1, 600, 100);

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -14,6 +17,7 @@
 #include <iterator>
 #include <limits>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -142,8 +146,8 @@ TEST_F(FailureInjection, ResultFileInAReadOnlyFolderIsReportedAndNothingIsTouche
         GTEST_SKIP() << kNoUnprivilegedChild;
     }
     ASSERT_TRUE(child.Exited) << child.Output;
-    EXPECT_EQ(child.Output,
-              "[*** HIBA ***] Az eredményfájl nem hozható létre:\r" + ResultPath() + "\n");
+    EXPECT_EQ(child.Output, "[*** HIBA ***] Az eredményfájl nem hozható létre:\r" + ResultPath() +
+                                " (Permission denied)\n");
     EXPECT_EQ(Snapshot(), before);
 }
 
@@ -156,8 +160,8 @@ TEST_F(FailureInjection, ResultFileNameTakenByAFolderLeavesTheFolderAlone) {
     Session s(ProgramDir());
     s.BuildField();
     s.form.BitBtn5Click();
-    EXPECT_EQ(s.Shown(),
-              "[*** HIBA ***] Az eredményfájl nem hozható létre:\r" + ResultPath() + "\n");
+    EXPECT_EQ(s.Shown(), "[*** HIBA ***] Az eredményfájl nem hozható létre:\r" + ResultPath() +
+                             " (nem közönséges fájl)\n");
     EXPECT_EQ(Snapshot(), before);
 }
 
@@ -182,9 +186,64 @@ TEST_F(FailureInjection, FullDiskDuringASeriesKeepsEveryWholeLine) {
     const ChildResult child = StartInChild(ChildOptions::WithFileSizeLimit(firstPointEnd + 7));
     ASSERT_TRUE(child.Exited) << child.Output;
     EXPECT_EQ(child.Output, "[*** HIBA ***] Az eredményfájl írása nem sikerült:\r" + ResultPath() +
-                                "\nmeasuring=0 start=1");
+                                " (File too large)\nmeasuring=0 start=1");
     EXPECT_EQ(testing::ReadFile(ResultPath()), complete.substr(0, firstPointEnd));
     EXPECT_EQ(testing::ReadFile(PathOf("faktor.txt")), "-200\n950\n1e-6\n");
+}
+
+// ---------------------------------------------------------------- two windows, one folder
+
+// Started twice on one folder, both windows once wrote the same result file and the second
+// replaced the first's series. Now the identifier is claimed at login, through the real lock.
+TEST_F(FailureInjection, ASecondLoginWithTheSameIdentifierInTheFolderIsRefused) {
+    Session first(ProgramDir());
+    Session second(ProgramDir());
+    first.form.Model.ParticipantId.clear();
+    second.form.Model.ParticipantId.clear();
+    EXPECT_EQ(first.form.ClaimIdentifier("abc"), std::nullopt);
+    EXPECT_EQ(first.form.Model.ParticipantId, kParticipant);
+
+    const std::optional<std::string> refused = second.form.ClaimIdentifier("abc");
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(*refused,
+              "A(z) \"abc\" azonosítót ebben a mappában már egy másik\rfutó program "
+              "használja:\r" +
+                  ProgramDir() + "\rAdj meg másik azonosítót!");
+    EXPECT_EQ(second.form.Model.ParticipantId, "");
+    EXPECT_EQ(second.form.ClaimIdentifier("abcd"), std::nullopt) << "another identifier";
+
+    testing::ScratchFolder elsewhere("reliability-other");
+    Session third(elsewhere.WithSlash());
+    EXPECT_EQ(third.form.ClaimIdentifier("abc"), std::nullopt) << "another folder";
+}
+
+// The lock dies with its holder, also when the holder is killed: no stale lock can keep a
+// contestant out after a crash.
+TEST_F(FailureInjection, AKilledWindowLeavesItsIdentifierFree) {
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        Session holder(ProgramDir());
+        const bool claimed = !holder.form.ClaimIdentifier("abc").has_value();
+        const char byte = claimed ? '1' : '0';
+        (void)!::write(ready[1], &byte, 1);
+        ::pause();
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ::close(ready[0]);
+    EXPECT_EQ(byte, '1');
+
+    Session later(ProgramDir());
+    EXPECT_TRUE(later.form.ClaimIdentifier("abc").has_value()) << "held by the child";
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(later.form.ClaimIdentifier("abc"), std::nullopt) << "free once it was killed";
 }
 
 // ---------------------------------------------------------------- the factor file
@@ -272,6 +331,31 @@ TEST_F(GeometrySaveFault, FullDiskKeepsThePreviousFile) {
     EXPECT_EQ(Snapshot(), before) << "the previous file is intact and no temporary is left";
 }
 
+// Three valid lines and then 100 MB of empty lines: Start once read it all and kept every
+// line (gigabytes, half a minute). Now the size alone refuses it.
+TEST_F(FailureInjection, AHugeFactorFileIsRefusedWithoutBeingRead) {
+    {
+        std::ofstream out(dir / "faktor.txt", std::ios::binary);
+        out << "200\n50\n1e-6\n";
+        const std::string blanks(1 << 20, '\n');
+        for (int mb = 0; mb < 100; ++mb) {
+            out << blanks;
+        }
+    }
+    Session s(ProgramDir());
+    s.BuildField();
+    struct rusage before {};
+    ::getrusage(RUSAGE_SELF, &before);
+    s.form.BitBtn5Click();
+    struct rusage after {};
+    ::getrusage(RUSAGE_SELF, &after);
+    EXPECT_EQ(s.Shown() + s.StartState(),
+              "[*** HIBA ***] A faktor.txt fájl túl nagy (legfeljebb 64 KiB lehet):\r" +
+                  PathOf("faktor.txt") + "\nmeasuring=0 start=1");
+    EXPECT_TRUE(s.form.Model.FactorLines.empty());
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 16 * 1024) << "KiB of peak memory added";
+}
+
 // ---------------------------------------------------------------- loading a geometry
 
 class GeometryLoad : public FailureInjection {
@@ -325,42 +409,34 @@ TEST_F(GeometryLoad, HundredByteFileUsesItsFirst48Bytes) {
     EXPECT_EQ(PlacedFlags(), (std::vector<bool>{true, true, true, true, false, false}));
 }
 
-// The most negative and positive 32-bit places are applied as they stand; a measurement, a
-// drag and a save on them stay defined, and the save gives back the same bytes.
-TEST_F(GeometryLoad, ExtremePlacesLoadMeasureDragAndSaveBack) {
-    s->form.MountSource(s->form.Image2, s->form.Shape2);
-    s->form.MountSource(s->form.Image3, s->form.Shape3);
-    s->form.CheckBox1.Checked = true;
-    s->form.Edit5.Text = "1";
-
-    const std::string onField =
-        Bytes({kMin, kMax, kMin, kMin, kMin, kMax, kMin, kMin, kMin, kMax, kMin, kMin});
-    Load("minimum.Brk2017_abc", onField);
+// Places that would put a component outside the panel (random bytes, the 32-bit extremes)
+// would leave it where nobody can drag it back: the load is refused and nothing moves. The
+// panel is 1217 x 393 pixels; the target is 57 x 57, a lead shield 26 x 57.
+TEST_F(GeometryLoad, PlacesOutsideThePanelAreRefusedAndNothingMoves) {
+    const auto places = Places();
+    const auto flags = PlacedFlags();
+    const std::vector<std::int32_t> atTheEdges{0,   0,   1160, 336, 466,  100,
+                                               466, 230, 1191, 336, 1183, 312};
+    const std::vector<std::vector<std::int32_t>> outside{
+        {kMin, kMax, kMin, kMin, kMin, kMax, kMin, kMin, kMin, kMax, kMin, kMin},
+        {-1, 0, 1160, 336, 466, 100, 466, 230, 1191, 336, 1183, 312},
+        {0, 0, 1161, 336, 466, 100, 466, 230, 1191, 336, 1183, 312},
+        {0, 0, 1160, 336, 466, 100, 466, 230, 1191, 337, 1183, 312},
+        {0, 0, 1160, 336, 466, 100, 466, 230, 1192, 336, 1183, 312},
+    };
+    for (const auto& values : outside) {
+        Load("kint.Brk2017_abc", Bytes(values));
+        EXPECT_EQ(s->Shown(),
+                  "[*** HIBA ***] A geometria nem tölthető be, mert egy elem a panelen kívülre "
+                  "kerülne:\r" +
+                      PathOf("kint.Brk2017_abc") + "\n");
+        EXPECT_EQ(Places(), places);
+        EXPECT_EQ(PlacedFlags(), flags);
+        s->form.Messages.clear();
+    }
+    Load("szelen.Brk2017_abc", Bytes(atTheEdges));
     EXPECT_EQ(s->Shown(), "");
-    EXPECT_EQ(s->form.HgF.Left, kMin);
-    EXPECT_EQ(s->form.HgF.Top, kMax);
-    EXPECT_EQ(PlacedFlags(), std::vector<bool>(6, true)) << "every Left lies left of the bins";
-
-    s->form.BitBtn5Click();
-    s->clock.Advance(1000);
-    EXPECT_FALSE(s->form.Model.MeasurementOn) << "the one-second count ended";
-    EXPECT_EQ(s->Shown(), "");
-    EXPECT_GE(s->form.Model.CounterValue, 0);
-    EXPECT_FALSE(s->form.Shape6DragOver(s->form.HgF, s->form.HgF, 5, 5));
-    EXPECT_TRUE(s->form.ComponentCollides(kMax, kMin, s->form.Shape7)) << "sticks out right";
-
-    s->form.FileAnswers.push_back(PathOf("vissza"));
-    s->form.Button1Click();
-    EXPECT_EQ(testing::ReadFile(PathOf("vissza.Brk2017_abc")), onField);
-
-    const std::string inBins =
-        Bytes({kMax, kMin, kMax, kMin, kMax, kMax, kMax, kMin, kMax, kMin, kMax, kMax});
-    Load("maximum.Brk2017_abc", inBins);
-    EXPECT_EQ(PlacedFlags(), std::vector<bool>(6, false));
-    s->form.BitBtn5Click();
-    s->clock.Advance(1000);
-    EXPECT_EQ(s->Shown(), "[*** HIBA! ***] Nincs semmilyen elem a mérőhelyen\n");
-    EXPECT_FALSE(s->form.Model.MeasurementOn);
+    EXPECT_EQ(Places(), atTheEdges);
 }
 
 }  // namespace
