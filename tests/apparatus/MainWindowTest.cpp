@@ -201,6 +201,7 @@ TEST_F(MainWindow, NothingMovesWhileACountRunsOrUnderTheClosedLid) {
 #include "apparatus/Bejel.h"
 #include "apparatus/Eredmeny.h"
 #include "geometry/KompDlg.h"
+#include "tests/TestSupport.h"
 
 namespace sim {
 namespace {
@@ -273,6 +274,37 @@ TEST_F(Shell, UnsafeIdentifierIsRefusedAndTheDialogStaysOpen) {
     EXPECT_EQ(messages.Messages()[0].caption, "*** HIBA ***");
     EXPECT_NE(messages.Messages()[0].text.find("Az azonosító"), std::string::npos);
     EXPECT_EQ(form.Model.ParticipantId, "Brk2017_jo");
+}
+
+// Another program using the identifier in the same folder, or an identifier too long for the
+// file names built from it: refused, and the dialog stays open for another try.
+TEST_F(Shell, AnIdentifierInUseOrTooLongIsRefusedAndTheDialogStaysOpen) {
+    const testing::ScratchFolder scratch("login");
+    form.Model.ProgramDir = scratch.WithSlash();
+    const auto held = IdentifierClaim::Take(scratch.WithSlash(), "Brk2017_abc");
+    ASSERT_TRUE(std::holds_alternative<IdentifierClaim>(held));
+    const QString longest(200, 'a');
+    int attempts = 0;
+    QTimer::singleShot(0, [&] {
+        for (const QString& typed : {QString("abc"), longest + "a", longest}) {
+            form.Bejelentkez->Password->setText(typed);
+            form.Bejelentkez->OKBtn->click();
+            ++attempts;
+            if (attempts < 3) {
+                EXPECT_TRUE(form.Bejelentkez->isVisible()) << "kept open for a new try";
+            }
+        }
+    });
+    form.FormActivate();
+    EXPECT_EQ(attempts, 3);
+    ASSERT_EQ(messages.Messages().size(), 2U);
+    EXPECT_EQ(messages.Messages()[0].text,
+              "A(z) \"abc\" azonosítót ebben a mappában már egy másik\rfutó program használja:\r" +
+                  scratch.WithSlash() + "\rAdj meg másik azonosítót!");
+    EXPECT_EQ(messages.Messages()[1].text,
+              "Az azonosító legfeljebb 200 bájt hosszú lehet (egy ékezetes betű 2 bájt).\r"
+              "Adj meg rövidebb azonosítót!");
+    EXPECT_EQ(form.Model.ParticipantId, "Brk2017_" + longest.toStdString());
 }
 
 TEST_F(Shell, EveryCloseAsksTheSameQuestion) {
