@@ -1,9 +1,13 @@
 #include "runner/core/RunnerOptions.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <functional>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "common/Conversions.h"
@@ -42,19 +46,166 @@ std::optional<std::int32_t> RotorPlace(std::string_view text) {
     return value;
 }
 
-bool ParseSources(const std::string& text, RunnerOptions& options) {
+std::optional<std::pair<std::int32_t, std::int32_t>> Sources(const std::string& text) {
     const auto comma = text.find(',');
     if (comma == std::string::npos) {
-        return false;
+        return std::nullopt;
     }
     const auto first = RotorPlace(std::string_view(text).substr(0, comma));
     const auto second = RotorPlace(std::string_view(text).substr(comma + 1));
     if (!first || !second) {
-        return false;
+        return std::nullopt;
     }
-    options.FirstSource = *first;
-    options.SecondSource = *second;
-    return true;
+    return std::pair{*first, *second};
+}
+
+// A bad command line, with the one line the runner prints for it.
+class OptionError : public CLI::ParseError {
+  public:
+    explicit OptionError(const std::string& message)
+        : CLI::ParseError("OptionError", message, CLI::ExitCodes::ValidationError) {}
+};
+
+[[noreturn]] void Refuse(const std::string& why, const std::string& value) {
+    throw OptionError(why + ": \"" + value + "\"");
+}
+
+// The value read from an option's text, or the refusal: why, and the text as given.
+template <typename T>
+T Require(std::optional<T> value, const std::string& why, const std::string& text) {
+    if (!value) {
+        Refuse(why, text);
+    }
+    return *value;
+}
+
+const std::string& NotEmpty(const std::string& value, const char* message) {
+    if (value.empty()) {
+        throw OptionError(message);
+    }
+    return value;
+}
+
+PlotFormat PlotFormatOf(const std::string& path) {
+    if (EndsWithNoCase(path, ".png")) {
+        return PlotFormat::Png;
+    }
+    if (!EndsWithNoCase(path, ".svg")) {
+        Refuse("--plot: a fájlnév .png vagy .svg végű legyen", path);
+    }
+    return PlotFormat::Svg;
+}
+
+// The command line as CLI11 reads it, left to right. Each option's value is checked as soon as
+// it is read, so the first mistake on the line is the one reported. What CLI11 cannot place (an
+// unknown option, a second file name) it sets aside until the end; every option read after it
+// reports it first.
+class CommandLine : public CLI::App {
+  public:
+    explicit CommandLine(std::string& geometryPath) {
+        set_help_flag();
+        allow_extras();
+        geometry_ = add_option("geometry", geometryPath);
+        add_option("-h,--help",
+                   [this](const CLI::results_t& given) -> bool {
+                       RejectEarlierMistake();
+                       if (given.front() != kSwitchGiven) {
+                           throw OptionError(UnknownOption("--help=" + given.front()));
+                       }
+                       throw CLI::CallForHelp();
+                   })
+            ->expected(0)
+            ->trigger_on_parse();
+    }
+
+    // An option whose value is the next argument or follows "=".
+    CLI::Option* Valued(const std::string& name, std::function<void(const std::string&)> take) {
+        return add_option_function<std::string>(
+                   name,
+                   [this, take = std::move(take)](const std::string& value) {
+                       RejectEarlierMistake();
+                       take(value);
+                   })
+            ->trigger_on_parse();
+    }
+
+    // An option without a value; CLI11 hands it what followed "=", if anything did.
+    void Switch(const std::string& name, std::function<void()> take) {
+        add_option(name,
+                   [this, name, take = std::move(take)](const CLI::results_t& given) {
+                       RejectEarlierMistake();
+                       if (given.front() != kSwitchGiven) {
+                           throw OptionError("a(z) " + name + " opciónak nincs értéke");
+                       }
+                       take();
+                       return true;
+                   })
+            ->expected(0)
+            ->trigger_on_parse();
+    }
+
+    // A mistake among the arguments read so far that no option's check has reported: an empty
+    // file name, or the first argument set aside (a second file name is set aside as a plain
+    // argument; the "--" that ends the options is kept there too, and is no mistake).
+    std::optional<std::string> EarlierMistake() const {
+        if (GeometryGiven() && geometry_->results().front().empty()) {
+            return "üres geometriafájl-név";
+        }
+        for (const auto& [kind, arg] : missing_) {
+            if (kind == CLI::detail::Classifier::NONE) {
+                return "egynél több geometriafájl: \"" + arg + "\"";
+            }
+            if (kind != CLI::detail::Classifier::POSITIONAL_MARK) {
+                return UnknownOption(arg);
+            }
+        }
+        return std::nullopt;
+    }
+
+    void RejectEarlierMistake() const {
+        if (const auto mistake = EarlierMistake()) {
+            throw OptionError(*mistake);
+        }
+    }
+
+    bool GeometryGiven() const { return geometry_->count() > 0; }
+
+  private:
+    // What CLI11 hands a switch given without "=".
+    static constexpr const char* kSwitchGiven = "true";
+
+    static std::string UnknownOption(const std::string& arg) {
+        return "ismeretlen opció: " + arg + " (lásd: " + kRunnerName + " --help)";
+    }
+
+    CLI::Option* geometry_ = nullptr;
+};
+
+// The checks that need the whole command line, in the order they are reported.
+std::optional<std::string> CompleteOptions(RunnerOptions& options, bool geometryGiven,
+                                           bool sourcesGiven) {
+    if (!geometryGiven) {
+        return "hiányzik a geometriafájl (lásd: " + std::string(kRunnerName) + " --help)";
+    }
+    if (!sourcesGiven) {
+        return "hiányzik a --sources (a két forrás rotorpozíciója, pl. --sources 1,9)";
+    }
+    if (options.FactorFile && options.FactorValuesGiven()) {
+        return "a --factor-file és a --factor/--step/--pressure együtt nem adható meg";
+    }
+    if (!options.Identifier) {
+        const auto fromName = IdentifierFromGeometryName(options.GeometryPath);
+        if (!fromName) {
+            return "hiányzik az --id (a geometriafájl kiterjesztése nem ." +
+                   std::string(kParticipantPrefix) + "...)";
+        }
+        if (!IdentifierAllowed(*fromName)) {
+            return "a geometriafájl nevéből vett azonosító nem lehet fájlnév része: \"" +
+                   *fromName + "\"";
+        }
+        options.Identifier = fromName;
+    }
+    return std::nullopt;
 }
 
 ParsedRunnerOptions Fail(std::string error) {
@@ -80,152 +231,72 @@ bool IdentifierAllowed(const std::string& identifier) {
 
 ParsedRunnerOptions ParseRunnerOptions(const std::vector<std::string>& args) {
     RunnerOptions options;
-    bool sourcesGiven = false;
-    bool geometryGiven = false;
-    bool onlyOperands = false;
+    CommandLine line(options.GeometryPath);
+    const CLI::Option* sources = line.Valued("--sources", [&](const std::string& value) {
+        std::tie(options.FirstSource, options.SecondSource) =
+            Require(Sources(value),
+                    "--sources: két rotorpozíció kell vesszővel (0, 1 vagy 9), pl. 1,9", value);
+    });
+    line.Valued("--factor-file", [&](const std::string& value) {
+        options.FactorFile = NotEmpty(value, "--factor-file: üres fájlnév");
+    });
+    line.Valued("--factor", [&](const std::string& value) {
+        options.Factor = Require(ParseWholeNumber(value), "--factor: nem egész szám", value);
+    });
+    line.Valued("--step", [&](const std::string& value) {
+        options.Step = Require(ParseWholeNumber(value), "--step: nem egész szám", value);
+    });
+    line.Valued("--pressure", [&](const std::string& value) {
+        options.Pressure = Require(ParseReal(value), "--pressure: nem valós szám", value);
+    });
+    line.Valued("--time", [&](const std::string& value) {
+        options.CountTime = Require(
+            WholeInRange(value, 1, kMaxCountTime),
+            "--time: a mérési idő 1 és " + std::to_string(kMaxCountTime) + " közötti egész szám",
+            value);
+    });
+    line.Switch("--auto-stop", [&] { options.AutoStop = true; });
+    line.Switch("--no-auto-stop", [&] { options.AutoStop = false; });
+    line.Valued("--speed", [&](const std::string& value) {
+        options.Speed = Require(WholeInRange(value, kRotorSpeedMin, kRotorSpeedMax),
+                                "--speed: a fordulatszám " + std::to_string(kRotorSpeedMin) +
+                                    " és " + std::to_string(kRotorSpeedMax) + " közötti egész szám",
+                                value);
+    });
+    line.Switch("--exact", [&] { options.Exact = true; });
+    line.Valued("--id", [&](const std::string& value) {
+        if (!IdentifierAllowed(value)) {
+            Refuse("--id: az azonosító nem lehet fájlnév része", value);
+        }
+        options.Identifier = value;
+    });
+    line.Valued("--out", [&](const std::string& value) {
+        options.OutputDir = NotEmpty(value, "--out: üres mappanév");
+    });
+    line.Valued("--csv", [&](const std::string& value) {
+        options.CsvPath = NotEmpty(value, "--csv: üres fájlnév");
+    });
+    line.Valued("--plot", [&](const std::string& value) {
+        options.Plot = PlotFormatOf(value);
+        options.PlotPath = value;
+    });
 
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (onlyOperands || arg.size() < 2 || arg[0] != '-') {
-            if (geometryGiven) {
-                return Fail("egynél több geometriafájl: \"" + arg + "\"");
-            }
-            if (arg.empty()) {
-                return Fail("üres geometriafájl-név");
-            }
-            options.GeometryPath = arg;
-            geometryGiven = true;
-            continue;
-        }
-        if (arg == "--") {
-            onlyOperands = true;
-            continue;
-        }
-        if (arg == "--help" || arg == "-h") {
-            options.Help = true;
-            return {options, {}};
-        }
-
-        std::string name = arg;
-        std::optional<std::string> inlineValue;
-        if (const auto eq = arg.find('='); eq != std::string::npos && arg.starts_with("--")) {
-            name = arg.substr(0, eq);
-            inlineValue = arg.substr(eq + 1);
-        }
-
-        if (name == "--auto-stop" || name == "--no-auto-stop" || name == "--exact") {
-            if (inlineValue) {
-                return Fail("a(z) " + name + " opciónak nincs értéke");
-            }
-            if (name == "--exact") {
-                options.Exact = true;
-            } else {
-                options.AutoStop = name == "--auto-stop";
-            }
-            continue;
-        }
-
-        static const std::string_view kValued[] = {
-            "--sources", "--factor-file", "--factor", "--step", "--pressure", "--time",
-            "--speed",   "--id",          "--out",    "--csv",  "--plot"};
-        if (std::find(std::begin(kValued), std::end(kValued), name) == std::end(kValued)) {
-            return Fail("ismeretlen opció: " + arg + " (lásd: " + kRunnerName + " --help)");
-        }
-        std::string value;
-        if (inlineValue) {
-            value = *inlineValue;
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            return Fail("a(z) " + name + " opció értéke hiányzik");
-        }
-
-        if (name == "--sources") {
-            if (!ParseSources(value, options)) {
-                return Fail(
-                    "--sources: két rotorpozíció kell vesszővel (0, 1 vagy 9), pl. 1,9: \"" +
-                    value + "\"");
-            }
-            sourcesGiven = true;
-        } else if (name == "--factor-file") {
-            if (value.empty()) {
-                return Fail("--factor-file: üres fájlnév");
-            }
-            options.FactorFile = value;
-        } else if (name == "--factor" || name == "--step") {
-            const auto number = ParseWholeNumber(value);
-            if (!number) {
-                return Fail(name + ": nem egész szám: \"" + value + "\"");
-            }
-            (name == "--factor" ? options.Factor : options.Step) = *number;
-        } else if (name == "--pressure") {
-            const auto pressure = ParseReal(value);
-            if (!pressure) {
-                return Fail("--pressure: nem valós szám: \"" + value + "\"");
-            }
-            options.Pressure = *pressure;
-        } else if (name == "--time") {
-            const auto time = WholeInRange(value, 1, kMaxCountTime);
-            if (!time) {
-                return Fail("--time: a mérési idő 1 és " + std::to_string(kMaxCountTime) +
-                            " közötti egész szám: \"" + value + "\"");
-            }
-            options.CountTime = *time;
-        } else if (name == "--speed") {
-            const auto speed = WholeInRange(value, kRotorSpeedMin, kRotorSpeedMax);
-            if (!speed) {
-                return Fail("--speed: a fordulatszám " + std::to_string(kRotorSpeedMin) + " és " +
-                            std::to_string(kRotorSpeedMax) + " közötti egész szám: \"" + value +
-                            "\"");
-            }
-            options.Speed = *speed;
-        } else if (name == "--id") {
-            if (!IdentifierAllowed(value)) {
-                return Fail("--id: az azonosító nem lehet fájlnév része: \"" + value + "\"");
-            }
-            options.Identifier = value;
-        } else if (name == "--out") {
-            if (value.empty()) {
-                return Fail("--out: üres mappanév");
-            }
-            options.OutputDir = value;
-        } else if (name == "--csv") {
-            if (value.empty()) {
-                return Fail("--csv: üres fájlnév");
-            }
-            options.CsvPath = value;
-        } else {  // --plot
-            if (EndsWithNoCase(value, ".png")) {
-                options.Plot = PlotFormat::Png;
-            } else if (EndsWithNoCase(value, ".svg")) {
-                options.Plot = PlotFormat::Svg;
-            } else {
-                return Fail("--plot: a fájlnév .png vagy .svg végű legyen: \"" + value + "\"");
-            }
-            options.PlotPath = value;
-        }
+    try {
+        line.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+        line.RejectEarlierMistake();
+    } catch (const CLI::CallForHelp&) {
+        options.Help = true;
+        return {options, {}};
+    } catch (const CLI::ArgumentMismatch& missing) {
+        // Only the last argument can lack its value; CLI11 names the option before the colon.
+        const std::string what = missing.what();
+        return Fail(line.EarlierMistake().value_or("a(z) " + what.substr(0, what.find(':')) +
+                                                   " opció értéke hiányzik"));
+    } catch (const CLI::ParseError& bad) {
+        return Fail(bad.what());
     }
-
-    if (!geometryGiven) {
-        return Fail("hiányzik a geometriafájl (lásd: " + std::string(kRunnerName) + " --help)");
-    }
-    if (!sourcesGiven) {
-        return Fail("hiányzik a --sources (a két forrás rotorpozíciója, pl. --sources 1,9)");
-    }
-    if (options.FactorFile && options.FactorValuesGiven()) {
-        return Fail("a --factor-file és a --factor/--step/--pressure együtt nem adható meg");
-    }
-    if (!options.Identifier) {
-        const auto fromName = IdentifierFromGeometryName(options.GeometryPath);
-        if (!fromName) {
-            return Fail("hiányzik az --id (a geometriafájl kiterjesztése nem ." +
-                        std::string(kParticipantPrefix) + "...)");
-        }
-        if (!IdentifierAllowed(*fromName)) {
-            return Fail("a geometriafájl nevéből vett azonosító nem lehet fájlnév része: \"" +
-                        *fromName + "\"");
-        }
-        options.Identifier = fromName;
+    if (auto error = CompleteOptions(options, line.GeometryGiven(), sources->count() > 0)) {
+        return Fail(std::move(*error));
     }
     return {options, {}};
 }
@@ -249,7 +320,7 @@ Kötelező:
 A faktor.txt (vagy fájl, vagy értékek; ha egyik sincs, a kimeneti mappa faktor.txt-je,
 ha van ilyen):
   --factor-file FÁJL     a mérés ezt a faktor.txt-t olvassa
-  --factor N             1. sor: szorzó (alapérték 200)
+  --factor N             1. sor: szorzó (alapérték {FACTOR})
   --step N               2. sor: a sorozat lépésköze, 1/s (alapérték 0: egyetlen mérés)
   --pressure P           3. sor: külső nyomás, mbar (ha nincs megadva, a sor hiányzik)
 
@@ -281,6 +352,7 @@ vagy detektor, kiegyensúlyozatlan rotor), az ablak üzenetével a standard hiba
 )HELP";
     // clang-format off
     const std::pair<std::string_view, std::int32_t> values[] = {
+        {"{FACTOR}", kDefaultCountFactor},
         {"{MAXTIME}", kMaxCountTime}, {"{TIME}", kDefaultCountTime},
         {"{MINSPEED}", kRotorSpeedMin}, {"{MAXSPEED}", kRotorSpeedMax},
         {"{W}", kPlotWidth}, {"{H}", kPlotHeight}};

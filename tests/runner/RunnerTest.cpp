@@ -360,6 +360,58 @@ TEST(RunnerOptions, IdentifierComesFromTheGeometryFilesKey) {
     EXPECT_EQ(parsed.Options->SecondSource, 0);
 }
 
+TEST(RunnerOptions, TheFirstMistakeOnTheLineIsReported) {
+    const std::string g = "g.Brk2017_a";
+    const std::string unknown = " (lásd: trelko-runner --help)";
+    const std::string time0 = "--time: a mérési idő 1 és 86400 közötti egész szám: \"0\"";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{g, "--sources", "1,9", "--bogus", "--time", "0"}, "ismeretlen opció: --bogus" + unknown},
+        {{g, "--sources", "1,9", "--time", "0", "--bogus"}, time0},
+        {{"--bogus=3", "7", g, "--sources", "1,9"}, "ismeretlen opció: --bogus=3" + unknown},
+        {{g, "extra", "--time", "0"}, "egynél több geometriafájl: \"extra\""},
+        {{"", "--time", "0"}, "üres geometriafájl-név"},
+        {{g, "--sources", "1,9", "--", "--time"}, "egynél több geometriafájl: \"--time\""},
+        {{"--bogus", "--sources"}, "ismeretlen opció: --bogus" + unknown},
+        {{g, "--sources", "1,9", "--time"}, "a(z) --time opció értéke hiányzik"},
+        {{g, "--no-auto-stop=false", "--time", "0"}, "a(z) --no-auto-stop opciónak nincs értéke"},
+        {{g, "--time", "0", "--help"}, time0},
+        {{"--bogus", "--help"}, "ismeretlen opció: --bogus" + unknown},
+        {{g, "--help=1"}, "ismeretlen opció: --help=1" + unknown},
+        {{"--time", "5", "--bogus"}, "ismeretlen opció: --bogus" + unknown},
+        {{"--time", "5", "--id", "x"}, "hiányzik a geometriafájl" + unknown},
+        {{g, "--time", "5"},
+         "hiányzik a --sources (a két forrás rotorpozíciója, pl. --sources 1,9)"},
+    };
+    for (const auto& [args, error] : cases) {
+        SCOPED_TRACE(args.size());
+        const auto parsed = ParseRunnerOptions(args);
+        EXPECT_FALSE(parsed.Options);
+        EXPECT_EQ(parsed.Error, error);
+    }
+    // Help stops the reading: what follows it is not looked at.
+    const auto help = ParseRunnerOptions({g, "-h", "--time", "0", "--bogus"});
+    ASSERT_TRUE(help.Options) << help.Error;
+    EXPECT_TRUE(help.Options->Help);
+}
+
+TEST(RunnerOptions, ValuesFollowTheOptionOrItsEqualsSign) {
+    const auto parsed =
+        ParseRunnerOptions({"--sources=1,0", "--time", "7", "--id", "--time", "--no-auto-stop",
+                            "--plot=a.PNG", "--auto-stop", "--exact", "--", "-g.Brk2017_x"});
+    ASSERT_TRUE(parsed.Options) << parsed.Error;
+    const RunnerOptions& o = *parsed.Options;
+    EXPECT_EQ(o.GeometryPath, "-g.Brk2017_x") << "after \"--\" an argument is the file";
+    EXPECT_EQ(o.Identifier, "--time") << "a value may begin with dashes";
+    EXPECT_EQ(o.CountTime, 7);
+    EXPECT_EQ(o.FirstSource, 1);
+    EXPECT_EQ(o.SecondSource, 0);
+    EXPECT_TRUE(o.AutoStop) << "the last of the two switches counts";
+    EXPECT_TRUE(o.Exact);
+    EXPECT_EQ(o.PlotPath, "a.PNG");
+    EXPECT_EQ(o.Plot, PlotFormat::Png);
+    EXPECT_FALSE(o.Help);
+}
+
 TEST(RunnerOptions, HelpStatesThePlotSize) {
     std::ostringstream out;
     std::ostringstream err;
