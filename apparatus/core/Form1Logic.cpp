@@ -404,17 +404,21 @@ void TForm1Logic::ReportFailure(const std::string& text) {
 
 bool TForm1Logic::ReadFactorFile() {
     Model.FactorLines.clear();
-    const SettingsFile file = ReadSettingsFile(FactorFilePath());
+    std::string path = FactorFilePath();
+    SettingsFile file = ReadSettingsFile(path);
+    if (file.Status == TextFileStatus::Missing && !SystemFactorFilePath.empty()) {
+        path = SystemFactorFilePath;
+        file = ReadSettingsFile(path);
+    }
     switch (file.Status) {
         case TextFileStatus::Missing:
             break;
         case TextFileStatus::Unreadable:
-            ReportFailure("A faktor.txt fájl nem olvasható:\r" + FactorFilePath());
+            ReportFailure("A faktor.txt fájl nem olvasható:\r" + path);
             return false;
         case TextFileStatus::TooLarge:
             ReportFailure("A faktor.txt fájl túl nagy (legfeljebb " +
-                          std::to_string(kMaxSettingsFileBytes / 1024) + " KiB lehet):\r" +
-                          FactorFilePath());
+                          std::to_string(kMaxSettingsFileBytes / 1024) + " KiB lehet):\r" + path);
             return false;
         case TextFileStatus::Read:
             Model.FactorLines = SplitTextLines(file.Content, kFactorLineCount);

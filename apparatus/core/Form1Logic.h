@@ -108,6 +108,8 @@ class TForm1Logic {
 
     std::string ResultFilePath() const;
     std::string FactorFilePath() const;
+    // Read instead when the program's folder has no faktor.txt; none when empty.
+    std::string SystemFactorFilePath;
 
     ApparatusModel Model;
 

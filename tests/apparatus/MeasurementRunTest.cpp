@@ -80,6 +80,31 @@ class MeasurementRun : public ::testing::Test {
     std::unique_ptr<WatchedForm> form;
 };
 
+// An installed machine is configured by one system-wide file; the program's folder's own file
+// comes first.
+TEST_F(MeasurementRun, TheSystemFactorFileIsReadWhenTheFolderHasNone) {
+    const testing::ScratchFolder etc("etc-trelko");
+    testing::WriteFile(etc.Path() / "faktor.txt", "-300\n1900\n1e-6\n");
+    form->SystemFactorFilePath = (etc.Path() / "faktor.txt").string();
+    BuildField();
+    form->BitBtn5Click();
+    EXPECT_EQ(form->Model.CountFactor, -300);
+    EXPECT_EQ(form->Model.SpeedStep, 1900);
+    EXPECT_TRUE(testing::ReadFile(ResultPath()).starts_with("Faktor=       -300\r\n"));
+
+    WriteFactorFile("250\n");
+    form->BitBtn5Click();
+    EXPECT_EQ(form->Model.CountFactor, 250);
+    EXPECT_EQ(form->Model.SpeedStep, 0);
+    form->BitBtn6Click();
+
+    testing::WriteFile(etc.Path() / "faktor.txt", "x\n");
+    fs::remove(dir / "faktor.txt");
+    form->BitBtn5Click();
+    ASSERT_EQ(form->Messages.size(), 1U);
+    EXPECT_EQ(form->Messages[0].Text, "A faktor.txt 1. sora nem egész szám: \"x\"");
+}
+
 TEST_F(MeasurementRun, WithoutFactorFileCountsWithFactor200AndWritesNothing) {
     BuildField();
     form->Model.AmbientPressure = 500;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace sim {
+
+// The folder the program reads faktor.txt from and writes its files into. A copy in a folder
+// the user may write (the portable copy of the competition) works there; an installed copy,
+// whose folder belongs to the system, works in a folder of the user's home.
+inline constexpr const char* kHomeWorkFolderName = "Brk2017";
+inline constexpr const char* kWorkFolderVariable = "TRELKO_DIR";
+// An organiser's settings for a whole machine, read when the work folder has no faktor.txt.
+inline constexpr const char* kSystemFactorFile = "/etc/trelko/faktor.txt";
+// Where an installed copy keeps the task document when the work folder has none.
+inline constexpr const char* kSystemDocumentFolder = "/usr/share/doc/trelko/";
+
+struct WorkFolderRequest {
+    std::string ExecutableDir;               // the program's own folder
+    std::optional<std::string> Option;       // --dir
+    std::optional<std::string> Environment;  // TRELKO_DIR
+    std::optional<std::string> Home;         // HOME
+};
+
+struct WorkFolder {
+    std::string Path;                  // absolute, with a trailing separator
+    std::optional<std::string> Error;  // why it cannot be used, for the message at start-up
+};
+
+// --dir, else TRELKO_DIR, else the program's folder when the user may write into it, else
+// ~/Brk2017 (made, private to the user, when missing). The folder chosen must be a folder the
+// user may write into; an explicitly named one is never made.
+WorkFolder ChooseWorkFolder(const WorkFolderRequest& request);
+
+}  // namespace sim
