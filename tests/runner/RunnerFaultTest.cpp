@@ -40,10 +40,10 @@ using testing::WriteFile;
 
 constexpr const char* kWorkFolderPrefix = ".trelko-runner-";
 
-// A series of 39 points that takes the runner a few seconds: long enough to interrupt it in the
-// middle, short enough to wait for its first points.
+// A series of 39 points that takes the runner more than ten seconds: long enough to interrupt
+// it in the middle even on a busy machine, with its first points soon there to wait for.
 const std::vector<std::string> kSlowSeries = {"--sources", "1,9", "--factor", "200",
-                                              "--step",    "50",  "--time",   "200"};
+                                              "--step",    "50",  "--time",   "500"};
 // A series that would take the runner many minutes: only a refusal before it starts ends soon.
 const std::vector<std::string> kEndlessSeries = {"--sources", "1,9",    "--step",
                                                  "50",        "--time", "86400"};
