@@ -4,7 +4,12 @@
 #include <QGuiApplication>
 #include <QtGlobal>
 
+#include <stdlib.h>
+#include <sys/stat.h>
+
 #include <clocale>
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -12,6 +17,7 @@
 
 #include "runner/PngPlot.h"
 #include "runner/core/Runner.h"
+#include "runner/core/StopSignal.h"
 
 namespace {
 
@@ -19,6 +25,21 @@ namespace {
 void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg) {
         std::cerr << message.toStdString() << "\n";
+    }
+}
+
+// Without a session's runtime folder Qt makes one of its own under the temporary folder; the
+// run's own private folder serves instead, so the runner writes nothing outside --out.
+void KeepRuntimeFolderInside(const std::string& scratchFolder) {
+    const char* given = std::getenv("XDG_RUNTIME_DIR");
+    if (given != nullptr && *given != '\0') {
+        return;
+    }
+    std::error_code error;
+    const std::string folder =
+        std::filesystem::absolute(std::filesystem::path(scratchFolder) / "runtime", error).string();
+    if (!error && ::mkdir(folder.c_str(), 0700) == 0) {
+        ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
     }
 }
 
@@ -35,13 +56,15 @@ int main(int argc, char** argv) {
     char platformOption[] = "-platform";
     char platform[] = "offscreen";
     char* appArgv[] = {appName, platformOption, platform, nullptr};
-    const sim::PngRenderer png = [&](const sim::PlotData& data) {
+    const sim::PngRenderer png = [&](const sim::PlotData& data, const std::string& scratch) {
         if (app == nullptr) {
+            KeepRuntimeFolderInside(scratch);
             qInstallMessageHandler(QuietQtMessages);
             app = std::make_unique<QGuiApplication>(appArgc, appArgv);
             std::setlocale(LC_NUMERIC, "C");
         }
         return sim::RenderPngPlot(data);
     };
-    return sim::RunnerMain(args, std::cout, std::cerr, png);
+    sim::CatchStopSignals();
+    return sim::RunnerMain(args, std::cout, std::cerr, png, sim::CaughtStopSignal);
 }

@@ -21,7 +21,16 @@ class MeasureTickClock : public Clock {
     explicit MeasureTickClock(Clock& inner) : inner_(inner) {}
 
     std::unique_ptr<Timer> CreateTimer(int intervalMs, std::function<void()> onTick) override;
-    void ProcessPendingEvents() override { inner_.ProcessPendingEvents(); }
+    void ProcessPendingEvents() override {
+        if (BeforeEvents) {
+            BeforeEvents();
+        }
+        inner_.ProcessPendingEvents();
+    }
+
+    // Runs before each wait of the window's logic for its events (a series' waits), so that
+    // the runner can end them from outside.
+    std::function<void()> BeforeEvents;
 
     std::int64_t MeasureTicks() const { return measureTicks_; }
 

@@ -1,16 +1,25 @@
 #include "runner/core/Runner.h"
 
+#include <fcntl.h>
+#include <signal.h>
 #include <stdlib.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <exception>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <string_view>
 #include <system_error>
+#include <variant>
 
 #include "apparatus/core/FactorFile.h"
+#include "common/FileNames.h"
 #include "common/Format.h"
+#include "common/IdentifierClaim.h"
 #include "common/ReplaceFile.h"
 #include "common/VirtualClock.h"
 #include "runner/core/RunnerOptions.h"
@@ -22,6 +31,12 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kFactorFileName = "faktor.txt";
+// The private folder of a run: this prefix and the six characters mkdtemp puts for its X's.
+constexpr std::string_view kWorkFolderPrefix = ".trelko-runner-";
+constexpr std::string_view kWorkFolderPattern = "XXXXXX";
+constexpr std::size_t kWorkFolderNameLength = kWorkFolderPrefix.size() + kWorkFolderPattern.size();
+// Inside it: locked for the life of the run, and holding the owner's process number.
+constexpr const char* kWorkLockName = ".lock";
 
 // A failure that ends the command with a one-line message.
 struct BadInput {
@@ -41,6 +56,20 @@ std::string Reason(const std::error_code& error) {
     return error.message();
 }
 
+std::string Reason(int error) {
+    return std::strerror(error);
+}
+
+// Why nothing can be made in an existing folder. A file system that takes no new names there
+// (/proc) answers "no such file", which would send the reader looking for the folder.
+std::string CreationReason(int error) {
+    return error == ENOENT ? "a fájlrendszer nem enged benne új fájlt" : Reason(error);
+}
+
+std::string FolderNotWritable(const std::string& folder, int error) {
+    return folder + ": a mappába nem lehet írni (" + CreationReason(error) + ")";
+}
+
 // The factor file the run's Start will read: the bytes to write and what they say.
 struct FactorPlan {
     std::optional<std::string> Content;  // nothing: the run has no factor file
@@ -48,19 +77,26 @@ struct FactorPlan {
     std::int32_t SpeedStep = kDefaultSpeedStep;
 };
 
-std::string ReadWholeFile(const std::string& path) {
-    std::error_code error;
-    if (!fs::is_regular_file(path, error)) {
-        throw BadInput{path + ": " +
-                       (fs::exists(path, error) ? "nem közönséges fájl" : "nem található")};
+// The factor file's content, or nothing where an optional file is missing. Only a plain file of
+// at most the settings limit is read, so neither a huge file nor a device can fill the memory.
+std::optional<std::string> ReadFactorFile(const std::string& path, bool required) {
+    SettingsFile file = ReadSettingsFile(path);
+    switch (file.Status) {
+        case TextFileStatus::Read:
+            return std::move(file.Content);
+        case TextFileStatus::Missing:
+            if (!required) {
+                return std::nullopt;
+            }
+            throw BadInput{path + ": nem található"};
+        case TextFileStatus::TooLarge:
+            throw BadInput{path + ": túl nagy fájl (legfeljebb " +
+                           std::to_string(kMaxSettingsFileBytes / 1024) + " KiB lehet)"};
+        case TextFileStatus::Unreadable:
+            break;
     }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (!in.good() && !in.eof()) {
-        throw BadInput{path + ": nem olvasható"};
-    }
-    return content.str();
+    throw BadInput{path + (file.Error == 0 ? ": nem közönséges fájl"
+                                           : ": nem olvasható (" + Reason(file.Error) + ")")};
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
@@ -84,18 +120,16 @@ FactorPlan PlanFactorFile(const RunnerOptions& options) {
         }
         plan.Content = JoinLines(lines);
     } else {
-        std::optional<std::string> path = options.FactorFile;
-        std::error_code error;
-        const std::string beside = (fs::path(options.OutputDir) / kFactorFileName).string();
-        if (!path && fs::exists(beside, error)) {
-            path = beside;
-        }
-        if (!path) {
+        source =
+            options.FactorFile.value_or((fs::path(options.OutputDir) / kFactorFileName).string());
+        const std::optional<std::string> content =
+            ReadFactorFile(source, options.FactorFile.has_value());
+        if (!content) {
             return plan;  // as the window without a factor file
         }
-        source = *path;
-        plan.Content = ReadWholeFile(*path);
-        lines = SplitTextLines(*plan.Content);
+        // The window reads no more than these lines; the run's copy holds just them.
+        lines = SplitTextLines(*content, kFactorLineCount);
+        plan.Content = JoinLines(lines);
     }
 
     const FactorSettings settings = ParseFactorLines(lines);
@@ -120,28 +154,137 @@ FactorPlan PlanFactorFile(const RunnerOptions& options) {
 
 // A private folder for the run inside the output folder: the factor file the run reads lives
 // there, so a faktor.txt beside the results is never overwritten, and the result file is
-// moved out by a rename once the series is over. Removed with everything in it.
+// moved out by a rename once the series is over. Removed with everything in it; a run killed
+// outright leaves it behind, and a later run removes it (RemoveStaleWorkFolders).
 class WorkFolder {
   public:
     explicit WorkFolder(const std::string& parent) {
-        std::string pattern = (fs::path(parent) / ".trelko-runner-XXXXXX").string();
+        std::string pattern =
+            (fs::path(parent) / (std::string(kWorkFolderPrefix) + std::string(kWorkFolderPattern)))
+                .string();
         if (::mkdtemp(pattern.data()) == nullptr) {
-            throw BadInput{parent + ": nem írható mappa (" +
-                           Reason(std::error_code(errno, std::generic_category())) + ")"};
+            throw BadInput{FolderNotWritable(parent, errno)};
         }
         path_ = pattern;
+        const std::string lockPath = path_ + "/" + kWorkLockName;
+        lock_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        // Blocking: another run may hold the new lock for a moment while it looks for stale
+        // folders; it leaves a folder whose lock file is still empty alone.
+        if (lock_ < 0 || ::flock(lock_, LOCK_EX) != 0) {
+            const int error = errno;
+            Remove();
+            throw BadInput{FolderNotWritable(parent, error)};
+        }
+        const std::string owner = std::to_string(::getpid()) + "\n";
+        if (::write(lock_, owner.data(), owner.size()) != static_cast<ssize_t>(owner.size())) {
+            const int error = errno;
+            Remove();
+            throw BadInput{FolderNotWritable(parent, error)};
+        }
     }
-    ~WorkFolder() {
-        std::error_code error;
-        fs::remove_all(path_, error);
-    }
+    ~WorkFolder() { Remove(); }
     WorkFolder(const WorkFolder&) = delete;
     WorkFolder& operator=(const WorkFolder&) = delete;
     const std::string& Path() const { return path_; }
 
   private:
+    // Removed while still locked, so no other run takes it for a stale one half-way.
+    void Remove() {
+        std::error_code error;
+        fs::remove_all(path_, error);
+        if (lock_ >= 0) {
+            ::close(lock_);
+            lock_ = -1;
+        }
+    }
+
     std::string path_;
+    int lock_ = -1;
 };
+
+// The private folders of runs that were killed outright: the lock is free and was taken once
+// (its file holds the owner's number). A folder being set up (an empty or missing lock file)
+// and one in use (a held lock) stay.
+void RemoveStaleWorkFolders(const std::string& parent) {
+    std::vector<fs::path> candidates;
+    std::error_code error;
+    for (fs::directory_iterator entry(parent, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.size() == kWorkFolderNameLength && name.starts_with(kWorkFolderPrefix) &&
+            entry->is_directory(error) && !entry->is_symlink(error)) {
+            candidates.push_back(entry->path());
+        }
+    }
+    for (const fs::path& folder : candidates) {
+        const std::string lockPath = (folder / kWorkLockName).string();
+        const int lock = ::open(lockPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+        if (lock < 0) {
+            continue;
+        }
+        struct stat info {};
+        if (::flock(lock, LOCK_EX | LOCK_NB) == 0 && ::fstat(lock, &info) == 0 &&
+            S_ISREG(info.st_mode) && info.st_size > 0) {
+            fs::remove_all(folder, error);
+        }
+        ::close(lock);
+    }
+}
+
+// Whether a file can be put at path the way WriteFileReplacing does it: a new file in its
+// folder, then a rename over the name. Returns the message when it cannot.
+std::optional<std::string> CheckReplaceable(const std::string& path) {
+    struct stat existing {};
+    if (::lstat(path.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) {
+        return path + ": nem hozható létre (" + Reason(EISDIR) + ")";
+    }
+    fs::path folder = fs::path(path).parent_path();
+    if (folder.empty()) {
+        folder = ".";
+    }
+    std::string probe = (folder / ".trelko-runner-probe-XXXXXX").string();
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) {
+        const int error = errno;
+        std::error_code ignored;
+        return path + ": nem hozható létre (" +
+               (fs::is_directory(folder, ignored) ? CreationReason(error) : Reason(error)) + ")";
+    }
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return std::nullopt;
+}
+
+// The output folder must be there and be a folder; whether it takes files is found when the
+// identifier is claimed in it.
+void CheckOutputFolder(const std::string& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR) {
+            throw BadInput{folder + ": nincs ilyen mappa"};
+        }
+        throw BadInput{folder + ": a mappa nem érhető el (" + Reason(error) + ")"};
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        throw BadInput{folder + ": nem mappa"};
+    }
+}
+
+// The participant's files in the output folder are the run's alone while it lasts, as they
+// are a window's: a window or another run on the same identifier there is refused.
+IdentifierClaim ClaimOutput(const std::string& folder, const std::string& identifier) {
+    auto taken = IdentifierClaim::Take(folder + "/", kParticipantPrefix + identifier);
+    if (auto* refused = std::get_if<IdentifierClaim::Refused>(&taken)) {
+        if (refused->InUse) {
+            throw BadInput{
+                "a(z) \"" + identifier +
+                "\" azonosítót ebben a mappában már egy másik futó program használja: " + folder};
+        }
+        throw BadInput{FolderNotWritable(folder, refused->Error)};
+    }
+    return std::move(std::get<IdentifierClaim>(taken));
+}
 
 void Require(const std::optional<std::string>& failure) {
     if (failure) {
@@ -168,15 +311,52 @@ struct Outcome {
     std::vector<RunPoint> Points;
     std::vector<RunMessage> Messages;
     std::optional<std::string> ResultFile;  // where the series' result file now is
+    int StopSignal = 0;                     // the signal that ended the run early, or 0
 };
 
 // What a contestant does in the window, through its handlers and on the virtual clock.
 Outcome RunApparatus(const RunnerOptions& options, const std::string& programDir,
-                     const std::string& resultTarget) {
+                     const std::string& resultTarget, const StopSignalSource& stopSignal) {
     VirtualClock virtualClock;
     MeasureTickClock clock(virtualClock);
     HeadlessForm form(clock, programDir);
     form.Model.ParticipantId = kParticipantPrefix + *options.Identifier;
+
+    // A stop signal ends every wait at the next event; a series then closes its file with the
+    // lines already written, as when the window closes.
+    int caught = 0;
+    const auto stopped = [&] {
+        if (caught == 0 && stopSignal) {
+            caught = stopSignal();
+            if (caught != 0) {
+                form.BeginShutdown();
+            }
+        }
+        return caught != 0;
+    };
+    clock.BeforeEvents = [&] { stopped(); };
+
+    const auto finish = [&] {
+        Outcome outcome;
+        outcome.CounterValue = form.Model.CounterValue;
+        outcome.MeasureElapsed = form.Model.MeasureElapsed;
+        outcome.CountFactor = form.Model.CountFactor;
+        outcome.SpeedStep = form.Model.SpeedStep;
+        outcome.Points = form.Points;
+        outcome.Messages = form.Messages;
+        outcome.StopSignal = caught;
+        const std::string written = form.ResultFilePath();
+        std::error_code error;
+        if (fs::exists(written, error)) {
+            fs::rename(written, resultTarget, error);
+            if (error) {
+                throw BadInput{resultTarget + ": az eredményfájl nem írható (" + Reason(error) +
+                               ")"};
+            }
+            outcome.ResultFile = resultTarget;
+        }
+        return outcome;
+    };
 
     form.FileToOpen = options.GeometryPath;
     form.Button2Click();
@@ -191,30 +371,22 @@ Outcome RunApparatus(const RunnerOptions& options, const std::string& programDir
 
     form.BitBtn8Click();
     form.BitBtn1Click();
-    virtualClock.RunUntil([&] { return form.BitBtn3.Enabled; });
+    virtualClock.RunUntil([&] { return form.BitBtn3.Enabled || stopped(); });
+    if (stopped()) {
+        return finish();
+    }
 
     form.Edit5.Text = std::to_string(options.CountTime);
     form.CheckBox1.Checked = options.AutoStop;
     form.CheckBox1Click();
 
-    const auto collect = [&] {
-        Outcome outcome;
-        outcome.CounterValue = form.Model.CounterValue;
-        outcome.MeasureElapsed = form.Model.MeasureElapsed;
-        outcome.CountFactor = form.Model.CountFactor;
-        outcome.SpeedStep = form.Model.SpeedStep;
-        outcome.Points = form.Points;
-        outcome.Messages = form.Messages;
-        return outcome;
-    };
-
     if (options.Speed) {
         form.MaskEdit1.Text = std::to_string(*options.Speed);
         form.Model.SpeedReached = false;
         form.BitBtn3Click();
-        virtualClock.RunUntil([&] { return form.Model.SpeedReached; });
-        if (form.ApparatusErrorShown()) {
-            return collect();
+        virtualClock.RunUntil([&] { return form.Model.SpeedReached || stopped(); });
+        if (form.ApparatusErrorShown() || stopped()) {
+            return finish();
         }
     }
 
@@ -223,33 +395,30 @@ Outcome RunApparatus(const RunnerOptions& options, const std::string& programDir
         const bool stopsItself = form.CheckBox1.Checked || form.Model.CountFactor < 0;
         virtualClock.RunUntil([&] {
             return !form.Model.MeasurementOn ||
-                   (!stopsItself && form.Model.MeasureElapsed >= options.CountTime);
+                   (!stopsItself && form.Model.MeasureElapsed >= options.CountTime) || stopped();
         });
         if (form.Model.MeasurementOn) {
             form.BitBtn6Click();  // the contestant's Stop once the time is up
             form.ClosePoint();
         }
     }
-
-    Outcome outcome = collect();
-    const std::string written = form.ResultFilePath();
-    std::error_code error;
-    if (fs::exists(written, error)) {
-        fs::rename(written, resultTarget, error);
-        if (error) {
-            throw BadInput{resultTarget + ": az eredményfájl nem írható (" + Reason(error) + ")"};
-        }
-        outcome.ResultFile = resultTarget;
-    }
-    return outcome;
+    return finish();
 }
 
-int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err,
-        const PngRenderer& png) {
-    std::error_code error;
-    if (!fs::is_directory(options.OutputDir, error)) {
-        throw BadInput{options.OutputDir + ": nincs ilyen mappa"};
+const char* SignalName(int signal) {
+    switch (signal) {
+        case SIGINT:
+            return "SIGINT";
+        case SIGTERM:
+            return "SIGTERM";
+        default:
+            return "jelzés";
     }
+}
+
+int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err, const PngRenderer& png,
+        const StopSignalSource& stopSignal) {
+    CheckOutputFolder(options.OutputDir);
     if (options.PlotPath && options.Plot == PlotFormat::Png && !png) {
         throw BadInput{*options.PlotPath + ": PNG rajzolása itt nem lehetséges"};
     }
@@ -260,15 +429,37 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err,
             "Stop gomb tiltva van"};
     }
 
+    const IdentifierClaim claim = ClaimOutput(options.OutputDir, *options.Identifier);
+    RemoveStaleWorkFolders(options.OutputDir);
     WorkFolder work(options.OutputDir);
+    const std::string participant = kParticipantPrefix + *options.Identifier;
+    const std::string resultTarget =
+        (fs::path(options.OutputDir) / (participant + ".txt")).string();
+    // Everything the run will write must be writable before the series is spent on it.
+    struct stat existing {};
+    if (::lstat(resultTarget.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) {
+        throw BadInput{resultTarget + ": az eredményfájl nem írható (" + Reason(EISDIR) + ")"};
+    }
+    for (const auto& target : {options.CsvPath, options.PlotPath}) {
+        if (target) {
+            Require(CheckReplaceable(*target));
+        }
+    }
     if (factor.Content) {
         Require(WriteFileReplacing((fs::path(work.Path()) / kFactorFileName).string(),
                                    *factor.Content));
     }
-    const std::string participant = kParticipantPrefix + *options.Identifier;
-    const std::string resultTarget =
-        (fs::path(options.OutputDir) / (participant + ".txt")).string();
-    const Outcome outcome = RunApparatus(options, work.Path() + "/", resultTarget);
+    const Outcome outcome = RunApparatus(options, work.Path() + "/", resultTarget, stopSignal);
+
+    if (outcome.StopSignal != 0) {
+        err << kRunnerName << ": megszakítva (" << SignalName(outcome.StopSignal) << "); "
+            << (outcome.ResultFile
+                    ? "az eredményfájl hiányos, csak az addig mért pontok vannak benne: " +
+                          ShownText(*outcome.ResultFile)
+                    : std::string("eredmény nem készült"))
+            << "\n";
+        return kRunnerSignalBase + outcome.StopSignal;
+    }
 
     bool apparatusError = false;
     for (const RunMessage& message : outcome.Messages) {
@@ -277,13 +468,15 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err,
         }
     }
     for (const RunMessage& message : outcome.Messages) {
-        std::string text = message.Text;
-        for (char& c : text) {
-            if (c == '\r') {
-                c = '\n';
+        const std::string_view text = message.Text;
+        for (std::size_t start = 0;;) {
+            const std::size_t end = text.find('\r', start);
+            err << ShownText(text.substr(start, end - start)) << "\n";
+            if (end == std::string_view::npos) {
+                break;
             }
+            start = end + 1;
         }
-        err << text << "\n";
         apparatusError = true;
     }
     if (apparatusError) {
@@ -294,7 +487,7 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err,
         out << "Számláló: " << outcome.CounterValue << "\n"
             << "Mérési idő (s): " << Format("%.1f", outcome.MeasureElapsed) << "\n";
     } else if (outcome.ResultFile) {
-        out << "Eredményfájl: " << *outcome.ResultFile << "\n";
+        out << "Eredményfájl: " << ShownText(*outcome.ResultFile) << "\n";
     }
     if (options.CsvPath) {
         Require(WriteFileReplacing(*options.CsvPath, FormatCsv(outcome.Points)));
@@ -306,7 +499,7 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err,
         data.Points = outcome.Points;
         std::string image;
         if (options.Plot == PlotFormat::Png) {
-            image = png(data);
+            image = png(data, work.Path());
             if (image.empty()) {
                 throw BadInput{*options.PlotPath + ": a PNG kép nem készült el"};
             }
@@ -342,10 +535,12 @@ std::optional<std::string> WriteFileReplacing(const std::string& path, const std
 }
 
 int RunnerMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const PngRenderer& png) {
+               const PngRenderer& png, const StopSignalSource& stopSignal) {
+    // Names and lines from files reach the terminal escaped: no control byte of theirs can
+    // move the cursor or hide the rest of the message.
     const ParsedRunnerOptions parsed = ParseRunnerOptions(args);
     if (!parsed.Options) {
-        err << kRunnerName << ": " << parsed.Error << "\n";
+        err << kRunnerName << ": " << ShownText(parsed.Error) << "\n";
         return kRunnerBadInput;
     }
     if (parsed.Options->Help) {
@@ -353,11 +548,11 @@ int RunnerMain(const std::vector<std::string>& args, std::ostream& out, std::ost
         return kRunnerOk;
     }
     try {
-        return Run(*parsed.Options, out, err, png);
+        return Run(*parsed.Options, out, err, png, stopSignal);
     } catch (const BadInput& bad) {
-        err << kRunnerName << ": " << bad.Message << "\n";
+        err << kRunnerName << ": " << ShownText(OneLine(bad.Message)) << "\n";
     } catch (const std::exception& failure) {
-        err << kRunnerName << ": " << OneLine(failure.what()) << "\n";
+        err << kRunnerName << ": " << ShownText(OneLine(failure.what())) << "\n";
     }
     return kRunnerBadInput;
 }

@@ -10,6 +10,7 @@
 #include <tuple>
 #include <utility>
 
+#include "apparatus/core/FactorFile.h"
 #include "common/Conversions.h"
 #include "common/FileNames.h"
 #include "runner/core/Plot.h"
@@ -66,8 +67,11 @@ class OptionError : public CLI::ParseError {
         : CLI::ParseError("OptionError", message, CLI::ExitCodes::ValidationError) {}
 };
 
+// A refused value is shown cut to this many bytes, so an overlong one stays a readable line.
+constexpr std::size_t kShownValueBytes = 60;
+
 [[noreturn]] void Refuse(const std::string& why, const std::string& value) {
-    throw OptionError(why + ": \"" + value + "\"");
+    throw OptionError(why + ": \"" + ShownText(value, kShownValueBytes) + "\"");
 }
 
 // The value read from an option's text, or the refusal: why, and the text as given.
@@ -245,6 +249,11 @@ ParsedRunnerOptions ParseRunnerOptions(const std::vector<std::string>& args) {
     });
     line.Valued("--step", [&](const std::string& value) {
         options.Step = Require(ParseWholeNumber(value), "--step: nem egész szám", value);
+        if (*options.Step < 0 || *options.Step > kMaxSpeedStep) {
+            Refuse(
+                "--step: a lépésköz 0 és " + std::to_string(kMaxSpeedStep) + " közötti egész szám",
+                value);
+        }
     });
     line.Valued("--pressure", [&](const std::string& value) {
         options.Pressure = Require(ParseReal(value), "--pressure: nem valós szám", value);
@@ -321,7 +330,8 @@ A faktor.txt (vagy fájl, vagy értékek; ha egyik sincs, a kimeneti mappa fakto
 ha van ilyen):
   --factor-file FÁJL     a mérés ezt a faktor.txt-t olvassa
   --factor N             1. sor: szorzó (alapérték {FACTOR})
-  --step N               2. sor: a sorozat lépésköze, 1/s (alapérték 0: egyetlen mérés)
+  --step N               2. sor: a sorozat lépésköze, 1/s, 0 és {MAXSTEP} között
+                         (alapérték 0: egyetlen mérés)
   --pressure P           3. sor: külső nyomás, mbar (ha nincs megadva, a sor hiányzik)
 
 A mérés:
@@ -346,13 +356,17 @@ Kimenet:
                          függvényében hibasávokkal, rajta a várható görbe
   --help                 ez a leírás
 
+Az azonosítót a futás idejére lefoglalja a kimeneti mappában, mint az ablak: ha ott
+egy ablak vagy egy másik futtató már használja, a futás el sem indul.
+
 Kilépési kód: 0 siker; 1 a mérés a mérőhely hibája miatt állt le (nincs forrás, elem
 vagy detektor, kiegyensúlyozatlan rotor), az ablak üzenetével a standard hibakimeneten;
-2 hibás opció vagy fájl, egysoros üzenettel.
+2 hibás opció vagy fájl, egysoros üzenettel; 130 (Ctrl-C, SIGINT) vagy 143 (SIGTERM)
+megszakítva: az addig mért pontok az eredményfájlban maradnak, egész sorokként.
 )HELP";
     // clang-format off
     const std::pair<std::string_view, std::int32_t> values[] = {
-        {"{FACTOR}", kDefaultCountFactor},
+        {"{FACTOR}", kDefaultCountFactor}, {"{MAXSTEP}", kMaxSpeedStep},
         {"{MAXTIME}", kMaxCountTime}, {"{TIME}", kDefaultCountTime},
         {"{MINSPEED}", kRotorSpeedMin}, {"{MAXSPEED}", kRotorSpeedMax},
         {"{W}", kPlotWidth}, {"{H}", kPlotHeight}};

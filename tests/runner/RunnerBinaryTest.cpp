@@ -5,6 +5,8 @@
 #include <QImage>
 
 #include <cstdlib>
+#include <filesystem>
+#include <set>
 #include <string>
 
 #include "runner/core/Plot.h"
@@ -13,13 +15,15 @@
 namespace sim {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::ReadFile;
 
 // The installed program itself, as an organiser starts it.
 class RunnerProgram : public testing::RunnerFolder {
   protected:
-    int Start(const std::string& arguments) {
-        const std::string command = std::string("'") + TRELKO_RUNNER + "' " + arguments + " >'" +
+    // environment: assignments for env(1) placed before the program, if any.
+    int Start(const std::string& arguments, const std::string& environment = {}) {
+        const std::string command = environment + " '" + TRELKO_RUNNER + "' " + arguments + " >'" +
                                     (dir / "stdout").string() + "' 2>'" +
                                     (dir / "stderr").string() + "'";
         const int status = std::system(command.c_str());
@@ -53,6 +57,29 @@ TEST_F(RunnerProgram, PngPlotIsAnImageOfTheStatedSizeWithThePointsDrawn) {
     }
     EXPECT_GT(measured, 20 * 30) << "twenty dots with their error bars";
     EXPECT_GT(dark, 2000) << "axes and their labels";
+}
+
+// Without a session's runtime folder the toolkit once made one of its own for the PNG plot,
+// /tmp/runtime-USER (under TMPDIR when that is set).
+TEST_F(RunnerProgram, PngPlotWritesNothingOutsideTheOutputFolder) {
+    const std::string geometry = SaveGeometry(testing::TargetAndDetector(), "m.Brk2017_xdg");
+    for (const char* folder : {"tmp", "home", "out"}) {
+        fs::create_directory(dir / folder);
+    }
+    ASSERT_EQ(
+        Start("'" + geometry + "' --sources 1,9 --step 500 --time 1 --out '" +
+                  (dir / "out").string() + "' --plot '" + (dir / "out" / "abra.png").string() + "'",
+              "env -u XDG_RUNTIME_DIR TMPDIR='" + (dir / "tmp").string() + "' HOME='" +
+                  (dir / "home").string() + "'"),
+        0)
+        << Stderr();
+    EXPECT_TRUE(fs::is_empty(dir / "tmp"));
+    EXPECT_TRUE(fs::is_empty(dir / "home"));
+    std::set<std::string> written;
+    for (const fs::directory_entry& e : fs::recursive_directory_iterator(dir / "out")) {
+        written.insert(e.path().filename().string());
+    }
+    EXPECT_EQ(written, (std::set<std::string>{".Brk2017_xdg.lock", "Brk2017_xdg.txt", "abra.png"}));
 }
 
 TEST_F(RunnerProgram, ExitStatusesReachTheShell) {

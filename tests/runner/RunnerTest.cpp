@@ -17,24 +17,10 @@ namespace sim {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Invocation;
+using testing::Invoke;
 using testing::ReadFile;
 using testing::WriteFile;
-
-struct Invocation {
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
-
-Invocation Invoke(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    Invocation result;
-    result.Status = RunnerMain(args, out, err);
-    result.Out = out.str();
-    result.Err = err.str();
-    return result;
-}
 
 std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
     std::vector<std::vector<std::string>> rows;
@@ -329,7 +315,11 @@ TEST_F(Runner, BadOptionsAndFilesEndWithOneLineAndStatusTwo) {
         EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 1) << run.Err;
         EXPECT_TRUE(run.Err.ends_with("\n"));
     }
-    EXPECT_TRUE(fs::is_empty(dir / "out")) << "nothing written, no work folder left";
+    for (const fs::directory_entry& e : fs::directory_iterator(dir / "out")) {
+        const std::string name = e.path().filename().string();
+        EXPECT_TRUE(name.starts_with(".Brk2017_") && name.ends_with(".lock"))
+            << name << ": nothing written but the identifiers' lock files, no work folder left";
+    }
 }
 
 TEST_F(Runner, FaktorTxtBesideTheResultsIsUsedButNeverOverwritten) {
@@ -343,8 +333,9 @@ TEST_F(Runner, FaktorTxtBesideTheResultsIsUsedButNeverOverwritten) {
     ASSERT_EQ(given.Status, 0) << given.Err;
     EXPECT_TRUE(ReadFile(dir / "out" / "Brk2017_cmp.txt").starts_with("Faktor=          9\r\n"));
     EXPECT_EQ(ReadFile(dir / "out" / "faktor.txt"), "-7\n300\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "out"), fs::directory_iterator()), 2)
-        << "only faktor.txt and the result file";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "out"), fs::directory_iterator()), 3)
+        << "only faktor.txt, the result file and the identifier's lock file";
+    EXPECT_TRUE(fs::exists(dir / "out" / ".Brk2017_cmp.lock"));
 }
 
 TEST(RunnerOptions, IdentifierComesFromTheGeometryFilesKey) {

@@ -14,6 +14,7 @@
 #include "apparatus/core/Form1Logic.h"
 #include "common/VirtualClock.h"
 #include "geometry/core/GeometryFile.h"
+#include "runner/core/Runner.h"
 #include "tests/TestSupport.h"
 
 namespace sim::testing {
@@ -58,6 +59,23 @@ class WindowForm : public TForm1Logic {
         return OpenAnswer;
     }
 };
+
+struct Invocation {
+    int Status = -1;
+    std::string Out;
+    std::string Err;
+};
+
+// The runner in this process, as its program calls it (without a PNG painter).
+inline Invocation Invoke(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    Invocation result;
+    result.Status = RunnerMain(args, out, err);
+    result.Out = out.str();
+    result.Err = err.str();
+    return result;
+}
 
 // A scratch folder per test.
 class RunnerFolder : public ::testing::Test {
