@@ -17,6 +17,6 @@ run_suite() {
     (cd "$dir" && ctest --output-on-failure -j "$jobs")
 }
 
-run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSIM_WERROR=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DSIM_SANITIZE=ON
+    run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DSIM_SANITIZE=ON -DSIM_WERROR=ON
