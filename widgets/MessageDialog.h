@@ -2,8 +2,8 @@
 
 // Mymsg: the one dialog through which every error message and yes/no question is shown.
 //
-// The program creates the single TSMsg right after its main window (CreateMessageDialog) and
-// shows messages with the free ShowMessageDialog. Tests of windows that meet messages install
+// The main window creates the single TSMsg as the first of its dialogs (CreateMessageDialog);
+// messages are shown with the free ShowMessageDialog. Tests of windows that meet messages install
 // a responder (SetMessageResponder, or ScopedMessageRecorder in widgets/MessageRecorder.h)
 // instead of answering a real modal dialog.
 
