@@ -203,6 +203,7 @@ TEST_F(MainWindow, NothingMovesWhileACountRunsOrUnderTheClosedLid) {
 #include <QPlainTextEdit>
 #include <QTimer>
 
+#include "apparatus/About.h"
 #include "apparatus/Bejel.h"
 #include "apparatus/Eredmeny.h"
 #include "geometry/KompDlg.h"
@@ -228,6 +229,24 @@ class Shell : public MainWindow {
         });
     }
 };
+
+TEST_F(Shell, TheWindowComesWithItsDialogsInTheOrderOfStartUp) {
+    const QObjectList& children = form.children();
+    auto index = [&](const QObject* child) { return children.indexOf(child); };
+    ASSERT_NE(MessageDialog(), nullptr);
+    EXPECT_EQ(MessageDialog()->parent(), &form);
+    EXPECT_LT(index(MessageDialog()), index(form.Form2));
+    EXPECT_LT(index(form.Form2), index(form.KompDlg));
+    EXPECT_LT(index(form.KompDlg), index(form.Bejelentkez));
+    EXPECT_LT(index(form.Bejelentkez), index(form.AboutBox));
+    EXPECT_NE(form.SaveDialog1, nullptr);
+    EXPECT_NE(form.OpenDialog1, nullptr);
+    for (const QWidget* dialog :
+         {static_cast<QWidget*>(form.Form2), static_cast<QWidget*>(form.KompDlg),
+          static_cast<QWidget*>(form.Bejelentkez)}) {
+        EXPECT_FALSE(dialog->isVisible());
+    }
+}
 
 TEST_F(Shell, LoginSetsTheIdentifierAndTheTitleOnce) {
     AnswerLogin("abc", true);
