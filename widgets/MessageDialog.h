@@ -3,9 +3,9 @@
 // Mymsg: the one dialog through which every error message and yes/no question is shown.
 //
 // The main window creates the single TSMsg as the first of its dialogs (CreateMessageDialog);
-// messages are shown with the free ShowMessageDialog. Tests of windows that meet messages install
-// a responder (SetMessageResponder, or ScopedMessageRecorder in widgets/MessageRecorder.h)
-// instead of answering a real modal dialog.
+// messages are shown with the free ShowMessageDialog. Tests of windows that meet messages
+// install a responder (SetMessageResponder, or ScopedMessageRecorder in
+// widgets/MessageRecorder.h) instead of answering a real modal dialog.
 
 #include <QDialog>
 #include <QFont>
@@ -89,7 +89,7 @@ class TSMsg : public QDialog {
     class TextView;
 
     void Prepare(const std::string& text, const std::string& caption, int flags);
-    // The part area of the text area, with the lines that fall into it.
+    // A part of the text area, with the lines that fall into it.
     QImage DrawLines(const QRect& area) const;
     void FocusFirstInTabOrder();
     void CentreOverOwner();
