@@ -302,7 +302,7 @@ QImage TSMsg::DrawLines(const QRect& area) const {
     p.setFont(font_);
     p.setPen(Qt::black);
     const QFontMetrics fm(font_);
-    const int step = fm.size(Qt::TextSingleLine, QStringLiteral("jf")).height();
+    const std::int64_t step = fm.size(Qt::TextSingleLine, QStringLiteral("jf")).height();
     const int width = image1_->width();
     std::int64_t y = kTextTop;
     for (const std::string& line : lines_) {
