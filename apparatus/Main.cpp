@@ -9,7 +9,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFocusEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -24,9 +23,9 @@
 #include "apparatus/Bejel.h"
 #include "apparatus/Eredmeny.h"
 #include "assets/Pictures.h"
-#include "geometry/DragGhost.h"
 #include "geometry/FieldDrawing.h"
 #include "geometry/KompDlg.h"
+#include "geometry/PanelDrag.h"
 #include "geometry/core/PanelLayout.h"
 #include "geometry/core/Placement.h"
 #include "widgets/ClassicLook.h"
@@ -39,7 +38,8 @@ namespace sim {
 namespace {
 
 // The meters follow every refresh (a hundred a second while the pump runs), but the screen
-// shows them at most this often: their repaint is the costliest thing the window does.
+// shows them at most this often: although they draw only when painted, a hundred repaints a
+// second would take more than 5% of a core while pumping.
 constexpr int kMeterFrameMs = 40;
 
 // Colours of the window.
@@ -156,8 +156,53 @@ void SetTextIfChanged(QLineEdit* edit, const std::string& text) {
 
 }  // namespace
 
+class TForm1::ShownLogic final : public TForm1Logic, public PanelDrag::Owner {
+  public:
+    ShownLogic(TForm1& window, Clock& clock, std::string programDir)
+        : TForm1Logic(clock, std::move(programDir)), window_(window) {}
+
+  private:
+    int ShowMessageDialog(const std::string& text, const std::string& caption, int flags) override {
+        return window_.ShowMessage(text, caption, flags);
+    }
+    std::optional<std::string> ExecuteSaveDialog() override { return window_.ExecuteSaveDialog(); }
+    std::optional<std::string> ExecuteOpenDialog(const std::string& filter) override {
+        return window_.ExecuteOpenDialog(filter);
+    }
+    void UpdateMeters() override { window_.ShowMeters(); }
+    void HideForm2() override { window_.Form2->hide(); }
+    void SelectAllAndFocus(EditControl& edit) override { window_.SelectAllAndFocus(edit); }
+    int ExecuteKompDlg(FieldItem& component, std::int32_t& x, std::int32_t& y) override {
+        return window_.ExecuteKompDlg(component, x, y);
+    }
+    void ControlsChanged() override { window_.SyncControls(); }
+
+    // Every item the drag knows is one of this logic's panel items.
+    static FieldItem& Field(PanelItem& item) { return static_cast<FieldItem&>(item); }
+    static const FieldItem& Field(const PanelItem& item) {
+        return static_cast<const FieldItem&>(item);
+    }
+    std::vector<PanelItem*> StackedItems() const override {
+        return {Stacking().begin(), Stacking().end()};
+    }
+    const QWidget* ItemWidget(const PanelItem& item) const override {
+        return window_.WidgetOf(Field(item));
+    }
+    bool CanTake(const PanelItem& item) const override { return Field(item).Draggable; }
+    bool Accepts(const PanelItem& target, const PanelItem& dragged, int X, int Y) override {
+        return DragOver(Field(target), Field(dragged), X, Y);
+    }
+    void Drop(PanelItem& target, PanelItem& dragged, int X, int Y) override {
+        DragDrop(Field(target), Field(dragged), X, Y);
+    }
+    bool SnapsToTarget(const PanelItem& dragged) const override { return IsSource(Field(dragged)); }
+
+    TForm1& window_;
+};
+
 TForm1::TForm1(Clock& clock, std::string programDir, QWidget* parent)
-    : QMainWindow(parent), TForm1Logic(clock, std::move(programDir)) {
+    : QMainWindow(parent),
+      logic_(std::make_unique<ShownLogic>(*this, clock, std::move(programDir))) {
     setWindowTitle("Trelko kísérlet szimulációja Brenn Verseny 2017");
     auto* client = new QWidget(this);
     SetColours(client, kMoneyGreen, Qt::black);
@@ -170,12 +215,15 @@ TForm1::TForm1(Clock& clock, std::string programDir, QWidget* parent)
     move(kWindowPos);
     EndApplication = [] { QCoreApplication::exit(0); };
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    CreateDialogs();
 
-    FormCreate();
+    TForm1Logic& logic = *logic_;
+    logic.FormCreate();
 
     QImage field(kExperimentPlace.Width, kExperimentPlace.Height, QImage::Format_RGB32);
-    DrawExperimentField(field, Model.RotorCenterX, Model.RotorCenterY, Model.RotorRadius);
-    static_cast<QLabel*>(WidgetOf(Experiment))->setPixmap(QPixmap::fromImage(field));
+    const ApparatusModel& model = logic.Model;
+    DrawExperimentField(field, model.RotorCenterX, model.RotorCenterY, model.RotorRadius);
+    static_cast<QLabel*>(WidgetOf(logic.Experiment))->setPixmap(QPixmap::fromImage(field));
     QImage photo = ApparatusPhoto();
     DrawPhotoFrame(photo, kImage1.width(), kImage1.height());
     Image1->setPixmap(QPixmap::fromImage(photo));
@@ -184,12 +232,21 @@ TForm1::TForm1(Clock& clock, std::string programDir, QWidget* parent)
 
 TForm1::~TForm1() = default;
 
+TForm1Logic& TForm1::Logic() {
+    return *logic_;
+}
+
+const TForm1Logic& TForm1::Logic() const {
+    return *logic_;
+}
+
 void TForm1::CreateDialogs() {
+    CreateMessageDialog(this);
     Form2 = new TForm2(this);
     KompDlg = new TKompDlg(this);
     Bejelentkez = new TBejelentkez(this);
     Bejelentkez->Claim = [this](const std::string& identifier) {
-        return ClaimIdentifier(identifier);
+        return Logic().ClaimIdentifier(identifier);
     };
     AboutBox = new TAboutBox(this);
 
@@ -223,8 +280,9 @@ void TForm1::changeEvent(QEvent* event) {
 }
 
 void TForm1::FormActivate() {
-    if (Model.ParticipantId.empty()) {
-        if (loginShown_ || Bejelentkez == nullptr) {
+    std::string& participant = logic_->Model.ParticipantId;
+    if (participant.empty()) {
+        if (loginShown_) {
             return;
         }
         loginShown_ = true;
@@ -234,22 +292,20 @@ void TForm1::FormActivate() {
             hide();
             return;
         }
-        Model.ParticipantId = Bejelentkez->ParticipantId();
+        participant = Bejelentkez->ParticipantId();
     }
-    setWindowTitle(
-        Q("Trelko kísérlet szimulációja Brenn Verseny 2017  (" + Model.ParticipantId + ")"));
+    setWindowTitle(Q("Trelko kísérlet szimulációja Brenn Verseny 2017  (" + participant + ")"));
 }
 
 bool TForm1::FormCloseQuery() {
-    return ShowMessageDialog("Minden adat el van mentve?", "***MEGERŐSÍTÉS***", kMsgYesNo) ==
-           kMsgYes;
+    return ShowMessage("Minden adat el van mentve?", "***MEGERŐSÍTÉS***", kMsgYesNo) == kMsgYes;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (loginCancelled_ || FormCloseQuery()) {
         // A series waiting in Start ends and closes its result file before the program does;
         // the closed main window then ends the event loop.
-        BeginShutdown();
+        logic_->BeginShutdown();
         event->accept();
     } else {
         event->ignore();
@@ -261,22 +317,14 @@ void TForm1::Vge1Click() {
 }
 
 void TForm1::Nvjegy1Click() {
-    if (AboutBox != nullptr) {
-        AboutBox->exec();
-    }
+    AboutBox->exec();
 }
 
 void TForm1::Lers1Click() {
     // A missing document opens nothing and says nothing.
-    const QString path = Q(Model.ProgramDir + "Brenn2017.docx");
+    const QString path = Q(logic_->Model.ProgramDir + "Brenn2017.docx");
     if (QFileInfo::exists(path)) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    }
-}
-
-void TForm1::HideForm2() {
-    if (Form2 != nullptr) {
-        Form2->hide();
     }
 }
 
@@ -294,19 +342,14 @@ std::optional<std::string> TForm1::RunFileDialog(QFileDialog& dialog) {
 }
 
 std::optional<std::string> TForm1::ExecuteSaveDialog() {
-    if (SaveDialog1 == nullptr) {
-        return std::nullopt;
-    }
-    if (!SaveDialogInitialDir.empty()) {
-        SaveDialog1->setDirectory(Q(SaveDialogInitialDir));
+    const std::string& initialDir = logic_->SaveDialogInitialDir;
+    if (!initialDir.empty()) {
+        SaveDialog1->setDirectory(Q(initialDir));
     }
     return RunFileDialog(*SaveDialog1);
 }
 
 std::optional<std::string> TForm1::ExecuteOpenDialog(const std::string& filter) {
-    if (OpenDialog1 == nullptr) {
-        return std::nullopt;
-    }
     // "label|pattern|label|pattern" becomes the toolkit's "label (pattern)" list.
     const QStringList parts = Q(filter).split('|');
     QStringList filters;
@@ -314,20 +357,18 @@ std::optional<std::string> TForm1::ExecuteOpenDialog(const std::string& filter) 
         filters << parts[i] + " (" + (parts[i + 1] == "*.*" ? "*" : parts[i + 1]) + ")";
     }
     OpenDialog1->setNameFilters(filters);
-    if (!OpenDialogInitialDir.empty()) {
-        OpenDialog1->setDirectory(Q(OpenDialogInitialDir));
+    const std::string& initialDir = logic_->OpenDialogInitialDir;
+    if (!initialDir.empty()) {
+        OpenDialog1->setDirectory(Q(initialDir));
     }
     return RunFileDialog(*OpenDialog1);
 }
 
 int TForm1::ExecuteKompDlg(FieldItem& component, std::int32_t& x, std::int32_t& y) {
-    if (KompDlg == nullptr) {
-        return kKompCancel;
-    }
     SyncControls();
     KompDlg->EditedShape = &component;
-    KompDlg->FieldImage = &Experiment;
-    KompDlg->SetComponents(MakeComponentTable(Components));
+    KompDlg->FieldImage = &logic_->Experiment;
+    KompDlg->SetComponents(MakeComponentTable(logic_->Components));
     const int result = KompDlg->Execute();
     x = KompDlg->X();
     y = KompDlg->Y();
@@ -359,11 +400,12 @@ QPushButton* TForm1::MakeButton(QWidget* parent, const ButtonControl& control, Q
 }
 
 void TForm1::Perform(void (TForm1Logic::*handler)()) {
-    (this->*handler)();
+    (logic_.get()->*handler)();
     SyncControls();
 }
 
 void TForm1::BuildPanel2(QWidget* client) {
+    TForm1Logic& logic = *logic_;
     Panel2 = MakePanel(client, kPanel2, kTeal);
     MakeBevel(Panel2, kBevel1);
     Image1 = new QLabel(Panel2);
@@ -372,9 +414,9 @@ void TForm1::BuildPanel2(QWidget* client) {
 
     MakeBevel(Panel2, kBevel2);
     MakeLabel(Panel2, kLabel2, "Vákuumszivattyú");
-    BitBtn8Widget = MakeButton(Panel2, BitBtn8, kBitBtn8, &TForm1Logic::BitBtn8Click);
-    BitBtn1Widget = MakeButton(Panel2, BitBtn1, kBitBtn1, &TForm1Logic::BitBtn1Click);
-    BitBtn2Widget = MakeButton(Panel2, BitBtn2, kBitBtn2, &TForm1Logic::BitBtn2Click);
+    BitBtn8Widget = MakeButton(Panel2, logic.BitBtn8, kBitBtn8, &TForm1Logic::BitBtn8Click);
+    BitBtn1Widget = MakeButton(Panel2, logic.BitBtn1, kBitBtn1, &TForm1Logic::BitBtn1Click);
+    BitBtn2Widget = MakeButton(Panel2, logic.BitBtn2, kBitBtn2, &TForm1Logic::BitBtn2Click);
 
     MakeBevel(Panel2, kBevel3);
     MakeLabel(Panel2, kLabel3, "Fordulatszám  (1/s)");
@@ -382,19 +424,20 @@ void TForm1::BuildPanel2(QWidget* client) {
     UpDown1Widget = new TUpDown(Panel2);
     UpDown1Widget->setGeometry(kUpDown1);
     connect(UpDown1Widget, &TUpDown::Clicked, this, [this](bool up) {
-        UpDown1Click(up);
+        logic_->UpDown1Click(up);
         SyncControls();
     });
-    BitBtn3Widget = MakeButton(Panel2, BitBtn3, kBitBtn3, &TForm1Logic::BitBtn3Click);
-    BitBtn4Widget = MakeButton(Panel2, BitBtn4, kBitBtn4, &TForm1Logic::BitBtn4Click);
+    BitBtn3Widget = MakeButton(Panel2, logic.BitBtn3, kBitBtn3, &TForm1Logic::BitBtn3Click);
+    BitBtn4Widget = MakeButton(Panel2, logic.BitBtn4, kBitBtn4, &TForm1Logic::BitBtn4Click);
 
     MakeBevel(Panel2, kBevel4);
     MakeLabel(Panel2, kLabel4, "Geometria");
-    Button1Widget = MakeButton(Panel2, Button1, kButton1, &TForm1Logic::Button1Click);
-    Button2Widget = MakeButton(Panel2, Button2, kButton2, &TForm1Logic::Button2Click);
+    Button1Widget = MakeButton(Panel2, logic.Button1, kButton1, &TForm1Logic::Button1Click);
+    Button2Widget = MakeButton(Panel2, logic.Button2, kButton2, &TForm1Logic::Button2Click);
 }
 
 void TForm1::BuildPanel1(QWidget* client) {
+    TForm1Logic& logic = *logic_;
     Panel1 = MakePanel(client, kPanel1, kTeal);
     Muszer1 = new TMuszer(Panel1);
     Muszer1->setGeometry(kMuszer1);
@@ -409,31 +452,32 @@ void TForm1::BuildPanel1(QWidget* client) {
 
     Panel4 = MakePanel(Panel1, kPanel4, Qt::black);
     MakeLabel(Panel4, kLabel9, "MÉRÉS");
-    CheckBox1Widget = new QCheckBox(Q(CheckBox1.Caption), Panel4);
+    CheckBox1Widget = new QCheckBox(Q(logic.CheckBox1.Caption), Panel4);
     CheckBox1Widget->setGeometry(kCheckBox1);
     CheckBox1Widget->setFont(ArialBold(kLabelPixels));
     QPalette palette = CheckBox1Widget->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
     CheckBox1Widget->setPalette(palette);
     connect(CheckBox1Widget, &QCheckBox::clicked, this, [this](bool checked) {
-        CheckBox1.Checked = checked;
-        CheckBox1Click();
+        logic_->CheckBox1.Checked = checked;
+        logic_->CheckBox1Click();
         SyncControls();
     });
     Edit5Widget = MakeEdit(Panel4, kEdit5, kCounterPixels, false, kLightYellow);
     Edit5Widget->installEventFilter(this);
     connect(Edit5Widget, &QLineEdit::textEdited, this,
-            [this](const QString& text) { Edit5.Text = text.toStdString(); });
+            [this](const QString& text) { logic_->Edit5.Text = text.toStdString(); });
     MakeLabel(Panel4, kLabel5, "Számláló");
     Edit6Widget = MakeEdit(Panel4, kEdit6, kCounterPixels, true);
     MakeLabel(Panel4, kLabel7, "Mérési idő (s)");
     Edit7Widget = MakeEdit(Panel4, kEdit7, kCounterPixels, true);
-    BitBtn7Widget = MakeButton(Panel4, BitBtn7, kBitBtn7, &TForm1Logic::BitBtn7Click);
-    BitBtn5Widget = MakeButton(Panel4, BitBtn5, kBitBtn5, &TForm1Logic::BitBtn5Click);
-    BitBtn6Widget = MakeButton(Panel4, BitBtn6, kBitBtn6, &TForm1Logic::BitBtn6Click);
+    BitBtn7Widget = MakeButton(Panel4, logic.BitBtn7, kBitBtn7, &TForm1Logic::BitBtn7Click);
+    BitBtn5Widget = MakeButton(Panel4, logic.BitBtn5, kBitBtn5, &TForm1Logic::BitBtn5Click);
+    BitBtn6Widget = MakeButton(Panel4, logic.BitBtn6, kBitBtn6, &TForm1Logic::BitBtn6Click);
 }
 
 void TForm1::BuildPanel3(QWidget* client) {
+    TForm1Logic& logic = *logic_;
     Panel3 = MakePanel(client, kPanel3, kTeal);
     for (const BinPlace& bin : kBins) {
         MakeBevel(Panel3, bin.Frame);
@@ -450,26 +494,26 @@ void TForm1::BuildPanel3(QWidget* client) {
     auto shape = [this](FieldItem& item, TShape::Kind kind, QColor fill) {
         itemWidgets_[&item] = new TShape(Panel3, kind, fill);
     };
-    picture(Experiment, {});
-    picture(Image4, LidSymbol());
-    for (FieldItem* marker : {&Shape1, &Shape2, &Shape3, &Shape4}) {
+    picture(logic.Experiment, {});
+    picture(logic.Image4, LidSymbol());
+    for (FieldItem* marker : {&logic.Shape1, &logic.Shape2, &logic.Shape3, &logic.Shape4}) {
         shape(*marker, TShape::Kind::Rectangle, Qt::black);
     }
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        shape(*HomePlaces[slot], TShape::Kind::Rectangle, Qt::black);
+        shape(*logic.HomePlaces[slot], TShape::Kind::Rectangle, Qt::black);
     }
-    shape(HgF, TShape::Kind::Rectangle, kMercuryBlue);
-    shape(Shape7, TShape::Kind::Rectangle, kDetectorFuchsia);
-    for (FieldItem* lead : {&Shape8, &Shape9, &Shape10, &Shape11}) {
+    shape(logic.HgF, TShape::Kind::Rectangle, kMercuryBlue);
+    shape(logic.Shape7, TShape::Kind::Rectangle, kDetectorFuchsia);
+    for (FieldItem* lead : {&logic.Shape8, &logic.Shape9, &logic.Shape10, &logic.Shape11}) {
         shape(*lead, TShape::Kind::Rectangle, kLeadGrey);
     }
     const QImage icon = SourceIcon();
-    picture(Image2, icon);
-    picture(Image3, icon);
-    shape(Fedel, TShape::Kind::Circle, kLeadGrey);
+    picture(logic.Image2, icon);
+    picture(logic.Image3, icon);
+    shape(logic.Fedel, TShape::Kind::Circle, kLeadGrey);
 
-    Label8Widget = MakeLabel(Panel3, {kLabel8Left, kLabel8Top}, Q(Label8Text), kButtonPixels);
-    itemWidgets_[&Label8] = Label8Widget;
+    Label8Widget = MakeLabel(Panel3, {kLabel8Left, kLabel8Top}, Q(logic.Label8Text), kButtonPixels);
+    itemWidgets_[&logic.Label8] = Label8Widget;
 
     for (const BinPlace& bin : kBins) {
         QLineEdit* box = MakeEdit(Panel3, bin.CaptionBox, kButtonPixels, true);
@@ -480,91 +524,7 @@ void TForm1::BuildPanel3(QWidget* client) {
         widgetItems_[widget] = const_cast<FieldItem*>(item);
         widget->installEventFilter(this);
     }
-    ghost_ = new DragGhost(Panel3);
-}
-
-FieldItem* TForm1::ItemAt(QPoint panelPos) const {
-    for (QWidget* box : captionBoxes_) {
-        if (box->geometry().contains(panelPos)) {
-            return nullptr;
-        }
-    }
-    const auto& stack = Stacking();
-    for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
-        const QWidget* widget = WidgetOf(**it);
-        if (widget != nullptr && !widget->isHidden() && widget->geometry().contains(panelPos)) {
-            return *it;
-        }
-    }
-    return nullptr;
-}
-
-bool TForm1::UpdateDrag(QPoint panelPos, FieldItem** target) {
-    *target = ItemAt(panelPos);
-    bool accepted = false;
-    if (*target != nullptr) {
-        accepted = DragOver(**target, *dragged_, panelPos.x() - (*target)->Left,
-                            panelPos.y() - (*target)->Top);
-    }
-    // Show where the item would land: a source snaps to its marker, a component puts its
-    // top-left corner at the pointer.
-    QRect landing(panelPos, QSize(dragged_->Width, dragged_->Height));
-    if (accepted && IsSource(*dragged_)) {
-        landing.moveTopLeft(QPoint((*target)->Left, (*target)->Top));
-    }
-    ghost_->ShowAt(landing, accepted);
-    QGuiApplication::changeOverrideCursor(accepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
-    SyncControls();
-    return accepted;
-}
-
-void TForm1::FinishDrag(QPoint panelPos) {
-    FieldItem* target = nullptr;
-    const bool accepted = UpdateDrag(panelPos, &target);
-    FieldItem* dragged = dragged_;
-    dragged_ = nullptr;
-    ghost_->hide();
-    QGuiApplication::restoreOverrideCursor();
-    if (accepted) {
-        DragDrop(*target, *dragged, panelPos.x() - target->Left, panelPos.y() - target->Top);
-    }
-    SyncControls();
-}
-
-bool TForm1::ItemMouseEvent(FieldItem& item, QWidget* widget, QEvent* event) {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    const QPoint panelPos = widget->mapTo(Panel3, mouse->position().toPoint());
-    switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (mouse->button() == Qt::LeftButton && item.Draggable && dragged_ == nullptr) {
-                dragged_ = &item;
-                QGuiApplication::setOverrideCursor(Qt::ForbiddenCursor);
-                FieldItem* target = nullptr;
-                UpdateDrag(panelPos, &target);
-                return true;
-            }
-            return false;
-        case QEvent::MouseMove:
-            if (dragged_ != nullptr) {
-                FieldItem* target = nullptr;
-                UpdateDrag(panelPos, &target);
-                return true;
-            }
-            return false;
-        case QEvent::MouseButtonRelease:
-            if (mouse->button() == Qt::LeftButton && dragged_ != nullptr) {
-                FinishDrag(panelPos);
-                return true;
-            }
-            if (mouse->button() == Qt::RightButton && IsComponent(item)) {
-                HgFMouseUp(item, true);
-                SyncControls();
-                return true;
-            }
-            return false;
-        default:
-            return false;
-    }
+    drag_ = std::make_unique<PanelDrag>(Panel3, *logic_, captionBoxes_);
 }
 
 QWidget* TForm1::WidgetOf(const FieldItem& item) const {
@@ -572,12 +532,16 @@ QWidget* TForm1::WidgetOf(const FieldItem& item) const {
     return it != itemWidgets_.end() ? it->second : nullptr;
 }
 
+DragGhost* TForm1::Ghost() const {
+    return drag_->Ghost();
+}
+
 void TForm1::ApplyStacking() {
-    if (appliedStacking_ == StackingGeneration()) {
+    if (appliedStacking_ == logic_->StackingGeneration()) {
         return;
     }
-    appliedStacking_ = StackingGeneration();
-    for (const FieldItem* item : Stacking()) {
+    appliedStacking_ = logic_->StackingGeneration();
+    for (const FieldItem* item : logic_->Stacking()) {
         if (QWidget* widget = WidgetOf(*item)) {
             widget->raise();
         }
@@ -600,21 +564,22 @@ void TForm1::SyncButton(QPushButton* button, const ButtonControl& control) {
 }
 
 void TForm1::SyncControls() {
+    const TForm1Logic& logic = *logic_;
     for (const auto& [button, control] : buttons_) {
         SyncButton(button, *control);
     }
-    SetTextIfChanged(MaskEdit1Widget, MaskEdit1.Text);
-    SetTextIfChanged(Edit5Widget, Edit5.Text);
-    Edit5Widget->setEnabled(Edit5.Enabled);
-    SetTextIfChanged(Edit6Widget, Edit6.Text);
-    SetTextIfChanged(Edit7Widget, Edit7.Text);
-    CheckBox1Widget->setChecked(CheckBox1.Checked);
-    if (Label8Widget->text() != Q(Label8Text)) {
-        Label8Widget->setText(Q(Label8Text));
+    SetTextIfChanged(MaskEdit1Widget, logic.MaskEdit1.Text);
+    SetTextIfChanged(Edit5Widget, logic.Edit5.Text);
+    Edit5Widget->setEnabled(logic.Edit5.Enabled);
+    SetTextIfChanged(Edit6Widget, logic.Edit6.Text);
+    SetTextIfChanged(Edit7Widget, logic.Edit7.Text);
+    CheckBox1Widget->setChecked(logic.CheckBox1.Checked);
+    if (Label8Widget->text() != Q(logic.Label8Text)) {
+        Label8Widget->setText(Q(logic.Label8Text));
         Label8Widget->adjustSize();
     }
     for (const auto& [item, widget] : itemWidgets_) {
-        if (item == &Label8) {
+        if (item == &logic.Label8) {
             continue;
         }
         const QRect place(item->Left, item->Top, item->Width, item->Height);
@@ -628,18 +593,16 @@ void TForm1::SyncControls() {
     ApplyStacking();
 }
 
-int TForm1::ShowMessageDialog(const std::string& text, const std::string& caption, int flags) {
+int TForm1::ShowMessage(const std::string& text, const std::string& caption, int flags) {
     SyncControls();
     return sim::ShowMessageDialog(text, caption, flags);
 }
 
-void TForm1::UpdateMeters() {
-    if (Muszer1 == nullptr) {
-        return;
-    }
+void TForm1::ShowMeters() {
     // A meter's picture depends only on its reading: an unchanged reading is not redrawn.
-    const bool pressureChanged = shownPressure_ != Model.Pressure;
-    const bool speedChanged = shownSpeed_ != Model.RotorSpeed;
+    const ApparatusModel& model = logic_->Model;
+    const bool pressureChanged = shownPressure_ != model.Pressure;
+    const bool speedChanged = shownSpeed_ != model.RotorSpeed;
     if (!pressureChanged && !speedChanged) {
         return;
     }
@@ -649,12 +612,12 @@ void TForm1::UpdateMeters() {
         meterFrame_->start();
     }
     if (pressureChanged) {
-        Muszer1->SetValue(Model.Pressure);
-        shownPressure_ = Model.Pressure;
+        Muszer1->SetValue(model.Pressure);
+        shownPressure_ = model.Pressure;
     }
     if (speedChanged) {
-        Muszer2->SetValue(Model.RotorSpeed);
-        shownSpeed_ = Model.RotorSpeed;
+        Muszer2->SetValue(model.RotorSpeed);
+        shownSpeed_ = model.RotorSpeed;
     }
 }
 
@@ -666,7 +629,7 @@ void TForm1::ShowMeterFrame() {
 }
 
 void TForm1::SelectAllAndFocus(EditControl& edit) {
-    if (&edit == &Edit5) {
+    if (&edit == &logic_->Edit5) {
         SyncControls();
         Edit5Widget->selectAll();
         Edit5Widget->setFocus();
@@ -677,19 +640,31 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
         type == QEvent::MouseButtonRelease) {
-        const auto it = widgetItems_.find(static_cast<QWidget*>(watched));
-        if (it != widgetItems_.end() &&
-            ItemMouseEvent(*it->second, static_cast<QWidget*>(watched), event)) {
-            return true;
+        auto* widget = static_cast<QWidget*>(watched);
+        const auto it = widgetItems_.find(widget);
+        if (it != widgetItems_.end()) {
+            FieldItem& item = *it->second;
+            if (drag_->MouseEvent(item, widget, event)) {
+                SyncControls();
+                return true;
+            }
+            // A right click on a component opens its position dialog.
+            if (type == QEvent::MouseButtonRelease &&
+                static_cast<QMouseEvent*>(event)->button() == Qt::RightButton &&
+                logic_->IsComponent(item)) {
+                logic_->HgFMouseUp(item, true);
+                SyncControls();
+                return true;
+            }
         }
     }
-    if (watched == Edit5Widget && event->type() == QEvent::FocusOut && !inEdit5Exit_) {
+    if (watched == Edit5Widget && type == QEvent::FocusOut && !inEdit5Exit_) {
         // Leaving the window (a message opens) is no exit from the field.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             inEdit5Exit_ = true;
-            Edit5.Text = Edit5Widget->text().toStdString();
-            Edit5Exit();
+            logic_->Edit5.Text = Edit5Widget->text().toStdString();
+            logic_->Edit5Exit();
             SyncControls();
             inEdit5Exit_ = false;
         }

@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "apparatus/core/Form1Logic.h"
@@ -21,6 +22,7 @@ class QFileDialog;
 namespace sim {
 
 class DragGhost;
+class PanelDrag;
 class TAboutBox;
 class TBejelentkez;
 class TForm2;
@@ -29,18 +31,19 @@ class TMuszer;
 class TShape;
 class TUpDown;
 
-// The main window: the apparatus logic shown on real widgets. After every handler it runs and
-// every tick, the widgets are brought in line with the logic's control records.
-class TForm1 : public QMainWindow, public TForm1Logic {
+// The main window. It builds its widgets and dialogs, then runs the creation handler of the
+// apparatus logic it owns, so the logic's hooks only ever reach a complete window. After every
+// handler it runs and every tick, the widgets are brought in line with the logic's records.
+class TForm1 : public QMainWindow {
     Q_OBJECT
 
   public:
     TForm1(Clock& clock, std::string programDir, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Creates the window's dialogs, hidden, in the order of start-up (after the message
-    // dialog): Form2, KompDlg, Bejelentkez, AboutBox.
-    void CreateDialogs();
+    // The apparatus shown: its handlers, model and control records.
+    TForm1Logic& Logic();
+    const TForm1Logic& Logic() const;
 
     // Shows the control records on the widgets.
     void SyncControls();
@@ -54,6 +57,7 @@ class TForm1 : public QMainWindow, public TForm1Logic {
     // True once a cancelled login has ended the program.
     bool LoginCancelled() const { return loginCancelled_; }
 
+    // The dialogs, made hidden after the message dialog, in the order of start-up.
     TForm2* Form2 = nullptr;
     TKompDlg* KompDlg = nullptr;
     TBejelentkez* Bejelentkez = nullptr;
@@ -94,27 +98,22 @@ class TForm1 : public QMainWindow, public TForm1Logic {
     QAction* Nvjegy1 = nullptr;
     QAction* Lers1 = nullptr;
 
-    // The widget that shows a panel item, and the topmost item under a point of the panel.
+    // The widget that shows a panel item.
     QWidget* WidgetOf(const FieldItem& item) const;
-    FieldItem* ItemAt(QPoint panelPos) const;
-    const FieldItem* Dragged() const { return dragged_; }
-    DragGhost* Ghost() const { return ghost_; }
+    DragGhost* Ghost() const;
 
   protected:
-    int ShowMessageDialog(const std::string& text, const std::string& caption, int flags) override;
-    void UpdateMeters() override;
-    void SelectAllAndFocus(EditControl& edit) override;
-    void ControlsChanged() override { SyncControls(); }
-    void HideForm2() override;
-    std::optional<std::string> ExecuteSaveDialog() override;
-    std::optional<std::string> ExecuteOpenDialog(const std::string& filter) override;
-    int ExecuteKompDlg(FieldItem& component, std::int32_t& x, std::int32_t& y) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The logic wired to this window: its hooks reach the window, and it answers the panel
+    // drag's questions.
+    class ShownLogic;
+
+    void CreateDialogs();
     void BuildPanel2(QWidget* client);
     void BuildPanel1(QWidget* client);
     void BuildPanel3(QWidget* client);
@@ -124,15 +123,19 @@ class TForm1 : public QMainWindow, public TForm1Logic {
     // Runs a handler the user triggered, then shows its effect.
     void Perform(void (TForm1Logic::*handler)());
     void ApplyStacking();
-    bool ItemMouseEvent(FieldItem& item, QWidget* widget, QEvent* event);
-    // Asks the item under the pointer whether it takes the dragged item; shows the answer.
-    bool UpdateDrag(QPoint panelPos, FieldItem** target);
-    void FinishDrag(QPoint panelPos);
 
+    // What the logic's hooks do on this window.
+    int ShowMessage(const std::string& text, const std::string& caption, int flags);
+    void ShowMeters();
+    void SelectAllAndFocus(EditControl& edit);
+    std::optional<std::string> ExecuteSaveDialog();
+    std::optional<std::string> ExecuteOpenDialog(const std::string& filter);
+    int ExecuteKompDlg(FieldItem& component, std::int32_t& x, std::int32_t& y);
+
+    std::unique_ptr<ShownLogic> logic_;
+    std::unique_ptr<PanelDrag> drag_;
     std::map<const FieldItem*, QWidget*> itemWidgets_;
     std::map<const QWidget*, FieldItem*> widgetItems_;
-    FieldItem* dragged_ = nullptr;
-    DragGhost* ghost_ = nullptr;
     std::map<QPushButton*, const ButtonControl*> buttons_;
     QList<QWidget*> captionBoxes_;
     std::uint64_t appliedStacking_ = ~std::uint64_t{0};

@@ -53,8 +53,6 @@ int main(int argc, char** argv) {
     const std::string programDir =
         QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/").toStdString();
     sim::TForm1 form1(clock, programDir);
-    sim::CreateMessageDialog(&form1);
-    form1.CreateDialogs();
     form1.show();
     const int result = QApplication::exec();
     sim::DestroyMessageDialog();

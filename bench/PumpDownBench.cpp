@@ -13,12 +13,13 @@ void PumpDown(benchmark::State& state) {
         sim::QtClock clock;
         sim::TForm1 form(clock, "/nonexistent/");
         form.show();
-        form.BitBtn8Click();
-        form.BitBtn1Click();
-        while (!form.BitBtn3.Enabled) {
+        sim::TForm1Logic& logic = form.Logic();
+        logic.BitBtn8Click();
+        logic.BitBtn1Click();
+        while (!logic.BitBtn3.Enabled) {
             clock.ProcessPendingEvents();
         }
-        state.counters["pressure_mbar"] = form.Model.Pressure;
+        state.counters["pressure_mbar"] = logic.Model.Pressure;
     }
 }
 BENCHMARK(PumpDown)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();

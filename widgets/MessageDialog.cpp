@@ -109,23 +109,6 @@ class GlyphButton : public QPushButton {
     bool glyphAtLeft_;
 };
 
-// The text area: shows its picture unscaled from the top-left corner.
-class PictureView : public QWidget {
-  public:
-    PictureView(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.drawImage(0, 0, picture_);
-    }
-
-  private:
-    const QImage& picture_;
-};
-
 // The accelerator letter of a caption ("&Nem" -> 'N'), or a null character.
 QChar MnemonicOf(const QString& caption) {
     for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
@@ -155,6 +138,23 @@ int ToResult(int code) {
 
 }  // namespace
 
+// The text area: draws the message's lines when it is painted.
+class TSMsg::TextView : public QWidget {
+  public:
+    TextView(const TSMsg& dialog, QWidget* parent) : QWidget(parent), dialog_(dialog) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter p(this);
+        p.drawImage(event->rect().topLeft(), dialog_.DrawLines(event->rect()));
+    }
+
+  private:
+    const TSMsg& dialog_;
+};
+
 std::vector<std::string> SplitMessageLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -180,7 +180,7 @@ TSMsg::TSMsg(QWidget* owner)
     bevel1_ = MakeSunkenBevel(this);
     bevel1_->move(kBevelLeft, kBevelTop);
 
-    image1_ = new PictureView(picture_, this);
+    image1_ = new TextView(*this, this);
 
     for (int i = 0; i < kButtonCount; ++i) {
         auto* button = new GlyphButton(kButtons[i], this);
@@ -265,8 +265,7 @@ void TSMsg::Prepare(const std::string& text, const std::string& caption, int fla
     const int dialogH = ClampExtent(std::int64_t{bevel1_->y()} + bevel1_->height() +
                                     OKBtn()->height() + kBottomMargin);
     setFixedSize(dialogW, dialogH);
-
-    DrawLines();
+    image1_->update();
 
     const int defaultIndex = (flags >> kMsgDefaultShift) & kMsgDefaultMask;
     const int slot = dialogW / static_cast<int>(set.size());
@@ -289,31 +288,36 @@ void TSMsg::Prepare(const std::string& text, const std::string& caption, int fla
     QApplication::beep();
 }
 
-void TSMsg::DrawLines() {
-    // The surface follows the text area, so every line the dialog makes room for is drawn.
-    if (picture_.size() != image1_->size()) {
-        picture_ = QImage(image1_->size(), QImage::Format_RGB32);
+QImage TSMsg::DrawLines(const QRect& area) const {
+    // On an image rather than on the widget, so that the text is rasterised the same way
+    // whatever the window system's own text rendering.
+    QImage picture(area.size(), QImage::Format_RGB32);
+    if (picture.isNull()) {
+        return picture;
     }
-    if (picture_.isNull()) {
-        return;  // too large to allocate; the dialog still opens and answers
-    }
-    picture_.fill(QApplication::palette().color(QPalette::Base));
+    picture.fill(QApplication::palette().color(QPalette::Base));
 
-    QPainter p(&picture_);
+    QPainter p(&picture);
+    p.translate(-area.topLeft());
     p.setFont(font_);
     p.setPen(Qt::black);
     const QFontMetrics fm(font_);
-    const int step = fm.size(Qt::TextSingleLine, QStringLiteral("jf")).height();
+    const std::int64_t step = fm.size(Qt::TextSingleLine, QStringLiteral("jf")).height();
+    const int width = image1_->width();
     std::int64_t y = kTextTop;
     for (const std::string& line : lines_) {
-        if (y >= picture_.height()) {
+        // Lines a whole step away from the area cannot reach into it, whatever their glyphs.
+        if (y >= image1_->height() || y > area.bottom() + step) {
             break;
         }
-        const QString s = QString::fromUtf8(line);
-        const int x = (picture_.width() - fm.horizontalAdvance(s)) / 2;
-        p.drawText(QPoint(x, static_cast<int>(y) + fm.ascent()), s);
+        if (y + 2 * step > area.top()) {
+            const QString s = QString::fromUtf8(line);
+            const int x = (width - fm.horizontalAdvance(s)) / 2;
+            p.drawText(QPoint(x, static_cast<int>(y) + fm.ascent()), s);
+        }
         y += step;
     }
+    return picture;
 }
 
 void TSMsg::FocusFirstInTabOrder() {

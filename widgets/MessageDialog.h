@@ -2,10 +2,10 @@
 
 // Mymsg: the one dialog through which every error message and yes/no question is shown.
 //
-// The program creates the single TSMsg right after its main window (CreateMessageDialog) and
-// shows messages with the free ShowMessageDialog. Tests of windows that meet messages install
-// a responder (SetMessageResponder, or ScopedMessageRecorder in widgets/MessageRecorder.h)
-// instead of answering a real modal dialog.
+// The main window creates the single TSMsg as the first of its dialogs (CreateMessageDialog);
+// messages are shown with the free ShowMessageDialog. Tests of windows that meet messages
+// install a responder (SetMessageResponder, or ScopedMessageRecorder in
+// widgets/MessageRecorder.h) instead of answering a real modal dialog.
 
 #include <QDialog>
 #include <QFont>
@@ -58,8 +58,6 @@ class TSMsg : public QDialog {
 
     // The lines of the current message.
     const std::vector<std::string>& Lines() const { return lines_; }
-    // The text area's drawing surface; at least as large as the text area.
-    const QImage& TextImage() const { return picture_; }
     // The buttons of the last call, left to right.
     std::vector<QPushButton*> ShownButtons() const;
     // The button that is first in the tab order among the shown ones: it has the focus when
@@ -88,15 +86,16 @@ class TSMsg : public QDialog {
 
   private:
     static constexpr int kButtonCount = 7;
+    class TextView;
 
     void Prepare(const std::string& text, const std::string& caption, int flags);
-    void DrawLines();
+    // A part of the text area, with the lines that fall into it.
+    QImage DrawLines(const QRect& area) const;
     void FocusFirstInTabOrder();
     void CentreOverOwner();
 
     QFont font_;
     std::vector<std::string> lines_;
-    QImage picture_;
     QPointer<QWidget> owner_;
 
     QFrame* bevel1_ = nullptr;

@@ -148,23 +148,6 @@ void FloodFillSurface(QImage& image, QPoint seed, QRgb surface, QRgb fill) {
     }
 }
 
-// Image1: shows the dial bitmap as it is.
-class DialView : public QWidget {
-  public:
-    DialView(const QImage* image, QWidget* parent) : QWidget(parent), image_(image) {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override {
-        QPainter painter(this);
-        painter.drawImage(event->rect(), *image_, event->rect());
-    }
-
-  private:
-    const QImage* image_;
-};
-
 // Shape1: the needle hub, a grey disc with a thin black outline.
 class HubShape : public QWidget {
   public:
@@ -196,6 +179,23 @@ QLineEdit* MakeReadOnlyEdit(QWidget* parent, const char* name, int pointSize,
 
 }  // namespace
 
+// Image1: the dial, drawn when it is painted.
+class TMuszer::DialView : public QWidget {
+  public:
+    DialView(TMuszer& meter, QWidget* parent) : QWidget(parent), meter_(meter) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        painter.drawImage(event->rect(), meter_.DrawDial(), event->rect());
+    }
+
+  private:
+    TMuszer& meter_;
+};
+
 std::string FormatMeterScientific(double v) {
     const std::string c = Format("%.2e", v);
     const auto e = c.find('e');
@@ -215,8 +215,6 @@ TMuszer::TMuszer(QWidget* owner)
       labelFont_(MeterFont(kLabelPointSize, QFont::NoAntialias)),
       labelMetrics_(labelFont_, &dial_),
       editFontFace_(MeterFont(kEdit1PointSize)) {
-    // A fresh bitmap is white, so the first fill blackens everything around the face.
-    dial_.fill(kWhite);
     labelWidths_.fill(-1);
 
     resize(kInitialWidth, kInitialHeight);
@@ -234,7 +232,7 @@ TMuszer::TMuszer(QWidget* owner)
     panel1_->setPalette(panelPalette);
     panel1_->setAutoFillBackground(true);
 
-    image1_ = new DialView(&dial_, panel1_);
+    image1_ = new DialView(*this, panel1_);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(kImage1Rect);
 
@@ -266,7 +264,7 @@ TMuszer::TMuszer(QWidget* owner)
 
     startAngle_ = std::atan2(170.0, 120.0);
     endAngle_ = std::numbers::pi - startAngle_;
-    DrawMeter();
+    TakeReading();
 }
 
 TMuszer::~TMuszer() = default;
@@ -293,7 +291,33 @@ void TMuszer::SetValue(double v) {
     } else {
         mant_ = v / std::pow(10.0, xExp_);
     }
-    DrawMeter();
+    TakeReading();
+}
+
+void TMuszer::TakeReading() {
+    shownInverse_ = inverse_;
+    shownXMax_ = xMax_;
+    const double span = endAngle_ - startAngle_;
+    double theta = 0;
+    if (!inverse_) {
+        theta = startAngle_ + span * mant_ / xMax_;
+    } else {
+        theta = value_ == 0 ? startAngle_ : startAngle_ + span * 10 / value_;
+    }
+    theta = std::min(theta, endAngle_ + kOverrange);
+    if (!std::isfinite(theta)) {
+        // NaN, or a reading so far below zero that it has no direction.
+        theta = startAngle_;
+    }
+    needleAngle_ = theta;
+    image1_->update();
+
+    SetTextIfChanged(edit1_, PadToWidth(QString::fromStdString(Format("%12.4g", mant_)),
+                                        edit1_->width(), 'R', kEdit1PointSize));
+    SetTextIfChanged(edExp_, PadToWidth(QString::fromStdString(Format("%10d", xExp_)),
+                                        edExp_->width(), 'L', kEdExpPointSize));
+    SetTextIfChanged(eCaption_, PadToWidth(QString::fromStdString(caption_), eCaption_->width(),
+                                           'C', kECaptionPointSize));
 }
 
 void TMuszer::DrawFace() {
@@ -327,9 +351,9 @@ void TMuszer::DrawScale(QPainter& painter) {
         painter.drawLine(DialPoint(kTickOuterRadius, angle), DialPoint(kTickInnerRadius, angle));
     };
     painter.setPen(thin);
-    if (!inverse_) {
+    if (!shownInverse_) {
         for (int i = 0; i <= 10; ++i) {
-            const double angle = startAngle_ + span * i / xMax_;
+            const double angle = startAngle_ + span * i / shownXMax_;
             tick(angle);
             DrawLabel(painter, i, DialPoint(kLabelRadius, angle), 0);
         }
@@ -350,7 +374,9 @@ void TMuszer::DrawScale(QPainter& painter) {
     }
 }
 
-void TMuszer::DrawMeter() {
+const QImage& TMuszer::DrawDial() {
+    // A white surface, so the fill blackens everything around the face.
+    dial_.fill(kWhite);
     DrawFace();
 
     QPainter painter(&dial_);
@@ -362,30 +388,9 @@ void TMuszer::DrawMeter() {
     painter.setFont(labelFont_);
     DrawScale(painter);
 
-    const double span = endAngle_ - startAngle_;
-    double theta = 0;
-    if (!inverse_) {
-        theta = startAngle_ + span * mant_ / xMax_;
-    } else {
-        theta = value_ == 0 ? startAngle_ : startAngle_ + span * 10 / value_;
-    }
-    theta = std::min(theta, endAngle_ + kOverrange);
-    if (!std::isfinite(theta)) {
-        // NaN, or a reading so far below zero that it has no direction.
-        theta = startAngle_;
-    }
-    needleAngle_ = theta;
     painter.setPen(QPen(Qt::black, 1));
-    painter.drawLine(kPivot, DialPoint(kLabelRadius, theta));
-    painter.end();
-    image1_->update();
-
-    SetTextIfChanged(edit1_, PadToWidth(QString::fromStdString(Format("%12.4g", mant_)),
-                                        edit1_->width(), 'R', kEdit1PointSize));
-    SetTextIfChanged(edExp_, PadToWidth(QString::fromStdString(Format("%10d", xExp_)),
-                                        edExp_->width(), 'L', kEdExpPointSize));
-    SetTextIfChanged(eCaption_, PadToWidth(QString::fromStdString(caption_), eCaption_->width(),
-                                           'C', kECaptionPointSize));
+    painter.drawLine(kPivot, DialPoint(kLabelRadius, needleAngle_));
+    return dial_;
 }
 
 const TMuszer::PadMetrics& TMuszer::PadMetricsFor(int pointSize) {

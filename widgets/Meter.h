@@ -36,7 +36,8 @@ class TMuszer : public QWidget {
     explicit TMuszer(QWidget* owner = nullptr);
     ~TMuszer() override;
 
-    // The reading. Each call redraws the dial and the text boxes.
+    // The reading. Each call retexts the boxes and takes the settings as they stand; the dial
+    // shows them at its next repaint.
     void SetValue(double v);
 
     double Mant() const { return mant_; }
@@ -63,7 +64,6 @@ class TMuszer : public QWidget {
     // returns s as it is.
     QString PadToWidth(const QString& s, int boxWidth, char mode, int pointSize);
 
-    const QImage& DialImage() const { return dial_; }
     QFrame* Panel1() const { return panel1_; }
     QWidget* Image1() const { return image1_; }
     QWidget* Shape1() const { return shape1_; }
@@ -75,13 +75,18 @@ class TMuszer : public QWidget {
     QSize sizeHint() const override { return {kInitialWidth, kInitialHeight}; }
 
   private:
+    class DialView;
+
     struct PadMetrics {
         int pointSize = 0;
         QFontMetrics metrics;
         int blankWidth = 0;
     };
-
-    void DrawMeter();
+    // Takes the reading and the scale settings as they stand: the boxes show them at once, the
+    // dial at its next repaint.
+    void TakeReading();
+    // The dial of the last reading, drawn whole.
+    const QImage& DrawDial();
     void DrawFace();
     void DrawScale(QPainter& painter);
     void DrawLabel(QPainter& painter, int value, QPoint centre, int shiftLeft);
@@ -99,8 +104,11 @@ class TMuszer : public QWidget {
     double startAngle_ = 0;
     double endAngle_ = 0;
     double needleAngle_ = 0;
+    // The scale settings the last reading took: the dial shows these, not later changes.
+    bool shownInverse_ = false;
+    std::int32_t shownXMax_ = 10;
 
-    QImage dial_;
+    QImage dial_;  // drawn whole at every paint: the fill works on its pixels
     QFont labelFont_;
     QFontMetrics labelMetrics_;
     std::array<int, 101> labelWidths_{};  // advance of each integer label, measured once

@@ -39,7 +39,8 @@ class TForm1Logic {
     TForm1Logic& operator=(const TForm1Logic&) = delete;
 
     // The creation handler: model defaults, field layout, lid, stacking, one refresh. Call once,
-    // from the most derived constructor, so that its hooks reach the window.
+    // once all that its hooks reach is built: a subclass at the end of its constructor, a
+    // window that owns the logic after its widgets and dialogs.
     void FormCreate();
 
     // --- vacuum pump, rotor drive and lid ---

@@ -35,6 +35,7 @@ class MainWindow : public ::testing::Test {
     ScopedMessageRecorder messages;
     VirtualClock clock;
     TForm1 form{clock, "/nonexistent/"};
+    TForm1Logic& logic = form.Logic();
 };
 
 TEST_F(MainWindow, StartsWithMetersAndButtonsAsTheApparatusStands) {
@@ -62,14 +63,14 @@ TEST_F(MainWindow, PanelsAndItemsStandAtTheirPlaces) {
     EXPECT_EQ(form.Panel3->geometry(), QRect(9, 303, 1217, 393));
     EXPECT_EQ(form.Panel4->geometry(), QRect(576, 9, 153, 278));
     EXPECT_EQ(form.Muszer1->geometry(), QRect(17, 9, 265, 280));
-    EXPECT_EQ(form.WidgetOf(form.Shape2)->geometry(), QRect(200, 25, 33, 33));
-    EXPECT_EQ(form.WidgetOf(form.Shape3)->geometry(), QRect(200, 339, 33, 33));
-    EXPECT_EQ(form.WidgetOf(form.Fedel)->geometry(), QRect(38, 22, 356, 356));
-    EXPECT_EQ(form.WidgetOf(form.Image4)->geometry(), QRect(159, 143, 105, 105));
-    EXPECT_EQ(form.WidgetOf(form.HgF)->geometry(), QRect(1121, 119, 57, 57));
-    EXPECT_EQ(form.WidgetOf(form.Image3)->geometry(), QRect(1161, 45, 32, 32));
+    EXPECT_EQ(form.WidgetOf(logic.Shape2)->geometry(), QRect(200, 25, 33, 33));
+    EXPECT_EQ(form.WidgetOf(logic.Shape3)->geometry(), QRect(200, 339, 33, 33));
+    EXPECT_EQ(form.WidgetOf(logic.Fedel)->geometry(), QRect(38, 22, 356, 356));
+    EXPECT_EQ(form.WidgetOf(logic.Image4)->geometry(), QRect(159, 143, 105, 105));
+    EXPECT_EQ(form.WidgetOf(logic.HgF)->geometry(), QRect(1121, 119, 57, 57));
+    EXPECT_EQ(form.WidgetOf(logic.Image3)->geometry(), QRect(1161, 45, 32, 32));
 
-    const QImage field = static_cast<QLabel*>(form.WidgetOf(form.Experiment))->pixmap().toImage();
+    const QImage field = static_cast<QLabel*>(form.WidgetOf(logic.Experiment))->pixmap().toImage();
     EXPECT_EQ(field.size(), QSize(1064, 377));
     EXPECT_EQ(field.pixelColor(449, 100), QColor(255, 255, 255));
     EXPECT_EQ(field.pixelColor(450, 100), QColor(255, 255, 223));
@@ -78,19 +79,20 @@ TEST_F(MainWindow, PanelsAndItemsStandAtTheirPlaces) {
 TEST_F(MainWindow, StackingFollowsThePanelOrder) {
     const QObjectList& children = form.Panel3->children();
     auto index = [&](const FieldItem& item) { return children.indexOf(form.WidgetOf(item)); };
-    EXPECT_LT(index(form.Image4), index(form.Experiment));
-    EXPECT_LT(index(form.Experiment), index(form.Shape2));
-    EXPECT_LT(index(form.HgF), index(form.Image2));
-    EXPECT_LT(index(form.Image3), index(form.Fedel));
-    EXPECT_TRUE(form.WidgetOf(form.Fedel)->isHidden());
+    EXPECT_LT(index(logic.Image4), index(logic.Experiment));
+    EXPECT_LT(index(logic.Experiment), index(logic.Shape2));
+    EXPECT_LT(index(logic.HgF), index(logic.Image2));
+    EXPECT_LT(index(logic.Image3), index(logic.Fedel));
+    EXPECT_TRUE(form.WidgetOf(logic.Fedel)->isHidden());
 
     // Closing the lid shows it over the rotor and the symbol over everything.
     QTest::mouseClick(form.BitBtn8Widget, Qt::LeftButton);
-    EXPECT_FALSE(form.WidgetOf(form.Fedel)->isHidden());
+    EXPECT_FALSE(form.WidgetOf(logic.Fedel)->isHidden());
     EXPECT_EQ(form.BitBtn8Widget->text(), "Fedél nyit");
     EXPECT_TRUE(form.BitBtn1Widget->isEnabled());
     const QObjectList& after = form.Panel3->children();
-    EXPECT_GT(after.indexOf(form.WidgetOf(form.Image4)), after.indexOf(form.WidgetOf(form.Fedel)));
+    EXPECT_GT(after.indexOf(form.WidgetOf(logic.Image4)),
+              after.indexOf(form.WidgetOf(logic.Fedel)));
 }
 
 TEST_F(MainWindow, PumpTicksMoveTheMeterAndUnlockTheRotor) {
@@ -107,15 +109,15 @@ TEST_F(MainWindow, PumpTicksMoveTheMeterAndUnlockTheRotor) {
     QTest::mouseClick(form.UpDown1Widget->findChild<QToolButton*>("Up"), Qt::LeftButton);
     EXPECT_EQ(form.MaskEdit1Widget->text(), "150");
     QTest::mouseClick(form.BitBtn3Widget, Qt::LeftButton);
-    clock.RunUntil([&] { return form.Model.SpeedReached; });
+    clock.RunUntil([&] { return logic.Model.SpeedReached; });
     EXPECT_EQ(form.Muszer2->Value(), 150.0);
     EXPECT_TRUE(form.BitBtn4Widget->isEnabled());
     EXPECT_FALSE(form.BitBtn2Widget->isEnabled());
 }
 
 TEST_F(MainWindow, ErrorsReachTheMessageDialog) {
-    form.Model.ErrorText = "Nincs forrás elhelyezve";
-    form.RefreshApparatus();
+    logic.Model.ErrorText = "Nincs forrás elhelyezve";
+    logic.RefreshApparatus();
     ASSERT_EQ(messages.Messages().size(), 1U);
     EXPECT_EQ(messages.Messages()[0].text, "Nincs forrás elhelyezve");
     EXPECT_EQ(messages.Messages()[0].caption, "*** HIBA! ***");
@@ -124,71 +126,71 @@ TEST_F(MainWindow, ErrorsReachTheMessageDialog) {
 
 TEST_F(MainWindow, TimeFieldIsCheckedWhenTheBoxIsTicked) {
     form.Edit5Widget->setText("x");
-    form.Edit5.Text = "x";
+    logic.Edit5.Text = "x";
     QTest::mouseClick(form.CheckBox1Widget, Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_TRUE(form.CheckBox1.Checked);
+    EXPECT_TRUE(logic.CheckBox1.Checked);
     ASSERT_EQ(messages.Messages().size(), 1U);
     EXPECT_EQ(messages.Messages()[0].text, "Érvénytelen számformátum");
     EXPECT_EQ(form.Edit5Widget->selectedText(), "x");
 }
 
 TEST_F(MainWindow, SourceDraggedOntoAMarkerTakesItsPlaceAndIndex) {
-    Drag(form.Image2, QPoint(210, 35));
-    EXPECT_EQ(form.Image2.Tag, 1);
-    EXPECT_EQ(form.WidgetOf(form.Image2)->geometry().topLeft(), QPoint(200, 25));
+    Drag(logic.Image2, QPoint(210, 35));
+    EXPECT_EQ(logic.Image2.Tag, 1);
+    EXPECT_EQ(form.WidgetOf(logic.Image2)->geometry().topLeft(), QPoint(200, 25));
     EXPECT_FALSE(form.Ghost()->isVisible());
 
     // Released over the field instead of a marker: nothing changes.
-    Drag(form.Image3, QPoint(600, 200));
-    EXPECT_EQ(form.Image3.Tag, 0);
-    EXPECT_EQ(form.WidgetOf(form.Image3)->geometry().topLeft(), QPoint(1161, 45));
+    Drag(logic.Image3, QPoint(600, 200));
+    EXPECT_EQ(logic.Image3.Tag, 0);
+    EXPECT_EQ(form.WidgetOf(logic.Image3)->geometry().topLeft(), QPoint(1161, 45));
 
     // Both sources may share a marker: the 33-pixel marker shows one pixel beside the source.
-    Drag(form.Image3, QPoint(220, 50));
-    EXPECT_EQ(form.Image3.Tag, 0) << "released over the other source";
-    Drag(form.Image3, QPoint(232, 40));
-    EXPECT_EQ(form.Image3.Tag, 1);
-    EXPECT_EQ(form.Image3.Left, 200);
+    Drag(logic.Image3, QPoint(220, 50));
+    EXPECT_EQ(logic.Image3.Tag, 0) << "released over the other source";
+    Drag(logic.Image3, QPoint(232, 40));
+    EXPECT_EQ(logic.Image3.Tag, 1);
+    EXPECT_EQ(logic.Image3.Left, 200);
 
     // Back onto a bin spot: index 0.
-    Drag(form.Image2, QPoint(1110, 70));
-    EXPECT_EQ(form.Image2.Tag, 0);
-    EXPECT_EQ(form.Image2.Left, 1104);
-    EXPECT_EQ(form.Image2.Top, 46);
+    Drag(logic.Image2, QPoint(1110, 70));
+    EXPECT_EQ(logic.Image2.Tag, 0);
+    EXPECT_EQ(logic.Image2.Left, 1104);
+    EXPECT_EQ(logic.Image2.Top, 46);
 }
 
 TEST_F(MainWindow, ComponentDraggedOntoTheFieldLandsWithItsCornerAtThePointer) {
-    Drag(form.Shape7, QPoint(16 + 600, 10 + 150));
-    EXPECT_EQ(form.Shape7.Left, 616);
-    EXPECT_EQ(form.Shape7.Top, 160);
-    EXPECT_TRUE(form.Model.Slots[2].Placed);
+    Drag(logic.Shape7, QPoint(16 + 600, 10 + 150));
+    EXPECT_EQ(logic.Shape7.Left, 616);
+    EXPECT_EQ(logic.Shape7.Top, 160);
+    EXPECT_TRUE(logic.Model.Slots[2].Placed);
     EXPECT_EQ(form.Label8Widget->text(), "600, 150");
-    EXPECT_EQ(form.WidgetOf(form.Shape7)->geometry().topLeft(), QPoint(616, 160));
+    EXPECT_EQ(form.WidgetOf(logic.Shape7)->geometry().topLeft(), QPoint(616, 160));
 
     // Outside the placement window: refused.
-    Drag(form.HgF, QPoint(16 + 449, 10 + 100));
-    EXPECT_EQ(form.HgF.Left, 1121);
-    EXPECT_FALSE(form.Model.Slots[1].Placed);
+    Drag(logic.HgF, QPoint(16 + 449, 10 + 100));
+    EXPECT_EQ(logic.HgF.Left, 1121);
+    EXPECT_FALSE(logic.Model.Slots[1].Placed);
 
     // A plain click on a placed component is a drop on itself.
-    QTest::mouseClick(form.WidgetOf(form.Shape7), Qt::LeftButton, {}, QPoint(5, 7));
-    EXPECT_EQ(form.Shape7.Left, 621);
-    EXPECT_EQ(form.Shape7.Top, 167);
+    QTest::mouseClick(form.WidgetOf(logic.Shape7), Qt::LeftButton, {}, QPoint(5, 7));
+    EXPECT_EQ(logic.Shape7.Left, 621);
+    EXPECT_EQ(logic.Shape7.Top, 167);
     const QObjectList& children = form.Panel3->children();
-    EXPECT_GT(children.indexOf(form.WidgetOf(form.Shape7)),
-              children.indexOf(form.WidgetOf(form.Fedel)))
+    EXPECT_GT(children.indexOf(form.WidgetOf(logic.Shape7)),
+              children.indexOf(form.WidgetOf(logic.Fedel)))
         << "a component dropped on itself goes above every item, the lid included";
 }
 
 TEST_F(MainWindow, NothingMovesWhileACountRunsOrUnderTheClosedLid) {
     QTest::mouseClick(form.BitBtn8Widget, Qt::LeftButton);
-    Drag(form.Image2, QPoint(210, 35));
-    EXPECT_EQ(form.Image2.Tag, 0) << "the closed lid fixes the sources";
+    Drag(logic.Image2, QPoint(210, 35));
+    EXPECT_EQ(logic.Image2.Tag, 0) << "the closed lid fixes the sources";
 
-    form.Model.MeasurementOn = true;
-    form.RefreshApparatus();
-    Drag(form.Shape7, QPoint(16 + 600, 10 + 150));
-    EXPECT_EQ(form.Shape7.Left, 1123);
+    logic.Model.MeasurementOn = true;
+    logic.RefreshApparatus();
+    Drag(logic.Shape7, QPoint(16 + 600, 10 + 150));
+    EXPECT_EQ(logic.Shape7.Left, 1123);
 }
 
 }  // namespace
@@ -198,6 +200,7 @@ TEST_F(MainWindow, NothingMovesWhileACountRunsOrUnderTheClosedLid) {
 #include <QPlainTextEdit>
 #include <QTimer>
 
+#include "apparatus/About.h"
 #include "apparatus/Bejel.h"
 #include "apparatus/Eredmeny.h"
 #include "geometry/KompDlg.h"
@@ -210,8 +213,6 @@ class Shell : public MainWindow {
   protected:
     void SetUp() override {
         MainWindow::SetUp();
-        CreateMessageDialog(&form);
-        form.CreateDialogs();
         form.EndApplication = [this] { ++ended; };
     }
     void TearDown() override { DestroyMessageDialog(); }
@@ -227,10 +228,28 @@ class Shell : public MainWindow {
     }
 };
 
+TEST_F(Shell, TheWindowComesWithItsDialogsInTheOrderOfStartUp) {
+    const QObjectList& children = form.children();
+    auto index = [&](const QObject* child) { return children.indexOf(child); };
+    ASSERT_NE(MessageDialog(), nullptr);
+    EXPECT_EQ(MessageDialog()->parent(), &form);
+    EXPECT_LT(index(MessageDialog()), index(form.Form2));
+    EXPECT_LT(index(form.Form2), index(form.KompDlg));
+    EXPECT_LT(index(form.KompDlg), index(form.Bejelentkez));
+    EXPECT_LT(index(form.Bejelentkez), index(form.AboutBox));
+    EXPECT_NE(form.SaveDialog1, nullptr);
+    EXPECT_NE(form.OpenDialog1, nullptr);
+    for (const QWidget* dialog :
+         {static_cast<QWidget*>(form.Form2), static_cast<QWidget*>(form.KompDlg),
+          static_cast<QWidget*>(form.Bejelentkez)}) {
+        EXPECT_FALSE(dialog->isVisible());
+    }
+}
+
 TEST_F(Shell, LoginSetsTheIdentifierAndTheTitleOnce) {
     AnswerLogin("abc", true);
     form.FormActivate();
-    EXPECT_EQ(form.Model.ParticipantId, "Brk2017_abc");
+    EXPECT_EQ(logic.Model.ParticipantId, "Brk2017_abc");
     EXPECT_EQ(form.windowTitle(), "Trelko kísérlet szimulációja Brenn Verseny 2017  (Brk2017_abc)");
     EXPECT_EQ(form.Bejelentkez->windowTitle(), " Bejelentkezés");
     EXPECT_EQ(form.Bejelentkez->Label1->text(), "Add meg az azonosító kódodat");
@@ -242,8 +261,8 @@ TEST_F(Shell, LoginSetsTheIdentifierAndTheTitleOnce) {
 TEST_F(Shell, AnEmptyIdentifierIsAccepted) {
     AnswerLogin("", true);
     form.FormActivate();
-    EXPECT_EQ(form.Model.ParticipantId, "Brk2017_");
-    EXPECT_EQ(form.ResultFilePath(), "/nonexistent/Brk2017_.txt");
+    EXPECT_EQ(logic.Model.ParticipantId, "Brk2017_");
+    EXPECT_EQ(logic.ResultFilePath(), "/nonexistent/Brk2017_.txt");
 }
 
 TEST_F(Shell, CancelledLoginEndsWithoutTheCloseQuestion) {
@@ -251,7 +270,7 @@ TEST_F(Shell, CancelledLoginEndsWithoutTheCloseQuestion) {
     form.FormActivate();
     EXPECT_TRUE(form.LoginCancelled());
     EXPECT_EQ(ended, 1);
-    EXPECT_TRUE(form.Model.ParticipantId.empty());
+    EXPECT_TRUE(logic.Model.ParticipantId.empty());
     QCloseEvent close;
     QApplication::sendEvent(&form, &close);
     EXPECT_TRUE(close.isAccepted());
@@ -273,14 +292,14 @@ TEST_F(Shell, UnsafeIdentifierIsRefusedAndTheDialogStaysOpen) {
     ASSERT_EQ(messages.Messages().size(), 1U);
     EXPECT_EQ(messages.Messages()[0].caption, "*** HIBA ***");
     EXPECT_NE(messages.Messages()[0].text.find("Az azonosító"), std::string::npos);
-    EXPECT_EQ(form.Model.ParticipantId, "Brk2017_jo");
+    EXPECT_EQ(logic.Model.ParticipantId, "Brk2017_jo");
 }
 
 // Another program using the identifier in the same folder, or an identifier too long for the
 // file names built from it: refused, and the dialog stays open for another try.
 TEST_F(Shell, AnIdentifierInUseOrTooLongIsRefusedAndTheDialogStaysOpen) {
     const testing::ScratchFolder scratch("login");
-    form.Model.ProgramDir = scratch.WithSlash();
+    logic.Model.ProgramDir = scratch.WithSlash();
     const auto held = IdentifierClaim::Take(scratch.WithSlash(), "Brk2017_abc");
     ASSERT_TRUE(std::holds_alternative<IdentifierClaim>(held));
     const QString longest(200, 'a');
@@ -304,7 +323,7 @@ TEST_F(Shell, AnIdentifierInUseOrTooLongIsRefusedAndTheDialogStaysOpen) {
     EXPECT_EQ(messages.Messages()[1].text,
               "Az azonosító legfeljebb 200 bájt hosszú lehet (egy ékezetes betű 2 bájt).\r"
               "Adj meg rövidebb azonosítót!");
-    EXPECT_EQ(form.Model.ParticipantId, "Brk2017_" + longest.toStdString());
+    EXPECT_EQ(logic.Model.ParticipantId, "Brk2017_" + longest.toStdString());
 }
 
 TEST_F(Shell, EveryCloseAsksTheSameQuestion) {
@@ -327,7 +346,7 @@ TEST_F(Shell, EveryCloseAsksTheSameQuestion) {
     messages.QueueAnswer(kMsgYes);
     form.Vge1->trigger();
     EXPECT_FALSE(form.isVisible());
-    EXPECT_TRUE(form.ShuttingDown());
+    EXPECT_TRUE(logic.ShuttingDown());
 }
 
 TEST_F(Shell, HelpWithoutTheDocumentDoesNothingVisible) {
@@ -339,9 +358,9 @@ TEST_F(Shell, HelpWithoutTheDocumentDoesNothingVisible) {
 TEST_F(Shell, StartHidesTheAuxiliaryWindow) {
     form.Form2->show();
     EXPECT_EQ(form.Form2->Memo1->toPlainText(), "Memo1");
-    form.BitBtn5Click();
+    logic.BitBtn5Click();
     EXPECT_FALSE(form.Form2->isVisible());
-    form.BitBtn6Click();
+    logic.BitBtn6Click();
 }
 
 TEST_F(Shell, RightClickOpensThePositionDialogForTheComponent) {
@@ -353,11 +372,11 @@ TEST_F(Shell, RightClickOpensThePositionDialogForTheComponent) {
         form.KompDlg->Edit2()->setText("40");
         form.KompDlg->OKBtn()->click();
     });
-    QTest::mouseClick(form.WidgetOf(form.HgF), Qt::RightButton, {}, QPoint(5, 5));
-    EXPECT_EQ(form.HgF.Left, 516);
-    EXPECT_EQ(form.HgF.Top, 50);
-    EXPECT_TRUE(form.Model.Slots[1].Placed);
-    EXPECT_EQ(form.WidgetOf(form.HgF)->geometry().topLeft(), QPoint(516, 50));
+    QTest::mouseClick(form.WidgetOf(logic.HgF), Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_EQ(logic.HgF.Left, 516);
+    EXPECT_EQ(logic.HgF.Top, 50);
+    EXPECT_TRUE(logic.Model.Slots[1].Placed);
+    EXPECT_EQ(form.WidgetOf(logic.HgF)->geometry().topLeft(), QPoint(516, 50));
 }
 
 }  // namespace

@@ -41,6 +41,11 @@ int LineHeight(const TSMsg& d) {
     return QFontMetrics(d.font()).height();
 }
 
+// The text area as the dialog paints it.
+QImage TextImage(const TSMsg& d) {
+    return d.Image1()->grab().toImage();
+}
+
 int TextWidth(const TSMsg& d, const std::string& s) {
     return QFontMetrics(d.font()).horizontalAdvance(QString::fromUtf8(s));
 }
@@ -129,10 +134,10 @@ TEST(MessageDialog, TwoLinesAreCentredAndBlanksCount) {
     const int lineH = LineHeight(d);
     EXPECT_EQ(d.Image1()->size(), QSize(maxW + 5, 3 * lineH));
     EXPECT_EQ(d.size(), QSize(maxW + 45, 3 * lineH + 78));
-    EXPECT_EQ(d.TextImage().size(), d.Image1()->size());
+    EXPECT_EQ(TextImage(d).size(), d.Image1()->size());
 
     // Ink starts where the centred line starts, after its leading blanks.
-    const QImage& image = d.TextImage();
+    const QImage image = TextImage(d);
     const int w = image.width();
     const QRect band1(0, 2, w, lineH);
     const QRect band2(0, 2 + lineH, w, lineH);
@@ -271,7 +276,7 @@ TEST(MessageDialog, LongTextsAreShownWhole) {
     wide += "VÉGE";
     ShowAndDo(wide, "", 0, [](TSMsg& open) { Press(open, Qt::Key_Return); });
     EXPECT_EQ(d.Lines(), std::vector<std::string>{wide});
-    const QImage& image = d.TextImage();
+    const QImage image = TextImage(d);
     ASSERT_EQ(image.size(), d.Image1()->size());
     ASSERT_GT(image.width(), 800);
     const int lineH = LineHeight(d);
@@ -285,9 +290,26 @@ TEST(MessageDialog, LongTextsAreShownWhole) {
     tall += "utolsó";
     ShowAndDo(tall, "", 0, [](TSMsg& open) { Press(open, Qt::Key_Return); });
     ASSERT_EQ(d.Lines().size(), 61u);
-    ASSERT_GT(d.TextImage().height(), 640);
-    EXPECT_NE(-1,
-              LeftmostInk(d.TextImage(), QRect(0, 2 + 60 * lineH, d.TextImage().width(), lineH)));
+    ASSERT_GT(TextImage(d).height(), 640);
+    EXPECT_NE(-1, LeftmostInk(TextImage(d), QRect(0, 2 + 60 * lineH, TextImage(d).width(), lineH)));
+}
+
+TEST(MessageDialog, APartOfTheTextAreaPaintsAsInTheWhole) {
+    TSMsg& d = *CreateMessageDialog();
+    std::string text;
+    for (int i = 0; i < 12; ++i) {
+        text += "ÁÉŐ gyűjtő jég " + std::to_string(i) + "\r";  // marks above, tails below
+    }
+    ShowAndDo(text, "", 0, [](TSMsg& open) { Press(open, Qt::Key_Return); });
+    const QImage whole = TextImage(d);
+    const int w = whole.width();
+    const int lineH = LineHeight(d);
+    // A band across a line boundary, a sliver inside one line, the bottom edge.
+    for (const QRect part : {QRect(0, 2 + 5 * lineH - 3, w, 6), QRect(7, 2 + lineH + 4, 30, 1),
+                             QRect(0, whole.height() - lineH / 2, w, lineH / 2)}) {
+        EXPECT_EQ(d.Image1()->grab(part).toImage(), whole.copy(part))
+            << part.x() << "," << part.y() << " " << part.width() << "x" << part.height();
+    }
 }
 
 TEST(MessageDialog, TwoLineErrorLooksLikeAMessageBox) {

@@ -20,8 +20,13 @@ QPoint At(double r, double a) {
     return {static_cast<int>(132 - r * std::cos(a)), static_cast<int>(168 - r * std::sin(a))};
 }
 
+// The dial as the meter paints it.
+QImage Dial(const TMuszer& meter) {
+    return meter.Image1()->grab().toImage();
+}
+
 bool IsBlack(const TMuszer& meter, QPoint p) {
-    return meter.DialImage().pixel(p) == kBlack;
+    return Dial(meter).pixel(p) == kBlack;
 }
 
 class MeterTest : public ::testing::Test {
@@ -30,7 +35,8 @@ class MeterTest : public ::testing::Test {
     int TextWidth(const QString& text, int pointSize) const {
         QFont font = meter.Edit1()->font();
         font.setPointSize(pointSize);
-        return QFontMetrics(font, &meter.DialImage()).horizontalAdvance(text);
+        const QImage device(1, 1, QImage::Format_RGB32);
+        return QFontMetrics(font, &device).horizontalAdvance(text);
     }
     TMuszer meter;
 };
@@ -60,7 +66,7 @@ TEST_F(MeterTest, StartsAtZeroWithDefaultSettings) {
 
 TEST_F(MeterTest, ChildControlsKeepTheirPlaces) {
     EXPECT_EQ(meter.Image1()->geometry(), QRect(1, 0, 264, 193));
-    EXPECT_EQ(meter.DialImage().size(), QSize(264, 193));
+    EXPECT_EQ(Dial(meter).size(), QSize(264, 193));
     EXPECT_EQ(meter.Shape1()->geometry(), QRect(124, 160, 16, 16));
     EXPECT_EQ(meter.Edit1()->pos(), QPoint(15, 190));
     EXPECT_EQ(meter.Edit1()->width(), 115);
@@ -103,7 +109,7 @@ TEST_F(MeterTest, NormalScaleTicksAndFaceSitOnTheirPixels) {
     // ...and end there, one pixel wide: the pixels beyond and beside them stay white.
     for (const QPoint beyond :
          {QPoint(56, 60), QPoint(63, 70), QPoint(207, 60), QPoint(200, 70), QPoint(205, 61)}) {
-        EXPECT_EQ(meter.DialImage().pixel(beyond), kWhite) << beyond.x() << "," << beyond.y();
+        EXPECT_EQ(Dial(meter).pixel(beyond), kWhite) << beyond.x() << "," << beyond.y();
     }
     EXPECT_TRUE(IsBlack(meter, At(130, meter.StartAngle() + 0.3 * Span())));  // tick 3
 
@@ -112,9 +118,9 @@ TEST_F(MeterTest, NormalScaleTicksAndFaceSitOnTheirPixels) {
                                 QPoint(21, 11), QPoint(243, 151)}) {
         EXPECT_TRUE(IsBlack(meter, corner)) << corner.x() << "," << corner.y();
     }
-    EXPECT_EQ(meter.DialImage().pixel(100, 120), kWhite);
-    EXPECT_EQ(meter.DialImage().pixel(30, 100), kWhite);
-    EXPECT_EQ(meter.DialImage().pixel(235, 20), kWhite);
+    EXPECT_EQ(Dial(meter).pixel(100, 120), kWhite);
+    EXPECT_EQ(Dial(meter).pixel(30, 100), kWhite);
+    EXPECT_EQ(Dial(meter).pixel(235, 20), kWhite);
     EXPECT_TRUE(IsBlack(meter, {19, 100}));
 }
 
@@ -122,10 +128,10 @@ TEST_F(MeterTest, NeedleEndsAtTheLabelRadiusAndIsRedrawnEachTime) {
     meter.SetValue(0.0015);
     EXPECT_DOUBLE_EQ(meter.NeedleAngle(), meter.StartAngle() + 0.15 * Span());
     EXPECT_TRUE(IsBlack(meter, {73, 40}));
-    EXPECT_EQ(meter.DialImage().pixel(At(150, meter.NeedleAngle())), kWhite);
+    EXPECT_EQ(Dial(meter).pixel(At(150, meter.NeedleAngle())), kWhite);
 
     meter.SetValue(980);
-    EXPECT_EQ(meter.DialImage().pixel(73, 40), kWhite);  // the old needle is gone
+    EXPECT_EQ(Dial(meter).pixel(73, 40), kWhite);  // the old needle is gone
     EXPECT_DOUBLE_EQ(meter.NeedleAngle(), meter.StartAngle() + 0.98 * Span());
     EXPECT_TRUE(IsBlack(meter, At(140, meter.NeedleAngle())));
 
@@ -168,7 +174,7 @@ TEST_F(MeterTest, InverseScaleIsReciprocalAndReadsTheValue) {
     EXPECT_TRUE(IsBlack(meter, At(130, tick100)));
     EXPECT_TRUE(IsBlack(meter, {57, 61}));   // unlabelled
     for (const double r : {130.0, 120.0}) {  // no tick where the normal scale has its 3
-        EXPECT_EQ(meter.DialImage().pixel(At(r, meter.StartAngle() + 0.3 * Span())), kWhite);
+        EXPECT_EQ(Dial(meter).pixel(At(r, meter.StartAngle() + 0.3 * Span())), kWhite);
     }
 
     meter.SetValue(5);
@@ -217,17 +223,17 @@ TEST_F(MeterTest, PadToWidthPrefixesTheFewestBlanks) {
 
 TEST_F(MeterTest, SettingsShowOnlyAtTheNextReading) {
     meter.SetValue(0.0015);
-    const QImage before = meter.DialImage().copy();
+    const QImage before = Dial(meter).copy();
     const QString captionBefore = meter.ECaption()->text();
 
     meter.SetCaption("Fordulatszám (1/s)");
     meter.SetXMax(5);
     meter.SetInverse(true);
-    EXPECT_EQ(meter.DialImage(), before);
+    EXPECT_EQ(Dial(meter), before);
     EXPECT_EQ(meter.ECaption()->text(), captionBefore);
 
     meter.SetValue(0.0015);
-    EXPECT_NE(meter.DialImage(), before);
+    EXPECT_NE(Dial(meter), before);
     EXPECT_EQ(meter.ECaption()->text().trimmed(), "Fordulatszám (1/s)");
 
     // XMax spaces the normal scale: with 20 the ticks 0..10 fill only its left half.
@@ -237,8 +243,35 @@ TEST_F(MeterTest, SettingsShowOnlyAtTheNextReading) {
     EXPECT_DOUBLE_EQ(meter.NeedleAngle(), meter.StartAngle() + 0.075 * Span());
     EXPECT_TRUE(IsBlack(meter, At(130, meter.StartAngle() + 0.05 * Span())));  // tick 1
     EXPECT_TRUE(IsBlack(meter, At(130, meter.StartAngle() + 0.5 * Span())));   // tick 10
-    EXPECT_EQ(meter.DialImage().pixel(206, 61), kWhite);
-    EXPECT_EQ(meter.DialImage().pixel(201, 69), kWhite);
+    EXPECT_EQ(Dial(meter).pixel(206, 61), kWhite);
+    EXPECT_EQ(Dial(meter).pixel(201, 69), kWhite);
+}
+
+TEST_F(MeterTest, DialShowsTheLastReadingWhateverCameBefore) {
+    // Scales whose labels fall outside the face, and readings far off the scale.
+    meter.SetXMax(1);
+    meter.SetValue(0.0015);
+    meter.SetXMax(3);
+    meter.SetValue(-1e300);
+    meter.SetInverse(true);
+    meter.SetValue(5);
+    meter.SetInverse(false);
+    meter.SetXMax(10);
+    meter.SetValue(0.0015);
+
+    TMuszer fresh;
+    fresh.SetValue(0.0015);
+    EXPECT_EQ(Dial(meter), Dial(fresh));
+}
+
+TEST_F(MeterTest, ReadingsBetweenRepaintsShowOnlyTheLast) {
+    for (const double v : {980.0, 0.5, 3.7e-5, 7.0}) {
+        meter.SetValue(v);
+    }
+    TMuszer once;
+    once.SetValue(7.0);
+    EXPECT_EQ(Dial(meter), Dial(once));
+    EXPECT_EQ(meter.grab().toImage(), once.grab().toImage()) << "text boxes too";
 }
 
 TEST_F(MeterTest, NonPositiveXMaxIsRefused) {
