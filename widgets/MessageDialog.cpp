@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -50,6 +51,37 @@ const ButtonKind kButtons[] = {
 const std::vector<int> kButtonSets[] = {
     {0}, {0, 1}, {2, 3, 4}, {1, 5, 6}, {5, 6}, {1, 3}, {0}, {0},
 };
+
+// Room the window manager's frame takes beside the dialog's client area.
+constexpr int kFrameAllowance = 32;
+
+// The longest prefix of text (whole characters, at least one) that fits into width.
+qsizetype FittingPrefix(const QString& text, const QFontMetrics& fm, int width) {
+    qsizetype fits = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype next = i + (text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1);
+        if (fits > 0 && fm.horizontalAdvance(text.left(next)) > width) {
+            break;
+        }
+        fits = next;
+        i = next;
+    }
+    return fits;
+}
+
+// A line wider than width is broken after its last blank that still fits, or between
+// characters where a single word is wider; nothing of it is lost, the blank at a break stays
+// at the end of its line.
+void WrapLine(QString line, const QFontMetrics& fm, int width, std::vector<std::string>& out) {
+    while (fm.horizontalAdvance(line) > width) {
+        const qsizetype fits = FittingPrefix(line, fm, width);
+        const qsizetype blank = line.left(fits + 1).lastIndexOf(QLatin1Char(' '));
+        const qsizetype cut = blank > 0 ? blank + 1 : fits;
+        out.push_back(line.left(cut).toStdString());
+        line.remove(0, cut);
+    }
+    out.push_back(line.toStdString());
+}
 
 // Keeps a computed extent within what a widget and an image can take, however long the text.
 int ClampExtent(std::int64_t v) {
@@ -245,9 +277,20 @@ void TSMsg::Prepare(const std::string& text, const std::string& caption, int fla
     }
     maxW = std::max(maxW, sumW);
 
-    lines_ = SplitMessageLines(text);
+    // A line wider than the screen is wrapped, so the reason and the buttons stay on it.
+    const QScreen* shownOn = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    const int wrapWidth =
+        shownOn == nullptr
+            ? QWIDGETSIZE_MAX
+            : std::max(fm.averageCharWidth(), shownOn->availableGeometry().width() -
+                                                  2 * textPos.x() - kTextAreaExtraWidth -
+                                                  kFrameAllowance);
+    maxW = std::min(maxW, wrapWidth);
+    for (const std::string& line : SplitMessageLines(text)) {
+        WrapLine(QString::fromStdString(line), fm, wrapWidth, lines_);
+    }
     for (const std::string& line : lines_) {
-        maxW = std::max(maxW, fm.horizontalAdvance(QString::fromUtf8(line)));
+        maxW = std::max(maxW, fm.horizontalAdvance(QString::fromStdString(line)));
     }
 
     const int lineH = fm.size(Qt::TextSingleLine, QStringLiteral("fj")).height();

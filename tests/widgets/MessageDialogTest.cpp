@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFrame>
 #include <QPushButton>
 #include <QTest>
@@ -267,21 +269,45 @@ TEST(MessageDialog, SecondCallRewritesTheOpenDialogAndReturnsAtOnce) {
     EXPECT_EQ(outer, kMsgNo);
 }
 
-TEST(MessageDialog, LongTextsAreShownWhole) {
+// A line wider than the screen (a 10,000-character identifier in a path) once made the dialog
+// 32,767 pixels wide, its reason and buttons off the screen. It wraps at blanks, or between
+// characters in a word too wide; nothing is lost.
+TEST(MessageDialog, LongTextsAreShownWholeWithinTheScreen) {
     TSMsg& d = *CreateMessageDialog();
+    const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
     std::string wide;
     for (int i = 0; i < 40; ++i) {
         wide += "Automatikus leállás! ";  // 21 characters, 840 in all
     }
     wide += "VÉGE";
     ShowAndDo(wide, "", 0, [](TSMsg& open) { Press(open, Qt::Key_Return); });
-    EXPECT_EQ(d.Lines(), std::vector<std::string>{wide});
+    EXPECT_LE(d.width(), screenWidth);
+    ASSERT_GT(d.Lines().size(), 1u);
+    std::string joined;
+    for (const std::string& line : d.Lines()) {
+        EXPECT_TRUE(line.ends_with("! ") || line == d.Lines().back()) << "broken at a blank";
+        joined += line;
+    }
+    EXPECT_EQ(joined, wide);
     const QImage image = TextImage(d);
     ASSERT_EQ(image.size(), d.Image1()->size());
-    ASSERT_GT(image.width(), 800);
     const int lineH = LineHeight(d);
-    // The end of the line ("VÉGE") is drawn at the right of the text area.
-    EXPECT_NE(-1, LeftmostInk(image, QRect(image.width() - 30, 2, 25, lineH)));
+    // The last line ends in "VÉGE", drawn on the last line of the text area.
+    const int last = static_cast<int>(d.Lines().size()) - 1;
+    EXPECT_NE(-1, LeftmostInk(image, QRect(0, 2 + last * lineH, image.width(), lineH)));
+
+    const std::string path = "Az eredményfájl nem hozható létre:\r/tmp/Brk2017_" +
+                             std::string(10000, 'x') + "ő.txt (File name too long)";
+    ShowAndDo(path, "", 0, [](TSMsg& open) { Press(open, Qt::Key_Return); });
+    EXPECT_LE(d.width(), screenWidth);
+    EXPECT_GT(d.Lines().size(), 10u);
+    joined.clear();
+    for (std::size_t i = 1; i < d.Lines().size(); ++i) {
+        joined += d.Lines()[i];
+    }
+    EXPECT_EQ(d.Lines()[0], "Az eredményfájl nem hozható létre:");
+    EXPECT_EQ("Az eredményfájl nem hozható létre:\r" + joined, path) << "no character split";
+    EXPECT_TRUE(d.Lines().back().ends_with("(File name too long)"));
 
     std::string tall;
     for (int i = 0; i < 60; ++i) {
