@@ -90,7 +90,7 @@ inline const std::filesystem::path& ScratchFolder() {
 
 // Replaces the file name in the scratch folder with exactly these bytes; returns its path.
 inline std::string WriteScratchFile(const char* name, const std::uint8_t* data, std::size_t size) {
-    const std::string path = (ScratchFolder() / name).string();
+    std::string path = (ScratchFolder() / name).string();
     std::FILE* file = std::fopen(path.c_str(), "wb");
     SIM_FUZZ_CHECK(file != nullptr);
     SIM_FUZZ_CHECK(size == 0 || std::fwrite(data, 1, size, file) == size);

@@ -13,7 +13,7 @@ namespace sim {
 
 // A settings file is a few short lines; anything larger is refused before it is read, so a
 // huge file can neither freeze the program nor fill its memory.
-inline constexpr std::size_t kMaxSettingsFileBytes = 64 * 1024;
+inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{64} * 1024;
 inline constexpr std::size_t kFactorLineCount = 3;
 // The largest speed step of a series: with a larger one the second set point would lie beyond
 // the rotor's highest speed.

@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sim::ComponentTable table{};
     std::array<const sim::PanelItem*, sim::kSlotCount> others{};
     for (int i = 0; i < sim::kSlotCount; ++i) {
-        if ((present >> i) & 1) {
+        if (((present >> i) & 1) != 0) {
             table[i + 1] = &items[static_cast<std::size_t>(i)];
             others[static_cast<std::size_t>(i)] = &items[static_cast<std::size_t>(i)];
         }

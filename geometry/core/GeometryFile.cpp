@@ -69,7 +69,7 @@ ssize_t ReadUpTo(int fd, unsigned char* data, std::size_t size) {
 
 bool GeometryFitsPanel(const GeometryValues& values) {
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const auto k = static_cast<std::size_t>(2 * (slot - 1));
+        const std::size_t k = 2 * static_cast<std::size_t>(slot - 1);
         const std::int64_t left = values[k];
         const std::int64_t top = values[k + 1];
         const ItemPlace& size = kComponentStart[slot - 1];

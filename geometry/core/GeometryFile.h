@@ -15,7 +15,7 @@
 
 namespace sim {
 
-inline constexpr std::size_t kGeometryValueCount = 2 * kSlotCount;
+inline constexpr std::size_t kGeometryValueCount = std::size_t{2} * kSlotCount;
 inline constexpr std::size_t kGeometryFileSize = 4 * kGeometryValueCount;
 using GeometryValues = std::array<std::int32_t, kGeometryValueCount>;
 
@@ -45,7 +45,7 @@ template <typename Item>
 GeometryValues CollectGeometry(const IndexedArray<Item*, 1, kSlotCount>& components) {
     GeometryValues values{};
     for (int i = 1; i <= kSlotCount; ++i) {
-        const auto k = static_cast<std::size_t>(2 * (i - 1));
+        const std::size_t k = 2 * static_cast<std::size_t>(i - 1);
         values[k] = components[i]->Left;
         values[k + 1] = components[i]->Top;
     }
@@ -62,7 +62,7 @@ template <typename Item>
 void ApplyGeometry(const GeometryValues& values, IndexedArray<Item*, 1, kSlotCount>& components,
                    IndexedArray<ComponentSlot, 1, kSlotCount>& modelSlots) {
     for (int i = 1; i <= kSlotCount; ++i) {
-        const auto k = static_cast<std::size_t>(2 * (i - 1));
+        const std::size_t k = 2 * static_cast<std::size_t>(i - 1);
         components[i]->Left = values[k];
         components[i]->Top = values[k + 1];
         modelSlots[i].Placed = LiesOnField(values[k]);
