@@ -80,7 +80,8 @@ int Run(const GradeOptions& options, std::ostream& out, std::ostream& err) {
         info.FactorFile = options.FactorFile;
         info.Organiser = ReadOrganiserFactor(*options.FactorFile);
     }
-    fs::create_directories(options.OutputDir, error);
+    // Only the folder itself: not even a missing parent is made outside it.
+    fs::create_directory(options.OutputDir, error);
     if (error || !fs::is_directory(options.OutputDir, error)) {
         throw BadInput{Format(
             gradetext::kFolderNotCreated, options.OutputDir.c_str(),

@@ -142,31 +142,35 @@ inline constexpr const char* kFileBadLine = "%s: %s";
 inline constexpr const char* kNotWritten = "%s: nem írható (%s)";
 inline constexpr const char* kNotCreated = "%s: nem hozható létre (%s)";
 
-inline constexpr const char* kHelp =
-    "Használat: trelko-grade [opciók] BEADÁSOK\n"
-    "\n"
-    "Egy egész csoport méréseit értékeli: minden versenyző eredményfájlját (Brk2017_AZON.txt)\n"
-    "összeveti a versenyző elmentett geometriáival (NÉV.Brk2017_AZON). A BEADÁSOK mappát\n"
-    "almappáival együtt bejárja (mindenki fájljai egy mappában, vagy versenyzőnként egy\n"
-    "almappában). Minden pontra a program saját számítása adja a várható beütésszámot\n"
-    "(mindkét forrás a rotoron, az 1-es és a 9-es helyen, a meghajtás jár); a pontonkénti\n"
-    "ütemszámot az illesztés becsli. Geometriánként Pearson-féle khi-négyzet próba; a\n"
-    "legkisebb khi2 a legjobb geometria.\n"
-    "\n"
-    "Ítéletek (az első, amelyik teljesül): hibás fájl, nincs geometria, nem illik (p < 0.001,\n"
-    "vagy pontos módban eltérés), hiányos (a sorozat nem ért el 2000 1/s-ig), rendben.\n"
-    "Eredményfájl nélkül, csak geometriával: nincs eredmény.\n"
-    "\n"
-    "Opciók:\n"
-    "  --out MAPPA     a jelentés mappája (kötelező; létrejön, ha nincs). Ide kerül az\n"
-    "                  osszesito.csv és az index.html; máshová semmit sem ír\n"
-    "  --jobs N        ennyi szálon dolgozik (alapértelmezés: a processzormagok száma)\n"
-    "  --faktor FÁJL   a szervezők faktor.txt fájlja: az ettől eltérő Faktorú vagy\n"
-    "                  lépésközű eredményfájlokat megjelöli\n"
-    "  --csv-only      csak az osszesito.csv készül el\n"
-    "  --quiet         nem írja ki a haladást\n"
-    "  --help          ez a leírás\n"
-    "\n"
-    "Kilépési kód: 0 siker; 2 hibás opció, mappa vagy fájl.\n";
+inline constexpr const char* kHelp = R"HELP(Használat: trelko-grade [opciók] BEADÁSOK
+
+Egy egész csoport méréseit értékeli. A BEADÁSOK mappát almappáival együtt bejárja
+(mindenki fájljai egy mappában, vagy versenyzőnként egy almappában): a
+Brk2017_AZONOSÍTÓ.txt a versenyző eredményfájlja, a NÉV.Brk2017_AZONOSÍTÓ egy elmentett
+geometriája. Minden alapjelre a program saját számítása adja a várható beütésszámot
+(mindkét forrás a rotoron, az 1-es és a 9-es helyen, a meghajtás jár); a pontonkénti
+ütemszámot az illesztés becsli. Geometriánként Pearson-féle khi-négyzet próba; a
+legkisebb khi2 adja a legjobb geometriát.
+
+Ítéletek (az első, amelyik teljesül): hibás fájl, nincs geometria, nem illik (p < 0.001,
+vagy pontos módban eltérés), hiányos (a sorozat 2000 1/s előtt megszakadt), rendben.
+Eredményfájl nélkül, csak geometriával: nincs eredmény.
+
+Kötelező:
+  BEADÁSOK               a versenyzők fájljainak mappája
+  --out MAPPA            a jelentés mappája (létrehozza, ha nincs): ide kerül az
+                         osszesito.csv és az index.html; máshová semmit sem ír
+
+Egyéb:
+  --jobs N               ennyi szálon dolgozik, 1 és 256 között (alapérték: a
+                         processzormagok száma)
+  --faktor FÁJL          a szervezők faktor.txt-je: az ettől eltérő Faktorú vagy
+                         lépésközű eredményfájlokat megjelöli
+  --csv-only             csak az osszesito.csv készül el
+  --quiet                nem írja ki a haladást
+  --help                 ez a leírás
+
+Kilépési kód: 0 siker (bármi legyen az ítélet); 2 hibás opció, mappa vagy fájl.
+)HELP";
 
 }  // namespace sim::gradetext

@@ -435,6 +435,18 @@ TEST_F(GradedClass, BadCommandLinesEndWithOneHungarianLineAndStatusTwo) {
         << bad.Err;
     EXPECT_FALSE(fs::exists(Report())) << "nothing is written for a bad command";
 
+    // The report folder is made, but nothing above it, and a file is not a folder.
+    for (const fs::path& where :
+         {scratch.Path() / "nincs" / "jelentes", scratch.Path() / "rossz.txt"}) {
+        const Invocation refused = Run({s, "--out", where.string()});
+        EXPECT_EQ(refused.Status, 2);
+        EXPECT_EQ(refused.Err.rfind(
+                      "trelko-grade: " + where.string() + ": a mappa nem hozható létre (", 0),
+                  0u)
+            << refused.Err;
+    }
+    EXPECT_FALSE(fs::exists(scratch.Path() / "nincs"));
+
     const Invocation help = Run({"--help"});
     EXPECT_EQ(help.Status, 0);
     EXPECT_EQ(help.Out.rfind("Használat: trelko-grade [opciók] BEADÁSOK\n", 0), 0u);
