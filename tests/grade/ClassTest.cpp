@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "grade/core/Fit.h"
 #include "grade/core/GradeMain.h"
 #include "grade/core/Grading.h"
 #include "grade/core/Submissions.h"
@@ -312,6 +313,12 @@ TEST_F(GradedClass, TheProgramsOwnSeriesAreGradedAsMeasured) {
     EXPECT_EQ(grades["winexact"].Result, Verdict::Ok) << Joined(grades["winexact"].Reasons);
     EXPECT_EQ(grades["winexact"].BestFit()->File.Name, "minta.Brk2017_winexact");
     EXPECT_EQ(grades["winexact"].Series->Factor, -200);
+    // The window's own exact counts are the grader's expectation truncated, to the count.
+    const ContestantGrade& exact = grades["winexact"];
+    ASSERT_EQ(exact.Series->Points.size(), 39u);
+    for (std::size_t k = 0; k < exact.Series->Points.size(); ++k) {
+        EXPECT_EQ(exact.Series->Points[k].Counts, ExactCount(exact.BestFit()->PerTick[k])) << k;
+    }
 }
 
 std::vector<std::vector<std::string>> CsvRows(const std::string& text) {
