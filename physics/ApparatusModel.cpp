@@ -30,9 +30,9 @@ constexpr int kMaxSweepSteps = 20000;
 // 113 px right of every rotor position, so each band seen from the rotor is narrower than
 // 0.68 rad (at most 681 steps) at each of the sixteen positions, with up to four shields
 // crossed per step; a corner's band is at most a turn.
-constexpr std::size_t kReservedSweepSteps = 16 * 700;
+constexpr std::size_t kReservedSweepSteps = std::size_t{16} * 700;
 constexpr std::size_t kReservedShadowFactors = 4 * kReservedSweepSteps;
-constexpr std::size_t kReservedCornerSteps = 4 * 6300;
+constexpr std::size_t kReservedCornerSteps = std::size_t{4} * 6300;
 
 constexpr const char* kNoSource = "Nincs forrás elhelyezve";
 constexpr const char* kNothingPlaced = "Nincs semmilyen elem a mérőhelyen";
@@ -181,6 +181,102 @@ LineWindow LinesMeeting(double px, double py, const Bounds& r) {
         return {};
     }
     return {true, axis + (lo + hi) / 2, half};
+}
+
+// The slots that can stand in front of component a from rotor position i: placed, not a, and
+// their centres no farther than a's. Which of them a direction crosses is decided per step.
+// The target, slot 1, comes first when it is among them, so its factor always opens a product.
+struct Shadow {
+    double From, To, Width, Mu;
+    bool Target;
+};
+struct Shadows {
+    Shadow Items[kSlotCount];
+    int Count = 0;
+};
+
+Shadows ShadowsBefore(const ApparatusModel& m, int i, int a) {
+    Shadows shadows;
+    const SightLine& w = m.SightLines[i][a];
+    for (int j = 1; j <= kSlotCount; ++j) {
+        const SightLine& s = m.SightLines[i][j];
+        if (j == a || s.Distance == -1.0 || s.Distance > w.Distance) {
+            continue;
+        }
+        const bool valid =
+            s.SlotIndex >= 1 && s.SlotIndex <= kSlotCount && m.Slots[s.SlotIndex].Shape != nullptr;
+        const int named = valid ? s.SlotIndex : j;
+        shadows.Items[shadows.Count++] = {s.AngleFrom, s.AngleTo,
+                                          static_cast<double>(m.Slots[named].Shape->Width),
+                                          m.Slots[j].Mu, j == kTargetSlot};
+    }
+    return shadows;
+}
+
+// What the shields crossed in direction theta let through. Where the target is crossed too,
+// its factor depends on the speed: the product then stays unformed, the target's width is kept
+// and the factors of the shields after it go to `after`, in order.
+struct Crossing {
+    double Transmission = 1;
+    bool BehindTarget = false;
+    double TargetWidth = 0;
+};
+
+Crossing Cross(const Shadows& shadows, double theta, double c, std::vector<double>& after) {
+    Crossing crossing;
+    // The lead shields are alike, so overlapping ones share one exponential.
+    double lastExponent = std::numeric_limits<double>::quiet_NaN();
+    double lastFactor = 1;
+    for (int n = 0; n < shadows.Count; ++n) {
+        const Shadow& s = shadows.Items[n];
+        if (!(s.From <= theta && theta < s.To)) {
+            continue;
+        }
+        if (s.Target) {
+            crossing.BehindTarget = true;
+            crossing.TargetWidth = s.Width;
+            continue;
+        }
+        const double exponent = -s.Mu * s.Width / c;
+        if (exponent != lastExponent) {
+            lastExponent = exponent;
+            lastFactor = std::exp(exponent);
+        }
+        if (crossing.BehindTarget) {
+            after.push_back(lastFactor);
+        } else {
+            crossing.Transmission = crossing.Transmission * lastFactor;
+        }
+    }
+    return crossing;
+}
+
+// The band of directions from each corner to the detector's rectangle r.
+void CornerBands(IndexedArray<TargetCorner, 1, kCornerCount>& corners, const Bounds& r) {
+    const double qx[4] = {r.Left, r.Right, r.Left, r.Right};
+    const double qy[4] = {r.Top, r.Top, r.Bottom, r.Bottom};
+    for (TargetCorner& corner : corners) {
+        double lo = 4 * kPi;
+        double hi = -4 * kPi;
+        for (int q = 0; q < 4; ++q) {
+            const double dx = qx[q] - corner.X;
+            const double dy = qy[q] - corner.Y;
+            double angle;
+            if (dx != 0) {
+                angle = std::atan2(dy, dx);
+            } else {
+                angle = dy > 0 ? kPi / 2 : dy < 0 ? -kPi / 2 : 0.0;
+            }
+            if (angle < lo) {
+                lo = angle;
+            }
+            if (angle > hi) {
+                hi = angle;
+            }
+        }
+        corner.AngleMin = lo;
+        corner.AngleMax = hi;
+    }
 }
 
 }  // namespace
@@ -366,28 +462,7 @@ void ApparatusModel::BuildSweep(int a) {
         const double phi = (i - 1) * kPi / 8;
         const SightLine& w = SightLines[i][a];
         const double activity = RotorPositions[i].Activity;
-
-        // The slots that can stand in front of component a from this position; which of them
-        // a direction actually crosses is decided per step below. The target, slot 1, comes
-        // first when it is among them, so its factor is always the first of a product.
-        struct Shadow {
-            double From, To, Width, Mu;
-            bool Target;
-        };
-        Shadow shadows[kSlotCount];
-        int shadowCount = 0;
-        for (int j = 1; j <= kSlotCount; ++j) {
-            const SightLine& s = SightLines[i][j];
-            if (j == a || s.Distance == -1.0 || s.Distance > w.Distance) {
-                continue;
-            }
-            const bool valid = s.SlotIndex >= 1 && s.SlotIndex <= kSlotCount &&
-                               Slots[s.SlotIndex].Shape != nullptr;
-            const int named = valid ? s.SlotIndex : j;
-            shadows[shadowCount++] = {s.AngleFrom, s.AngleTo,
-                                      static_cast<double>(Slots[named].Shape->Width), Slots[j].Mu,
-                                      j == kTargetSlot};
-        }
+        const Shadows shadows = ShadowsBefore(*this, i, a);
 
         EvaluationCache::Range& range =
             (target ? plan.TargetRanges : plan.DetectorRanges)[static_cast<std::size_t>(i - 1)];
@@ -397,49 +472,22 @@ void ApparatusModel::BuildSweep(int a) {
         for (int step = 0; theta < w.AngleTo && step < kMaxSweepSteps; ++step) {
             theta = theta + kAngularStep;
             const double c = std::cos(theta);
-
-            double transmission = 1;
-            bool behindTarget = false;
-            double targetWidth = 0;
             const auto firstFactor = static_cast<std::int32_t>(plan.ShadowFactors.size());
-            // The lead shields are alike, so overlapping ones share one exponential.
-            double lastExponent = std::numeric_limits<double>::quiet_NaN();
-            double lastFactor = 1;
-            for (int n = 0; n < shadowCount; ++n) {
-                const Shadow& s = shadows[n];
-                if (!(s.From <= theta && theta < s.To)) {
-                    continue;
-                }
-                if (s.Target) {
-                    behindTarget = true;  // its factor depends on the speed
-                    targetWidth = s.Width;
-                    continue;
-                }
-                const double exponent = -s.Mu * s.Width / c;
-                if (exponent != lastExponent) {
-                    lastExponent = exponent;
-                    lastFactor = std::exp(exponent);
-                }
-                if (behindTarget) {
-                    plan.ShadowFactors.push_back(lastFactor);
-                } else {
-                    transmission = transmission * lastFactor;
-                }
-            }
+            const Crossing crossing = Cross(shadows, theta, c, plan.ShadowFactors);
             const double path = c == 0 ? heightA : widthA / c;
             if (target) {
-                const double base = activity * transmission * kAngularStep / kTwoPi;
+                const double base = activity * crossing.Transmission * kAngularStep / kTwoPi;
                 plan.TargetSteps.push_back(
                     {DopplerPrefix(*this, phi, theta), path, std::exp(-mu1 * path), base});
-            } else if (behindTarget) {
+            } else if (crossing.BehindTarget) {
                 plan.DetectorSteps.push_back(
                     {0, static_cast<std::int32_t>(plan.ShadowedSteps.size())});
                 plan.ShadowedSteps.push_back(
-                    {DopplerPrefix(*this, phi, theta), c, targetWidth, 1 - std::exp(-muA * path),
-                     activity, firstFactor,
+                    {DopplerPrefix(*this, phi, theta), c, crossing.TargetWidth,
+                     1 - std::exp(-muA * path), activity, firstFactor,
                      static_cast<std::int32_t>(plan.ShadowFactors.size()) - firstFactor});
             } else {
-                const double base = activity * transmission * kAngularStep / kTwoPi;
+                const double base = activity * crossing.Transmission * kAngularStep / kTwoPi;
                 plan.DetectorSteps.push_back({(1 - std::exp(-muA * path)) * base, -1});
             }
         }
@@ -507,32 +555,8 @@ void ApparatusModel::BuildScatter() {
     const double mu2 = detector.Mu;
     const double detectorWidth = detector.Shape->Width;
     const double detectorHeight = detector.Shape->Height;
-    const double qx[4] = {r.Left, r.Right, r.Left, r.Right};
-    const double qy[4] = {r.Top, r.Top, r.Bottom, r.Bottom};
     const double noChord = 1 - std::exp(-mu2 * 0.0);
-
-    for (TargetCorner& corner : TargetCorners) {
-        double lo = 4 * kPi;
-        double hi = -4 * kPi;
-        for (int q = 0; q < 4; ++q) {
-            const double dx = qx[q] - corner.X;
-            const double dy = qy[q] - corner.Y;
-            double angle;
-            if (dx != 0) {
-                angle = std::atan2(dy, dx);
-            } else {
-                angle = dy > 0 ? kPi / 2 : dy < 0 ? -kPi / 2 : 0.0;
-            }
-            if (angle < lo) {
-                lo = angle;
-            }
-            if (angle > hi) {
-                hi = angle;
-            }
-        }
-        corner.AngleMin = lo;
-        corner.AngleMax = hi;
-    }
+    CornerBands(TargetCorners, r);
 
     plan.Weights.clear();
     plan.NonZeroWeights.clear();
@@ -611,13 +635,13 @@ EvaluationCache::Key ApparatusModel::InputsKey() const {
         add(p.Sin);
         add(p.Activity);
     }
-    addWhole(Experiment != nullptr);
+    addWhole(Experiment != nullptr ? 1 : 0);
     addWhole(Experiment ? Experiment->Left : 0);
     addWhole(Experiment ? Experiment->Top : 0);
     for (const ComponentSlot& slot : Slots) {
-        addWhole(slot.Placed);
+        addWhole(slot.Placed ? 1 : 0);
         add(slot.Mu);
-        addWhole(slot.Shape != nullptr);
+        addWhole(slot.Shape != nullptr ? 1 : 0);
         addWhole(slot.Shape ? slot.Shape->Left : 0);
         addWhole(slot.Shape ? slot.Shape->Top : 0);
         addWhole(slot.Shape ? slot.Shape->Width : 0);

@@ -20,8 +20,9 @@ using Layout = std::array<int, 12>;
 
 void Apply(Rig& rig, const Layout& layout) {
     for (int j = 1; j <= kSlotCount; ++j) {
-        rig.Shapes[j].Left = layout[static_cast<std::size_t>(2 * (j - 1))];
-        rig.Shapes[j].Top = layout[static_cast<std::size_t>(2 * (j - 1) + 1)];
+        const auto k = 2 * static_cast<std::size_t>(j - 1);
+        rig.Shapes[j].Left = layout[k];
+        rig.Shapes[j].Top = layout[k + 1];
         rig.Model.Slots[j].Placed = rig.Shapes[j].Left < 1080;
     }
 }
