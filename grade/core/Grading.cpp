@@ -114,113 +114,115 @@ bool Better(const GeometryFit& a, const GeometryFit& b) {
     return x < y;
 }
 
-void Judge(ContestantGrade& grade, const std::optional<OrganiserFactor>& organiser) {
+void FlagDifferences(ContestantGrade& grade, const OrganiserFactor& organiser) {
+    const ResultSeries& series = *grade.Series;
+    if (series.Factor != organiser.CountFactor) {
+        grade.FactorDiffers = true;
+        grade.Reasons.push_back(
+            Format(gradetext::kReasonFactorDiffers, series.Factor, organiser.CountFactor));
+    }
+    if (series.Step && *series.Step != organiser.SpeedStep) {
+        grade.StepDiffers = true;
+        grade.Reasons.push_back(Format(gradetext::kReasonStepDiffers,
+                                       static_cast<long long>(*series.Step), organiser.SpeedStep));
+    }
+}
+
+// The reasons about the best geometry's fit; whether it does not fit.
+bool JudgeBestFit(ContestantGrade& grade, const GeometryFit& best) {
     const ResultSeries& series = *grade.Series;
     std::vector<std::string>& reasons = grade.Reasons;
-    const std::string key = kParticipantPrefix + grade.Files.Id;
-
-    if (organiser) {
-        if (series.Factor != organiser->CountFactor) {
-            grade.FactorDiffers = true;
-            reasons.push_back(
-                Format(gradetext::kReasonFactorDiffers, series.Factor, organiser->CountFactor));
-        }
-        if (series.Step && *series.Step != organiser->SpeedStep) {
-            grade.StepDiffers = true;
-            reasons.push_back(Format(gradetext::kReasonStepDiffers,
-                                     static_cast<long long>(*series.Step), organiser->SpeedStep));
+    bool poor = false;
+    if (best.P) {
+        reasons.push_back(Format(gradetext::kReasonBestFit, best.File.Name.c_str(),
+                                 ChiSquareText(best.ChiSquare).c_str(), best.Dof,
+                                 PValueText(*best.P).c_str()));
+    } else {
+        reasons.push_back(Format(gradetext::kReasonBestFitNoP, best.File.Name.c_str(),
+                                 ChiSquareText(best.ChiSquare).c_str()));
+    }
+    if (!series.Exact()) {
+        reasons.push_back(Format(gradetext::kReasonTicks, Seconds(best.Ticks).c_str(),
+                                 static_cast<long long>(best.Ticks)));
+    } else if (best.ExactMismatch) {
+        const std::size_t k = *best.ExactMismatch;
+        reasons.push_back(Format(gradetext::kReasonExactMismatch,
+                                 static_cast<long long>(series.Points[k].Setpoint),
+                                 series.Points[k].Counts, ExactCount(best.PerTick[k])));
+        poor = true;
+    } else {
+        reasons.push_back(gradetext::kReasonExactMatch);
+    }
+    if (best.P && *best.P < kPoorFitP) {
+        reasons.push_back(gradetext::kReasonPoorFit);
+        poor = true;
+    }
+    // The ticks are fitted, so fields whose curves have the same shape explain a series
+    // equally well: the organisers should know the choice was not clear.
+    std::string others;
+    for (const GeometryFit& fit : grade.Fits) {
+        if (&fit != &best && fit.Usable() && fit.P && *fit.P >= kPoorFitP &&
+            !(series.Exact() && fit.ExactMismatch)) {
+            others +=
+                (others.empty() ? "" : ", ") +
+                Format(gradetext::kAlsoFitsItem, fit.File.Name.c_str(), PValueText(*fit.P).c_str());
         }
     }
+    if (!poor && !others.empty()) {
+        reasons.push_back(Format(gradetext::kReasonAlsoFits, others.c_str()));
+    }
+    return poor;
+}
 
+std::string Completeness(const ResultSeries& series) {
+    if (series.Points.empty()) {
+        return gradetext::kReasonNoPoints;
+    }
+    if (series.Complete()) {
+        return Format(gradetext::kReasonComplete, series.Points.size(),
+                      static_cast<long long>(series.Points.front().Setpoint),
+                      static_cast<long long>(series.Points.back().Setpoint));
+    }
+    if (const auto last = series.LastSetpoint()) {
+        return Format(gradetext::kReasonIncomplete,
+                      static_cast<long long>(series.Points.back().Setpoint),
+                      static_cast<long long>(*last));
+    }
+    return Format(gradetext::kReasonIncompleteNoStep, static_cast<int>(kSeriesLastSetpoint));
+}
+
+void Judge(ContestantGrade& grade, const std::optional<OrganiserFactor>& organiser) {
+    const ResultSeries& series = *grade.Series;
+    if (organiser) {
+        FlagDifferences(grade, *organiser);
+    }
+    bool anyUsable = false;
     for (std::size_t g = 0; g < grade.Fits.size(); ++g) {
         const GeometryFit& fit = grade.Fits[g];
         if (!fit.Usable()) {
-            reasons.push_back(Format(gradetext::kReasonGeometryProblem, fit.File.Shown.c_str(),
-                                     fit.Problem.c_str()));
-        } else if (!series.Points.empty() &&
-                   (!grade.Best || Better(fit, grade.Fits[*grade.Best]))) {
+            grade.Reasons.push_back(Format(gradetext::kReasonGeometryProblem,
+                                           fit.File.Shown.c_str(), fit.Problem.c_str()));
+            continue;
+        }
+        anyUsable = true;
+        if (!series.Points.empty() && (!grade.Best || Better(fit, grade.Fits[*grade.Best]))) {
             grade.Best = g;
         }
     }
-    const bool anyUsable = std::any_of(grade.Fits.begin(), grade.Fits.end(),
-                                       [](const GeometryFit& f) { return f.Usable(); });
     if (grade.Files.GeometryFiles.empty()) {
         grade.Result = Verdict::NoGeometry;
-        reasons.push_back(Format(gradetext::kReasonNoGeometryFile, key.c_str()));
+        const std::string key = kParticipantPrefix + grade.Files.Id;
+        grade.Reasons.push_back(Format(gradetext::kReasonNoGeometryFile, key.c_str()));
         return;
     }
     if (!anyUsable) {
         grade.Result = Verdict::NoGeometry;
-        reasons.push_back(gradetext::kReasonNoUsableGeometry);
+        grade.Reasons.push_back(gradetext::kReasonNoUsableGeometry);
         return;
     }
-
-    bool poor = false;
-    if (const GeometryFit* best = grade.BestFit()) {
-        if (best->P) {
-            reasons.push_back(Format(gradetext::kReasonBestFit, best->File.Name.c_str(),
-                                     ChiSquareText(best->ChiSquare).c_str(), best->Dof,
-                                     PValueText(*best->P).c_str()));
-        } else {
-            reasons.push_back(Format(gradetext::kReasonBestFitNoP, best->File.Name.c_str(),
-                                     ChiSquareText(best->ChiSquare).c_str()));
-        }
-        if (series.Exact()) {
-            if (best->ExactMismatch) {
-                const std::size_t k = *best->ExactMismatch;
-                reasons.push_back(Format(gradetext::kReasonExactMismatch,
-                                         static_cast<long long>(series.Points[k].Setpoint),
-                                         series.Points[k].Counts, ExactCount(best->PerTick[k])));
-                poor = true;
-            } else {
-                reasons.push_back(gradetext::kReasonExactMatch);
-            }
-        } else {
-            reasons.push_back(Format(gradetext::kReasonTicks, Seconds(best->Ticks).c_str(),
-                                     static_cast<long long>(best->Ticks)));
-        }
-        if (best->P && *best->P < kPoorFitP) {
-            reasons.push_back(gradetext::kReasonPoorFit);
-            poor = true;
-        }
-        // The ticks are fitted, so fields whose curves have the same shape explain a series
-        // equally well: the organisers should know the choice was not clear.
-        std::string others;
-        for (const GeometryFit& fit : grade.Fits) {
-            if (&fit != best && fit.Usable() && fit.P && *fit.P >= kPoorFitP &&
-                !(series.Exact() && fit.ExactMismatch)) {
-                others += (others.empty() ? "" : ", ") + Format(gradetext::kAlsoFitsItem,
-                                                                fit.File.Name.c_str(),
-                                                                PValueText(*fit.P).c_str());
-            }
-        }
-        if (!poor && !others.empty()) {
-            reasons.push_back(Format(gradetext::kReasonAlsoFits, others.c_str()));
-        }
-    }
-
-    if (series.Points.empty()) {
-        reasons.push_back(gradetext::kReasonNoPoints);
-    } else if (series.Complete()) {
-        reasons.push_back(Format(gradetext::kReasonComplete, series.Points.size(),
-                                 static_cast<long long>(series.Points.front().Setpoint),
-                                 static_cast<long long>(series.Points.back().Setpoint)));
-    } else if (const auto last = series.LastSetpoint()) {
-        reasons.push_back(Format(gradetext::kReasonIncomplete,
-                                 static_cast<long long>(series.Points.back().Setpoint),
-                                 static_cast<long long>(*last)));
-    } else {
-        reasons.push_back(
-            Format(gradetext::kReasonIncompleteNoStep, static_cast<int>(kSeriesLastSetpoint)));
-    }
-
-    if (poor) {
-        grade.Result = Verdict::NoFit;
-    } else if (!series.Complete()) {
-        grade.Result = Verdict::Incomplete;
-    } else {
-        grade.Result = Verdict::Ok;
-    }
+    const bool poor = grade.BestFit() != nullptr && JudgeBestFit(grade, *grade.BestFit());
+    grade.Reasons.push_back(Completeness(series));
+    grade.Result = poor ? Verdict::NoFit : series.Complete() ? Verdict::Ok : Verdict::Incomplete;
 }
 
 }  // namespace

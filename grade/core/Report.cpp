@@ -123,7 +123,7 @@ std::string InBins(const GeometryValues& values) {
     std::vector<std::string> names;
     int shields = 0;
     for (int j = 1; j <= kSlotCount; ++j) {
-        if (LiesOnField(values[static_cast<std::size_t>(2 * (j - 1))])) {
+        if (LiesOnField(values[2 * static_cast<std::size_t>(j - 1)])) {
             continue;
         }
         if (j == kTargetSlot) {
@@ -271,25 +271,17 @@ std::string RenderFieldSvg(const GeometryValues& values) {
     return svg + "</svg>\n";
 }
 
-std::string RenderContestantSection(const ContestantGrade& grade, const std::string& anchor) {
-    std::string html = "<section class=\"contestant\" id=\"" + anchor + "\">\n";
-    html += "<h2>" + Html(Key(grade)) + " <span class=\"v " + VerdictClass(grade.Result) + "\">" +
-            Html(VerdictText(grade.Result)) + "</span></h2>\n";
+namespace {
 
-    html += Format("<h3>%s</h3>\n<ul>\n", gradetext::kReasonsHeading);
-    for (const std::string& reason : grade.Reasons) {
-        html += "<li>" + Html(reason) + "</li>\n";
-    }
-    html += "</ul>\n";
-
+// The plot and the best geometry's field, where there is a fit to show.
+std::string Figures(const ContestantGrade& grade) {
+    std::string html;
     const GeometryFit* best = grade.BestFit();
     if (grade.Series && !grade.Series->Points.empty()) {
         html += Format("<h3>%s</h3>\n", gradetext::kPlotHeading);
-        if (best != nullptr) {
-            html += "<figure class=\"plot\">\n" + PlotSvg(grade, *best) + "</figure>\n";
-        } else {
-            html += Format("<p>%s</p>\n", gradetext::kNoPlot);
-        }
+        html += best != nullptr
+                    ? "<figure class=\"plot\">\n" + PlotSvg(grade, *best) + "</figure>\n"
+                    : Format("<p>%s</p>\n", gradetext::kNoPlot);
     }
     if (best != nullptr && best->Values) {
         html += Format("<h3>%s</h3>\n", gradetext::kFieldHeading);
@@ -301,31 +293,47 @@ std::string RenderContestantSection(const ContestantGrade& grade, const std::str
         }
         html += "</figcaption>\n</figure>\n";
     }
+    return html;
+}
 
+// The chi-square of every saved geometry, the best one marked.
+std::string FitTable(const ContestantGrade& grade) {
+    std::string html = Format("<h3>%s</h3>\n<table class=\"fits\">\n<tr>", gradetext::kFitHeading);
+    for (std::size_t c = 0; c < std::size(gradetext::kFitColumns); ++c) {
+        html += std::string("<th") + (c == 0 || c == 5 ? " class=\"text\"" : "") + ">" +
+                Html(gradetext::kFitColumns[c]) + "</th>";
+    }
+    html += "</tr>\n";
+    for (std::size_t g = 0; g < grade.Fits.size(); ++g) {
+        const GeometryFit& fit = grade.Fits[g];
+        const bool isBest = grade.Best && *grade.Best == g;
+        const bool fitted = fit.Usable() && !fit.PerTick.empty();
+        html += std::string("<tr") + (isBest ? " class=\"best\"" : "") + ">";
+        html += "<td class=\"text\">" + Html(fit.File.Shown) + "</td>";
+        html += "<td>" + (fitted ? std::to_string(fit.Ticks) : "") + "</td>";
+        html += "<td>" + (fitted ? ChiSquareText(fit.ChiSquare) : "") + "</td>";
+        html += "<td>" + (fitted ? std::to_string(fit.Dof) : "") + "</td>";
+        html += "<td>" + (fitted && fit.P ? PValueText(*fit.P) : "") + "</td>";
+        const std::string note = !fit.Usable() ? fit.Problem : isBest ? gradetext::kBestMark : "";
+        html += "<td class=\"text\">" + Html(note) + "</td></tr>\n";
+    }
+    return html + "</table>\n";
+}
+
+}  // namespace
+
+std::string RenderContestantSection(const ContestantGrade& grade, const std::string& anchor) {
+    std::string html = "<section class=\"contestant\" id=\"" + anchor + "\">\n";
+    html += "<h2>" + Html(Key(grade)) + " <span class=\"v " + VerdictClass(grade.Result) + "\">" +
+            Html(VerdictText(grade.Result)) + "</span></h2>\n";
+
+    html += Format("<h3>%s</h3>\n<ul>\n", gradetext::kReasonsHeading);
+    for (const std::string& reason : grade.Reasons) {
+        html += "<li>" + Html(reason) + "</li>\n";
+    }
+    html += "</ul>\n" + Figures(grade);
     if (!grade.Fits.empty()) {
-        html += Format("<h3>%s</h3>\n<table class=\"fits\">\n<tr>", gradetext::kFitHeading);
-        for (std::size_t c = 0; c < std::size(gradetext::kFitColumns); ++c) {
-            html += std::string("<th") + (c == 0 || c == 5 ? " class=\"text\"" : "") + ">" +
-                    Html(gradetext::kFitColumns[c]) + "</th>";
-        }
-        html += "</tr>\n";
-        for (std::size_t g = 0; g < grade.Fits.size(); ++g) {
-            const GeometryFit& fit = grade.Fits[g];
-            const bool isBest = grade.Best && *grade.Best == g;
-            const bool fitted = fit.Usable() && !fit.PerTick.empty();
-            html += std::string("<tr") + (isBest ? " class=\"best\"" : "") + ">";
-            html += "<td class=\"text\">" + Html(fit.File.Shown) + "</td>";
-            html += "<td>" + (fitted ? std::to_string(fit.Ticks) : "") + "</td>";
-            html += "<td>" + (fitted ? ChiSquareText(fit.ChiSquare) : "") + "</td>";
-            html += "<td>" + (fitted ? std::to_string(fit.Dof) : "") + "</td>";
-            html += "<td>" + (fitted && fit.P ? PValueText(*fit.P) : "") + "</td>";
-            html += "<td class=\"text\">" +
-                    Html(!fit.Usable() ? fit.Problem
-                         : isBest      ? gradetext::kBestMark
-                                       : "") +
-                    "</td></tr>\n";
-        }
-        html += "</table>\n";
+        html += FitTable(grade);
     }
 
     html += Format("<h3>%s</h3>\n<ul>\n", gradetext::kFilesHeading);

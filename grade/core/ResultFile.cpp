@@ -51,6 +51,71 @@ ResultReadout Malformed(int line, std::string reason) {
     return {std::nullopt, line, std::move(reason)};
 }
 
+// The first line: "Faktor=" and the factor as "%10d" formats it. Returns the flaw, if any.
+std::optional<std::string> TakeFactorLine(std::string_view line, ResultSeries& series) {
+    constexpr std::string_view kPrefix = "Faktor=";
+    const auto factor = line.substr(0, kPrefix.size()) == kPrefix
+                            ? PaddedWhole(line.substr(kPrefix.size()))
+                            : std::nullopt;
+    if (!factor || !FitsInt32(*factor) || FactorLine(static_cast<std::int32_t>(*factor)) != line) {
+        return gradetext::kNotFactorLine;
+    }
+    if (*factor == 0) {
+        return gradetext::kZeroFactor;
+    }
+    series.Factor = static_cast<std::int32_t>(*factor);
+    return std::nullopt;
+}
+
+// Whether a point at this set point may follow the series' points so far; its flaw if not.
+std::optional<std::string> SequenceFlaw(std::int64_t setpoint, const ResultSeries& series) {
+    const std::size_t index = series.Points.size();
+    if (index == 0) {
+        return setpoint == kSeriesFirstSetpoint
+                   ? std::nullopt
+                   : std::optional(
+                         Format(gradetext::kFirstSetpoint, static_cast<long long>(setpoint)));
+    }
+    if (index == 1 && setpoint <= kSeriesFirstSetpoint) {
+        return Format(gradetext::kStepNotPositive, static_cast<long long>(setpoint));
+    }
+    const std::int64_t previous = series.Points.back().Setpoint;
+    if (previous >= kSeriesLastSetpoint) {
+        return Format(gradetext::kAfterLastSetpoint, static_cast<long long>(previous));
+    }
+    const std::int64_t due = index == 1 ? setpoint : previous + *series.Step;
+    if (setpoint != due) {
+        return Format(gradetext::kOutOfSequence, static_cast<long long>(setpoint),
+                      static_cast<long long>(due));
+    }
+    return std::nullopt;
+}
+
+// A point line as "%10.0f, %10d" formats set point and count, in its place in the series.
+std::optional<std::string> TakePointLine(std::string_view line, ResultSeries& series) {
+    const std::size_t comma = line.find(',');
+    if (comma == std::string_view::npos) {
+        return gradetext::kNotPointLine;
+    }
+    const auto setpoint = PaddedWhole(line.substr(0, comma));
+    const auto counts = PaddedWhole(line.substr(comma + 1));
+    if (!setpoint || !counts || !FitsInt32(*counts) ||
+        PointLine(*setpoint, static_cast<std::int32_t>(*counts)) != line) {
+        return gradetext::kNotPointLine;
+    }
+    if (*counts < 0 && series.Factor > 0) {
+        return gradetext::kNegativeCount;
+    }
+    if (auto flaw = SequenceFlaw(*setpoint, series)) {
+        return flaw;
+    }
+    if (series.Points.size() == 1) {
+        series.Step = *setpoint - kSeriesFirstSetpoint;
+    }
+    series.Points.push_back({*setpoint, static_cast<std::int32_t>(*counts)});
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::int64_t> ResultSeries::LastSetpoint() const {
@@ -82,65 +147,13 @@ ResultReadout ReadResultFile(std::string_view content, bool cutShort) {
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        if (line.find('\r') != std::string_view::npos) {
-            return Malformed(number, gradetext::kStrayCarriageReturn);
+        const std::optional<std::string> flaw = line.find('\r') != std::string_view::npos
+                                                    ? gradetext::kStrayCarriageReturn
+                                                : number == 1 ? TakeFactorLine(line, series)
+                                                              : TakePointLine(line, series);
+        if (flaw) {
+            return Malformed(number, *flaw);
         }
-
-        if (number == 1) {
-            constexpr std::string_view kPrefix = "Faktor=";
-            const auto factor = line.substr(0, kPrefix.size()) == kPrefix
-                                    ? PaddedWhole(line.substr(kPrefix.size()))
-                                    : std::nullopt;
-            if (!factor || !FitsInt32(*factor) ||
-                FactorLine(static_cast<std::int32_t>(*factor)) != line) {
-                return Malformed(number, gradetext::kNotFactorLine);
-            }
-            if (*factor == 0) {
-                return Malformed(number, gradetext::kZeroFactor);
-            }
-            series.Factor = static_cast<std::int32_t>(*factor);
-            continue;
-        }
-
-        const std::size_t comma = line.find(',');
-        const auto setpoint =
-            comma == std::string_view::npos ? std::nullopt : PaddedWhole(line.substr(0, comma));
-        const auto counts =
-            comma == std::string_view::npos ? std::nullopt : PaddedWhole(line.substr(comma + 1));
-        if (!setpoint || !counts || !FitsInt32(*counts) ||
-            PointLine(*setpoint, static_cast<std::int32_t>(*counts)) != line) {
-            return Malformed(number, gradetext::kNotPointLine);
-        }
-        if (*counts < 0 && series.Factor > 0) {
-            return Malformed(number, gradetext::kNegativeCount);
-        }
-
-        const std::size_t index = series.Points.size();
-        if (index == 0 && *setpoint != kSeriesFirstSetpoint) {
-            return Malformed(number,
-                             Format(gradetext::kFirstSetpoint, static_cast<long long>(*setpoint)));
-        }
-        if (index == 1) {
-            if (*setpoint <= kSeriesFirstSetpoint) {
-                return Malformed(
-                    number, Format(gradetext::kStepNotPositive, static_cast<long long>(*setpoint)));
-            }
-            series.Step = *setpoint - kSeriesFirstSetpoint;
-        }
-        if (index >= 1) {
-            const std::int64_t previous = series.Points.back().Setpoint;
-            if (previous >= kSeriesLastSetpoint) {
-                return Malformed(number, Format(gradetext::kAfterLastSetpoint,
-                                                static_cast<long long>(previous)));
-            }
-            const std::int64_t due = previous + *series.Step;
-            if (*setpoint != due) {
-                return Malformed(
-                    number, Format(gradetext::kOutOfSequence, static_cast<long long>(*setpoint),
-                                   static_cast<long long>(due)));
-            }
-        }
-        series.Points.push_back({*setpoint, static_cast<std::int32_t>(*counts)});
     }
     if (cutShort) {
         return Malformed(number + 1, gradetext::kTooLarge);

@@ -61,7 +61,7 @@ class GradedClass : public ::testing::Test {
         return byId;
     }
 
-    Invocation Run(std::vector<std::string> args) {
+    Invocation Run(const std::vector<std::string>& args) {
         std::ostringstream out;
         std::ostringstream err;
         Invocation result;
@@ -340,57 +340,71 @@ std::vector<std::vector<std::string>> CsvRows(const std::string& text) {
     return rows;
 }
 
-TEST_F(GradedClass, TheCommandWritesTheSummaryAndTheReportIntoItsFolderOnly) {
-    GeneratedContestant b = Contestant("b", 2);
-    GeneratedContestant a = Contestant("a");
-    a.PointsWritten = 3;
-    GeneratedContestant c = Contestant("c");
-    c.WriteResult = false;
-    Write({b, a, c});
-    // The report folder inside the submissions is left out of the search.
-    const fs::path inside = Submissions() / "jelentes";
-    const auto tree = [&] {
+// Three contestants: a broken-off series, a complete one measured on its third field, and
+// geometry without a result file.
+class SmallClass : public GradedClass {
+  protected:
+    void SetUp() override {
+        GeneratedContestant a = Contestant("a");
+        a.PointsWritten = 3;
+        GeneratedContestant c = Contestant("c");
+        c.WriteResult = false;
+        Write({Contestant("b", 2), a, c});
+    }
+    // Every file and folder under the scratch folder with its size, but those under `skip`.
+    std::vector<std::string> Tree(const fs::path& skip) const {
         std::vector<std::string> entries;
         for (const auto& e : fs::recursive_directory_iterator(scratch.Path())) {
-            if (e.path().string().rfind(inside.string(), 0) != 0) {
+            if (e.path().string().rfind(skip.string(), 0) != 0) {
                 entries.push_back(e.path().string() + ":" +
                                   std::to_string(e.is_regular_file() ? e.file_size() : 0));
             }
         }
         std::sort(entries.begin(), entries.end());
         return entries;
-    };
-    const auto before = tree();
+    }
+};
+
+TEST_F(SmallClass, TheCommandWritesIntoItsReportFolderOnly) {
+    // The report folder inside the submissions is left out of the search.
+    const fs::path inside = Submissions() / "jelentes";
+    const auto before = Tree(inside);
     Invocation run = Run({Submissions().string(), "--out", inside.string(), "--jobs", "2"});
     ASSERT_EQ(run.Status, 0) << run.Err;
-    EXPECT_EQ(tree(), before);
+    EXPECT_EQ(Tree(inside), before);
     EXPECT_NE(run.Err.find("\rÉrtékelés: 3/3 versenyző"), std::string::npos) << run.Err;
-    EXPECT_EQ(run.Out,
-              "3 versenyző, 1 hiányos, 1 rendben, 1 nincs eredmény\n"
-              "Összesítő: " +
-                  (inside / "osszesito.csv").string() +
-                  "\n"
-                  "Jelentés: " +
-                  (inside / "index.html").string() + "\n");
+    EXPECT_EQ(run.Out, "3 versenyző, 1 hiányos, 1 rendben, 1 nincs eredmény\nÖsszesítő: " +
+                           (inside / "osszesito.csv").string() +
+                           "\nJelentés: " + (inside / "index.html").string() + "\n");
 
-    const auto rows = CsvRows(ReadFile(inside / "osszesito.csv"));
+    // Only the summary, and quietly.
+    fs::remove_all(inside);
+    run = Run({Submissions().string(), "--out", inside.string(), "--csv-only", "--quiet"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    EXPECT_EQ(Tree(inside), before);
+    EXPECT_TRUE(fs::exists(inside / "osszesito.csv"));
+    EXPECT_FALSE(fs::exists(inside / "index.html"));
+}
+
+TEST_F(SmallClass, OneRowAndOneSectionPerContestantInIdentifierOrder) {
+    ASSERT_EQ(Run({Submissions().string(), "--out", Report().string(), "--quiet"}).Status, 0);
+    const auto rows = CsvRows(ReadFile(Report() / "osszesito.csv"));
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"azonosító", "ítélet", "geometria", "ütem/pont",
                                                  "faktor", "lépésköz", "pontok", "teljes", "khi2",
                                                  "szabadsági fok", "p"}));
-    EXPECT_EQ(rows[1][0], "a");
-    EXPECT_EQ(rows[1][1], "hiányos");
-    EXPECT_EQ((std::vector<std::string>(rows[1].begin() + 4, rows[1].begin() + 8)),
-              (std::vector<std::string>{"200", "50", "3", "nem"}));
-    EXPECT_EQ(rows[2][1], "rendben");
-    EXPECT_EQ(rows[2][2], Format("g%zu.Brk2017_b", b.Generating + 1));
-    EXPECT_EQ(rows[2][3], "20");
-    EXPECT_EQ(rows[2][7], "igen");
+    EXPECT_EQ(
+        (std::vector<std::string>(rows[1].begin(), rows[1].begin() + 8)),
+        (std::vector<std::string>{"a", "hiányos", "g2.Brk2017_a", "20", "200", "50", "3", "nem"}));
+    EXPECT_EQ((std::vector<std::string>(rows[2].begin(), rows[2].begin() + 8)),
+              (std::vector<std::string>{"b", "rendben", "g3.Brk2017_b", "20", "200", "50", "39",
+                                        "igen"}));
     EXPECT_EQ(rows[2][9], "38");
     EXPECT_EQ(rows[3], (std::vector<std::string>{"c", "nincs eredmény", "", "", "", "", "", "", "",
                                                  "", ""}));
 
-    const std::string html = ReadFile(inside / "index.html");
+    const std::string html = ReadFile(Report() / "index.html");
     for (const char* anchor : {"v1", "v2", "v3"}) {
         EXPECT_NE(html.find(Format("<a href=\"#%s\">", anchor)), std::string::npos) << anchor;
         EXPECT_NE(html.find(Format("<section class=\"contestant\" id=\"%s\">", anchor)),
@@ -398,14 +412,6 @@ TEST_F(GradedClass, TheCommandWritesTheSummaryAndTheReportIntoItsFolderOnly) {
             << anchor;
     }
     EXPECT_EQ(html.find("http://"), html.find("http://www.w3.org/2000/svg")) << "no other link";
-
-    // Only the summary, and quietly.
-    fs::remove_all(inside);
-    run = Run({Submissions().string(), "--out", inside.string(), "--csv-only", "--quiet"});
-    ASSERT_EQ(run.Status, 0) << run.Err;
-    EXPECT_EQ(run.Err, "");
-    EXPECT_TRUE(fs::exists(inside / "osszesito.csv"));
-    EXPECT_FALSE(fs::exists(inside / "index.html"));
 }
 
 TEST_F(GradedClass, BadCommandLinesEndWithOneHungarianLineAndStatusTwo) {

@@ -160,7 +160,7 @@ inline GeometryValues RandomField(std::mt19937& random) {
     std::vector<ItemPlace> placed;
     for (int j = 1; j <= kSlotCount; ++j) {
         const ItemPlace& start = kComponentStart[j - 1];
-        const auto k = static_cast<std::size_t>(2 * (j - 1));
+        const auto k = 2 * static_cast<std::size_t>(j - 1);
         values[k] = start.Left;
         values[k + 1] = start.Top;
         if (j > 2 && random() % 3 == 0) {

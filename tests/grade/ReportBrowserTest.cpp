@@ -50,7 +50,7 @@ int CountPixels(const QImage& image, const std::function<bool(const QColor&)>& m
     int n = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            n += match(image.pixelColor(x, y));
+            n += match(image.pixelColor(x, y)) ? 1 : 0;
         }
     }
     return n;
