@@ -1,6 +1,7 @@
 #include "physics/ApparatusModel.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <cmath>
 #include <cstdlib>
@@ -24,6 +25,14 @@ constexpr std::int32_t kDefaultFieldTop = 10;
 // Every band of directions comes out of atan2 sums and so is at most a few times 2*pi wide;
 // this bound (far above any real band) only keeps a hand-made table from sweeping for ever.
 constexpr int kMaxSweepSteps = 20000;
+
+// Room for the heaviest field the drag rules allow. Every component's centre lies at least
+// 113 px right of every rotor position, so each band seen from the rotor is narrower than
+// 0.68 rad (at most 681 steps) at each of the sixteen positions, with up to four shields
+// crossed per step; a corner's band is at most a turn.
+constexpr std::size_t kReservedSweepSteps = std::size_t{16} * 700;
+constexpr std::size_t kReservedShadowFactors = 4 * kReservedSweepSteps;
+constexpr std::size_t kReservedCornerSteps = std::size_t{4} * 6300;
 
 constexpr const char* kNoSource = "Nincs forrás elhelyezve";
 constexpr const char* kNothingPlaced = "Nincs semmilyen elem a mérőhelyen";
@@ -52,12 +61,22 @@ class NormalDensity {
     double root_;
 };
 
-// ResonanceOverlap for the rotor position at angle phi, with the line shape already formed.
-double Overlap(const ApparatusModel& m, const NormalDensity& line, double phi, double theta) {
+// The Doppler shift GammaEnergy * cos(alpha) * 2 pi * R * RotorSpeed / c is formed left to
+// right, so its part before the speed depends on the direction alone and can be kept.
+double DopplerPrefix(const ApparatusModel& m, double phi, double theta) {
     const double alpha = phi - theta;
-    const double shift = m.GammaEnergy * std::cos(alpha) * kTwoPi * m.PhysicalRotorRadius *
-                         m.RotorSpeed / kSpeedOfLight;
+    return m.GammaEnergy * std::cos(alpha) * kTwoPi * m.PhysicalRotorRadius;
+}
+
+// ResonanceOverlap from a direction's prefix, with the line shape already formed.
+double OverlapAt(const ApparatusModel& m, const NormalDensity& line, double prefix, double speed) {
+    const double shift = prefix * speed / kSpeedOfLight;
     return line.At(2 * m.RecoilEnergy - shift);
+}
+
+double EffectiveMu(const ApparatusModel& m, const NormalDensity& line, double prefix, double speed,
+                   double mu1) {
+    return (OverlapAt(m, line, prefix, speed) * kResonanceStrength + 1) * mu1;
 }
 
 // The chord of the detector rectangle r on the whole line through (px, py) with direction
@@ -164,7 +183,112 @@ LineWindow LinesMeeting(double px, double py, const Bounds& r) {
     return {true, axis + (lo + hi) / 2, half};
 }
 
+// The slots that can stand in front of component a from rotor position i: placed, not a, and
+// their centres no farther than a's. Which of them a direction crosses is decided per step.
+// The target, slot 1, comes first when it is among them, so its factor always opens a product.
+struct Shadow {
+    double From, To, Width, Mu;
+    bool Target;
+};
+struct Shadows {
+    Shadow Items[kSlotCount];
+    int Count = 0;
+};
+
+Shadows ShadowsBefore(const ApparatusModel& m, int i, int a) {
+    Shadows shadows;
+    const SightLine& w = m.SightLines[i][a];
+    for (int j = 1; j <= kSlotCount; ++j) {
+        const SightLine& s = m.SightLines[i][j];
+        if (j == a || s.Distance == -1.0 || s.Distance > w.Distance) {
+            continue;
+        }
+        const bool valid =
+            s.SlotIndex >= 1 && s.SlotIndex <= kSlotCount && m.Slots[s.SlotIndex].Shape != nullptr;
+        const int named = valid ? s.SlotIndex : j;
+        shadows.Items[shadows.Count++] = {s.AngleFrom, s.AngleTo,
+                                          static_cast<double>(m.Slots[named].Shape->Width),
+                                          m.Slots[j].Mu, j == kTargetSlot};
+    }
+    return shadows;
+}
+
+// What the shields crossed in direction theta let through. Where the target is crossed too,
+// its factor depends on the speed: the product then stays unformed, the target's width is kept
+// and the factors of the shields after it go to `after`, in order.
+struct Crossing {
+    double Transmission = 1;
+    bool BehindTarget = false;
+    double TargetWidth = 0;
+};
+
+Crossing Cross(const Shadows& shadows, double theta, double c, std::vector<double>& after) {
+    Crossing crossing;
+    // The lead shields are alike, so overlapping ones share one exponential.
+    double lastExponent = std::numeric_limits<double>::quiet_NaN();
+    double lastFactor = 1;
+    for (int n = 0; n < shadows.Count; ++n) {
+        const Shadow& s = shadows.Items[n];
+        if (!(s.From <= theta && theta < s.To)) {
+            continue;
+        }
+        if (s.Target) {
+            crossing.BehindTarget = true;
+            crossing.TargetWidth = s.Width;
+            continue;
+        }
+        const double exponent = -s.Mu * s.Width / c;
+        if (exponent != lastExponent) {
+            lastExponent = exponent;
+            lastFactor = std::exp(exponent);
+        }
+        if (crossing.BehindTarget) {
+            after.push_back(lastFactor);
+        } else {
+            crossing.Transmission = crossing.Transmission * lastFactor;
+        }
+    }
+    return crossing;
+}
+
+// The band of directions from each corner to the detector's rectangle r.
+void CornerBands(IndexedArray<TargetCorner, 1, kCornerCount>& corners, const Bounds& r) {
+    const double qx[4] = {r.Left, r.Right, r.Left, r.Right};
+    const double qy[4] = {r.Top, r.Top, r.Bottom, r.Bottom};
+    for (TargetCorner& corner : corners) {
+        double lo = 4 * kPi;
+        double hi = -4 * kPi;
+        for (int q = 0; q < 4; ++q) {
+            const double dx = qx[q] - corner.X;
+            const double dy = qy[q] - corner.Y;
+            double angle;
+            if (dx != 0) {
+                angle = std::atan2(dy, dx);
+            } else {
+                angle = dy > 0 ? kPi / 2 : dy < 0 ? -kPi / 2 : 0.0;
+            }
+            if (angle < lo) {
+                lo = angle;
+            }
+            if (angle > hi) {
+                hi = angle;
+            }
+        }
+        corner.AngleMin = lo;
+        corner.AngleMax = hi;
+    }
+}
+
 }  // namespace
+
+void EvaluationCache::Reserve() {
+    TargetSteps.reserve(kReservedSweepSteps);
+    DetectorSteps.reserve(kReservedSweepSteps);
+    ShadowedSteps.reserve(kReservedSweepSteps);
+    ShadowFactors.reserve(kReservedShadowFactors);
+    Weights.reserve(kReservedCornerSteps);
+    NonZeroWeights.reserve(kReservedCornerSteps);
+}
 
 void ApparatusModel::SetDefaults(const IndexedArray<const PanelItem*, 1, kSlotCount>& shapes,
                                  std::int32_t markerHeight) {
@@ -190,6 +314,8 @@ void ApparatusModel::SetDefaults(const IndexedArray<const PanelItem*, 1, kSlotCo
     RotorPositions = {};
     SightLines = {};
     TargetCorners = {};
+    cache_ = {};
+    cache_.Reserve();
 
     LidClosed = false;
     RotorDriveOn = false;
@@ -296,136 +422,154 @@ double ApparatusModel::GaussLine(double x, double sigma) {
 }
 
 double ApparatusModel::ResonanceOverlap(int i, double theta) const {
-    return Overlap(*this, NormalDensity(LineWidth), (i - 1) * kPi / 8, theta);
+    return OverlapAt(*this, NormalDensity(LineWidth),
+                     DopplerPrefix(*this, (i - 1) * kPi / 8, theta), RotorSpeed);
 }
 
 void ApparatusModel::SweepFromRotor(int a) {
     if ((a != kTargetSlot && a != kDetectorSlot) || SightLines[1][a].Distance == -1.0) {
         return;
     }
+    // Built from the tables as they stand now, which need not be this geometry's.
+    cache_.Valid = false;
+    BuildSweep(a);
+    if (a == kTargetSlot) {
+        ApplyTargetSweep(RotorSpeed);
+    } else {
+        ApplyDetectorSweep(RotorSpeed);
+    }
+}
+
+// The sweep of component a with everything that does not depend on the speed formed: the
+// directions, their transmissions, paths and the Doppler prefixes.
+void ApparatusModel::BuildSweep(int a) {
+    EvaluationCache& plan = cache_;
     const double mu1 = Slots[kTargetSlot].Mu;
     const double muA = Slots[a].Mu;
     const PanelItem& shapeA = *Slots[a].Shape;
     const double widthA = shapeA.Width;
     const double heightA = shapeA.Height;
+    const bool target = a == kTargetSlot;
+    if (target) {
+        plan.TargetSteps.clear();
+    } else {
+        plan.DetectorSteps.clear();
+        plan.ShadowedSteps.clear();
+        plan.ShadowFactors.clear();
+    }
 
-    const NormalDensity line(LineWidth);
     for (int i = 1; i <= kRotorPositionCount; ++i) {
         const double phi = (i - 1) * kPi / 8;
         const SightLine& w = SightLines[i][a];
         const double activity = RotorPositions[i].Activity;
+        const Shadows shadows = ShadowsBefore(*this, i, a);
 
-        // The slots that can stand in front of component a from this position; which of them
-        // a direction actually crosses is decided per step below.
-        struct Shadow {
-            double From, To, Width, Mu;
-            bool Target;
-        };
-        Shadow shadows[kSlotCount];
-        int shadowCount = 0;
-        for (int j = 1; j <= kSlotCount; ++j) {
-            const SightLine& s = SightLines[i][j];
-            if (j == a || s.Distance == -1.0 || s.Distance > w.Distance) {
-                continue;
-            }
-            const bool valid = s.SlotIndex >= 1 && s.SlotIndex <= kSlotCount &&
-                               Slots[s.SlotIndex].Shape != nullptr;
-            const int named = valid ? s.SlotIndex : j;
-            shadows[shadowCount++] = {s.AngleFrom, s.AngleTo,
-                                      static_cast<double>(Slots[named].Shape->Width), Slots[j].Mu,
-                                      j == kTargetSlot};
-        }
-
-        double acc = 0;
+        EvaluationCache::Range& range =
+            (target ? plan.TargetRanges : plan.DetectorRanges)[static_cast<std::size_t>(i - 1)];
+        range.First =
+            static_cast<std::int32_t>(target ? plan.TargetSteps.size() : plan.DetectorSteps.size());
         double theta = w.AngleFrom;
         for (int step = 0; theta < w.AngleTo && step < kMaxSweepSteps; ++step) {
             theta = theta + kAngularStep;
             const double c = std::cos(theta);
-            // The resonant coefficient is needed for the target itself and for a target in
-            // front of the detector only; the overlap is costly, so it is formed on demand.
-            double muEff = 0;
-            bool haveMuEff = false;
-            auto effective = [&] {
-                if (!haveMuEff) {
-                    const double overlap = Overlap(*this, line, phi, theta);
-                    muEff = (overlap * kResonanceStrength + 1) * mu1;
-                    haveMuEff = true;
-                }
-                return muEff;
-            };
-
-            double transmission = 1;
-            // The lead shields are alike, so overlapping ones share one exponential.
-            double lastExponent = std::numeric_limits<double>::quiet_NaN();
-            double lastFactor = 1;
-            for (int n = 0; n < shadowCount; ++n) {
-                const Shadow& s = shadows[n];
-                if (!(s.From <= theta && theta < s.To)) {
-                    continue;
-                }
-                const double mu = s.Target ? effective() : s.Mu;
-                const double exponent = -mu * s.Width / c;
-                if (exponent != lastExponent) {
-                    lastExponent = exponent;
-                    lastFactor = std::exp(exponent);
-                }
-                transmission = transmission * lastFactor;
-            }
-            const double base = activity * transmission * kAngularStep / kTwoPi;
+            const auto firstFactor = static_cast<std::int32_t>(plan.ShadowFactors.size());
+            const Crossing crossing = Cross(shadows, theta, c, plan.ShadowFactors);
             const double path = c == 0 ? heightA : widthA / c;
-            if (a == kTargetSlot) {
-                acc = acc + (std::exp(-mu1 * path) - std::exp(-effective() * path)) * base;
-            } else if (a == kDetectorSlot) {
-                acc = acc + (1 - std::exp(-muA * path)) * base;
+            if (target) {
+                const double base = activity * crossing.Transmission * kAngularStep / kTwoPi;
+                plan.TargetSteps.push_back(
+                    {DopplerPrefix(*this, phi, theta), path, std::exp(-mu1 * path), base});
+            } else if (crossing.BehindTarget) {
+                plan.DetectorSteps.push_back(
+                    {0, static_cast<std::int32_t>(plan.ShadowedSteps.size())});
+                plan.ShadowedSteps.push_back(
+                    {DopplerPrefix(*this, phi, theta), c, crossing.TargetWidth,
+                     1 - std::exp(-muA * path), activity, firstFactor,
+                     static_cast<std::int32_t>(plan.ShadowFactors.size()) - firstFactor});
+            } else {
+                const double base = activity * crossing.Transmission * kAngularStep / kTwoPi;
+                plan.DetectorSteps.push_back({(1 - std::exp(-muA * path)) * base, -1});
             }
         }
+        range.Count = static_cast<std::int32_t>(target ? plan.TargetSteps.size()
+                                                       : plan.DetectorSteps.size()) -
+                      range.First;
+    }
+}
 
-        if (a == kTargetSlot) {
-            TargetResonantRate = TargetResonantRate + acc;
-        } else if (a == kDetectorSlot) {
-            DetectorRate = DetectorRate + acc;
+void ApparatusModel::ApplyTargetSweep(double speed) {
+    const EvaluationCache& plan = cache_;
+    const NormalDensity line(LineWidth);
+    const double mu1 = Slots[kTargetSlot].Mu;
+    for (const EvaluationCache::Range& range : plan.TargetRanges) {
+        double acc = 0;
+        for (std::int32_t k = range.First; k < range.First + range.Count; ++k) {
+            const EvaluationCache::TargetStep& s = plan.TargetSteps[static_cast<std::size_t>(k)];
+            const double muEff = EffectiveMu(*this, line, s.Prefix, speed, mu1);
+            acc = acc + (s.Unresonant - std::exp(-muEff * s.Path)) * s.Base;
         }
+        TargetResonantRate = TargetResonantRate + acc;
+    }
+}
+
+void ApparatusModel::ApplyDetectorSweep(double speed) {
+    const EvaluationCache& plan = cache_;
+    const NormalDensity line(LineWidth);
+    const double mu1 = Slots[kTargetSlot].Mu;
+    for (const EvaluationCache::Range& range : plan.DetectorRanges) {
+        double acc = 0;
+        for (std::int32_t k = range.First; k < range.First + range.Count; ++k) {
+            const EvaluationCache::DetectorStep& d =
+                plan.DetectorSteps[static_cast<std::size_t>(k)];
+            if (d.Shadowed < 0) {
+                acc = acc + d.Term;
+                continue;
+            }
+            const EvaluationCache::ShadowedStep& s =
+                plan.ShadowedSteps[static_cast<std::size_t>(d.Shadowed)];
+            const double muEff = EffectiveMu(*this, line, s.Prefix, speed, mu1);
+            double transmission = 1;
+            transmission = transmission * std::exp(-muEff * s.TargetWidth / s.Cos);
+            for (std::int32_t f = s.FirstFactor; f < s.FirstFactor + s.FactorCount; ++f) {
+                transmission = transmission * plan.ShadowFactors[static_cast<std::size_t>(f)];
+            }
+            const double base = s.Activity * transmission * kAngularStep / kTwoPi;
+            acc = acc + s.Absorbed * base;
+        }
+        DetectorRate = DetectorRate + acc;
     }
 }
 
 void ApparatusModel::ScatterToDetector() {
+    cache_.Valid = false;
+    BuildScatter();
+    ApplyScatter();
+}
+
+// The corners' bands towards the detector and, per step, the share of a corner's radiation
+// the detector absorbs: all of it geometry, none of it speed.
+void ApparatusModel::BuildScatter() {
+    EvaluationCache& plan = cache_;
     const ComponentSlot& detector = Slots[kDetectorSlot];
     const Bounds r = BoundsOf(*detector.Shape);
     const double mu2 = detector.Mu;
     const double detectorWidth = detector.Shape->Width;
     const double detectorHeight = detector.Shape->Height;
-    const double qx[4] = {r.Left, r.Right, r.Left, r.Right};
-    const double qy[4] = {r.Top, r.Top, r.Bottom, r.Bottom};
     const double noChord = 1 - std::exp(-mu2 * 0.0);
+    CornerBands(TargetCorners, r);
 
-    for (TargetCorner& corner : TargetCorners) {
-        double lo = 4 * kPi;
-        double hi = -4 * kPi;
-        for (int q = 0; q < 4; ++q) {
-            const double dx = qx[q] - corner.X;
-            const double dy = qy[q] - corner.Y;
-            double angle;
-            if (dx != 0) {
-                angle = std::atan2(dy, dx);
-            } else {
-                angle = dy > 0 ? kPi / 2 : dy < 0 ? -kPi / 2 : 0.0;
-            }
-            if (angle < lo) {
-                lo = angle;
-            }
-            if (angle > hi) {
-                hi = angle;
-            }
-        }
-        corner.AngleMin = lo;
-        corner.AngleMax = hi;
-    }
-
-    for (const TargetCorner& corner : TargetCorners) {
+    plan.Weights.clear();
+    plan.NonZeroWeights.clear();
+    for (int k = 1; k <= kCornerCount; ++k) {
+        const TargetCorner& corner = TargetCorners[k];
+        EvaluationCache::CornerSweep& sweep = plan.Corners[static_cast<std::size_t>(k - 1)];
+        sweep.AngleMin = corner.AngleMin;
+        sweep.AngleMax = corner.AngleMax;
+        sweep.All.First = static_cast<std::int32_t>(plan.Weights.size());
+        sweep.NonZero.First = static_cast<std::int32_t>(plan.NonZeroWeights.size());
         const double px = corner.X;
         const double py = corner.Y;
         const LineWindow window = LinesMeeting(px, py, r);
-        double sum = 0;
         double lastSquared = -1;
         double lastAbsorbed = 0;
         double theta = corner.AngleMin;
@@ -449,10 +593,66 @@ void ApparatusModel::ScatterToDetector() {
                 // A single accepted point (a line grazing a corner through rounding) is taken
                 // as no chord at all.
             }
-            sum = sum + absorbed * kAngularStep / kTwoPi * corner.Intensity;
+            const double weight = absorbed * kAngularStep / kTwoPi;
+            plan.Weights.push_back(weight);
+            if (weight != 0) {
+                plan.NonZeroWeights.push_back(weight);
+            }
+        }
+        sweep.All.Count = static_cast<std::int32_t>(plan.Weights.size()) - sweep.All.First;
+        sweep.NonZero.Count =
+            static_cast<std::int32_t>(plan.NonZeroWeights.size()) - sweep.NonZero.First;
+    }
+}
+
+void ApparatusModel::ApplyScatter() {
+    const EvaluationCache& plan = cache_;
+    for (int k = 1; k <= kCornerCount; ++k) {
+        const double intensity = TargetCorners[k].Intensity;
+        const EvaluationCache::CornerSweep& sweep = plan.Corners[static_cast<std::size_t>(k - 1)];
+        // A zero weight times a finite intensity adds a zero, which leaves the sum as it is:
+        // the sum starts at +0 and no rounding makes it -0.
+        const bool skipZeros = std::isfinite(intensity);
+        const EvaluationCache::Range range = skipZeros ? sweep.NonZero : sweep.All;
+        const std::vector<double>& weights = skipZeros ? plan.NonZeroWeights : plan.Weights;
+        double sum = 0;
+        for (std::int32_t n = range.First; n < range.First + range.Count; ++n) {
+            sum = sum + weights[static_cast<std::size_t>(n)] * intensity;
         }
         DetectorRate = DetectorRate + sum;
     }
+}
+
+EvaluationCache::Key ApparatusModel::InputsKey() const {
+    EvaluationCache::Key key{};
+    std::size_t n = 0;
+    auto add = [&](double v) { key[n++] = std::bit_cast<std::uint64_t>(v); };
+    auto addWhole = [&](std::int64_t v) { key[n++] = static_cast<std::uint64_t>(v); };
+    for (const RotorPosition& p : RotorPositions) {
+        add(p.X);
+        add(p.Y);
+        add(p.Cos);
+        add(p.Sin);
+        add(p.Activity);
+    }
+    addWhole(Experiment != nullptr ? 1 : 0);
+    addWhole(Experiment ? Experiment->Left : 0);
+    addWhole(Experiment ? Experiment->Top : 0);
+    for (const ComponentSlot& slot : Slots) {
+        addWhole(slot.Placed ? 1 : 0);
+        add(slot.Mu);
+        addWhole(slot.Shape != nullptr ? 1 : 0);
+        addWhole(slot.Shape ? slot.Shape->Left : 0);
+        addWhole(slot.Shape ? slot.Shape->Top : 0);
+        addWhole(slot.Shape ? slot.Shape->Width : 0);
+        addWhole(slot.Shape ? slot.Shape->Height : 0);
+    }
+    add(GammaEnergy);
+    add(PhysicalRotorRadius);
+    add(RecoilEnergy);
+    add(LineWidth);
+    assert(n == key.size());
+    return key;
 }
 
 bool ApparatusModel::EvaluateApparatus() {
@@ -470,19 +670,71 @@ bool ApparatusModel::EvaluateApparatus() {
     if (!Slots[kDetectorSlot].Placed) {
         return ReportError(kNoDetector);
     }
-    ComputeSightLines();
+
+    // The source positions are fresh; the sight lines, the corners' bands and the sweeps'
+    // plans follow from them and the inputs in the key alone.
+    const bool targetPlaced = Slots[kTargetSlot].Placed;
+    const EvaluationCache::Key inputs = InputsKey();
+    const std::uint64_t speedBits = std::bit_cast<std::uint64_t>(RotorSpeed);
+    if (cache_.Valid && cache_.Inputs == inputs) {
+        SightLines = cachedSightLines_;
+        if (targetPlaced) {
+            for (int k = 1; k <= kCornerCount; ++k) {
+                TargetCorners[k].AngleMin =
+                    cache_.Corners[static_cast<std::size_t>(k - 1)].AngleMin;
+                TargetCorners[k].AngleMax =
+                    cache_.Corners[static_cast<std::size_t>(k - 1)].AngleMax;
+            }
+        }
+        if (cache_.HaveRates && cache_.SpeedBits == speedBits) {
+            // The tick before had these very inputs.
+            TargetResonantRate = cache_.TargetResonantRate;
+            for (TargetCorner& corner : TargetCorners) {
+                corner.Intensity = TargetResonantRate / 4;
+            }
+            DetectorRate = cache_.DetectorRate;
+            return true;
+        }
+    } else {
+        cache_.Valid = false;
+        ComputeSightLines();
+        cache_.TargetPlaced = SightLines[1][kTargetSlot].Distance != -1.0;
+        cache_.DetectorPlaced = SightLines[1][kDetectorSlot].Distance != -1.0;
+        if (cache_.TargetPlaced) {
+            BuildSweep(kTargetSlot);
+        }
+        if (cache_.DetectorPlaced) {
+            BuildSweep(kDetectorSlot);
+        }
+        if (targetPlaced) {
+            BuildScatter();
+        }
+        cachedSightLines_ = SightLines;
+        cache_.Inputs = inputs;
+        cache_.Valid = true;
+        cache_.HaveRates = false;
+    }
 
     TargetResonantRate = 0;
-    SweepFromRotor(kTargetSlot);
+    if (cache_.TargetPlaced) {
+        ApplyTargetSweep(RotorSpeed);
+    }
     for (TargetCorner& corner : TargetCorners) {
         corner.Intensity = TargetResonantRate / 4;
     }
 
     DetectorRate = 0;
-    SweepFromRotor(kDetectorSlot);
-    if (Slots[kTargetSlot].Placed) {
-        ScatterToDetector();
+    if (cache_.DetectorPlaced) {
+        ApplyDetectorSweep(RotorSpeed);
     }
+    if (targetPlaced) {
+        ApplyScatter();
+    }
+
+    cache_.HaveRates = true;
+    cache_.SpeedBits = speedBits;
+    cache_.TargetResonantRate = TargetResonantRate;
+    cache_.DetectorRate = DetectorRate;
     return true;
 }
 

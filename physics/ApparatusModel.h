@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/IndexedArray.h"
+#include "physics/EvaluationCache.h"
 #include "physics/Random.h"
 
 namespace sim {
@@ -148,7 +149,9 @@ public:
     bool ComputeSourcePositions();
     void ComputeSightLines();
     // The rates of one measurement tick. False when the field cannot be measured; ErrorText
-    // then says why, for the window to show.
+    // then says why, for the window to show. What depends on the geometry alone is kept for
+    // the next call, so ticks on an unchanged field, and a series of speeds, cost far less than
+    // the first; the results are the same to the last bit.
     [[nodiscard]] bool EvaluateApparatus();
 
     static double GaussLine(double x, double sigma);
@@ -158,6 +161,15 @@ public:
 
   private:
     bool ReportError(const char* text);
+    EvaluationCache::Key InputsKey() const;
+    void BuildSweep(int a);
+    void ApplyTargetSweep(double speed);
+    void ApplyDetectorSweep(double speed);
+    void BuildScatter();
+    void ApplyScatter();
+
+    EvaluationCache cache_;
+    IndexedArray<IndexedArray<SightLine, 1, kSlotCount>, 1, kRotorPositionCount> cachedSightLines_;
 };
 
 }  // namespace sim

@@ -7,7 +7,10 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libjpeg-dev
-    libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    libboost-math-dev libcli11-dev
+    # The grading report's test opens it in a headless browser.
+    chromium
     fonts-dejavu-core fonts-liberation
     xvfb xauth xdotool
     "$@"

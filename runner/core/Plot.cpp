@@ -40,6 +40,11 @@ struct Axis {
     double Map(double v) const { return From + (v - Low) / (High - Low) * (To - From); }
 };
 
+double Deviation(const PlotData& data, const RunPoint& p) {
+    return std::sqrt(
+        std::max(data.BarsFromCounts ? static_cast<double>(p.Counts) : p.Expected, 0.0));
+}
+
 std::string TickText(double value, double step) {
     if (step >= 1) {
         return Format("%.0f", value);
@@ -162,7 +167,7 @@ void DrawPlot(const PlotData& data, PlotCanvas& canvas) {
         double bottom = data.Points.front().Expected;
         double top = bottom;
         for (const RunPoint& p : data.Points) {
-            const double sd = std::sqrt(std::max(p.Expected, 0.0));
+            const double sd = Deviation(data, p);
             lo = std::min(lo, p.Setpoint);
             hi = std::max(hi, p.Setpoint);
             bottom = std::min({bottom, p.Counts - sd, p.Expected});
@@ -223,7 +228,7 @@ void DrawPlot(const PlotData& data, PlotCanvas& canvas) {
         canvas.Line(kLeft, curve[0].second, kRight, curve[0].second, kExpected, 2);
     }
     for (const RunPoint& p : data.Points) {
-        const double sd = std::sqrt(std::max(p.Expected, 0.0));
+        const double sd = Deviation(data, p);
         const double px = x.Map(p.Setpoint);
         const double upper = std::max(y.Map(p.Counts + sd), kTop);
         const double lower = std::min(y.Map(p.Counts - sd), kBottom);

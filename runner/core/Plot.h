@@ -19,6 +19,9 @@ inline constexpr const char* kPlotExpectedLegend = "várható";
 struct PlotData {
     std::string Title;
     std::vector<RunPoint> Points;
+    // The error bars' standard deviation: the square root of the expected counts, or, for
+    // counts whose expectation is in question, of the counts themselves.
+    bool BarsFromCounts = false;
 };
 
 struct PlotColour {

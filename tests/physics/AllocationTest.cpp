@@ -46,6 +46,14 @@ TEST(Evaluation, AllocatesNothing) {
     EXPECT_GT(rig.Model.DetectorRate, 0);
     EXPECT_GT(rig.Model.TargetResonantRate, 0);
     EXPECT_TRUE(rig.Shown.empty());
+
+    // The next ticks of the count, and the points of a series, keep what the first one formed.
+    for (const double speed : {1400.0, 1450.0, 100.0, 2000.0}) {
+        rig.Model.RotorSpeed = speed;
+        rig.Evaluate();
+    }
+    EXPECT_EQ(allocations.load() - before, 0);
+    EXPECT_TRUE(rig.Shown.empty());
 }
 
 }  // namespace

@@ -1,0 +1,225 @@
+#include "grade/core/GradeMain.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <exception>
+#include <filesystem>
+#include <map>
+#include <system_error>
+#include <thread>
+
+#include "apparatus/core/FactorFile.h"
+#include "common/Conversions.h"
+#include "common/Format.h"
+#include "common/ReplaceFile.h"
+#include "grade/core/GradeTexts.h"
+#include "grade/core/Grading.h"
+#include "grade/core/Report.h"
+
+namespace sim {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A failure that ends the command with a one-line message.
+struct BadInput {
+    std::string Message;
+};
+
+ParsedGradeOptions Fail(std::string error) {
+    return {std::nullopt, std::move(error)};
+}
+
+int DefaultJobs() {
+    const unsigned cores = std::thread::hardware_concurrency();
+    return std::clamp(static_cast<int>(cores), 1, kMaxJobs);
+}
+
+OrganiserFactor ReadOrganiserFactor(const std::string& path) {
+    std::vector<std::string> lines;
+    switch (ReadTextLines(path, lines)) {
+        case TextFileStatus::Missing:
+            throw BadInput{Format(gradetext::kFileMissing, path.c_str())};
+        case TextFileStatus::Unreadable:
+            throw BadInput{Format(gradetext::kFileUnreadable, path.c_str())};
+        case TextFileStatus::Read:
+            break;
+    }
+    const FactorSettings settings = ParseFactorLines(lines);
+    if (settings.FailedLine != 0) {
+        std::string error = settings.Error;
+        std::replace(error.begin(), error.end(), '\r', ' ');
+        std::replace(error.begin(), error.end(), '\n', ' ');
+        throw BadInput{Format(gradetext::kFileBadLine, path.c_str(), error.c_str())};
+    }
+    return {settings.CountFactor.value_or(kDefaultCountFactor),
+            settings.SpeedStep.value_or(kDefaultSpeedStep)};
+}
+
+void Write(const fs::path& path, const std::string& content) {
+    const auto failure = ReplaceFile(path.string(), content);
+    if (!failure) {
+        return;
+    }
+    const std::string reason = std::error_code(failure->Error, std::generic_category()).message();
+    throw BadInput{Format(failure->At == ReplaceFileFailure::Stage::Create ? gradetext::kNotCreated
+                                                                           : gradetext::kNotWritten,
+                          path.string().c_str(), reason.c_str())};
+}
+
+int Run(const GradeOptions& options, std::ostream& out, std::ostream& err) {
+    std::error_code error;
+    if (!fs::is_directory(options.Submissions, error)) {
+        throw BadInput{Format(gradetext::kNoSuchFolder, options.Submissions.c_str())};
+    }
+    ReportInfo info;
+    info.Submissions = options.Submissions;
+    if (options.FactorFile) {
+        info.FactorFile = options.FactorFile;
+        info.Organiser = ReadOrganiserFactor(*options.FactorFile);
+    }
+    // Only the folder itself: not even a missing parent is made outside it.
+    fs::create_directory(options.OutputDir, error);
+    if (error || !fs::is_directory(options.OutputDir, error)) {
+        throw BadInput{Format(
+            gradetext::kFolderNotCreated, options.OutputDir.c_str(),
+            (error ? error : std::make_error_code(std::errc::not_a_directory)).message().c_str())};
+    }
+
+    const std::vector<ContestantFiles> contestants =
+        FindSubmissions(options.Submissions, options.OutputDir);
+    const auto progress = [&](std::size_t done, std::size_t total) {
+        err << Format(gradetext::kProgress, done, total) << std::flush;
+    };
+    const std::vector<ContestantGrade> grades =
+        GradeClass(contestants, info.Organiser, options.Jobs,
+                   options.Quiet ? std::function<void(std::size_t, std::size_t)>{} : progress);
+    if (!options.Quiet && !contestants.empty()) {
+        err << "\n";
+    }
+    if (contestants.empty()) {
+        err << gradetext::kProgramName << ": " << gradetext::kNoContestantWarning << "\n";
+    }
+
+    const fs::path csv = fs::path(options.OutputDir) / kSummaryFileName;
+    Write(csv, FormatSummaryCsv(grades));
+    std::optional<fs::path> html;
+    if (!options.CsvOnly) {
+        std::vector<std::string> sections;
+        sections.reserve(grades.size());
+        for (std::size_t i = 0; i < grades.size(); ++i) {
+            sections.push_back(RenderContestantSection(grades[i], ContestantAnchor(i)));
+        }
+        html = fs::path(options.OutputDir) / kReportFileName;
+        Write(*html, RenderReport(grades, sections, info));
+    }
+
+    std::map<Verdict, std::size_t> counts;
+    for (const ContestantGrade& grade : grades) {
+        ++counts[grade.Result];
+    }
+    out << Format(gradetext::kSummaryLine, grades.size());
+    for (const auto& [verdict, count] : counts) {
+        out << Format(", %zu %s", count, VerdictText(verdict));
+    }
+    out << "\n" << Format(gradetext::kWrittenCsv, csv.string().c_str()) << "\n";
+    if (html) {
+        out << Format(gradetext::kWrittenHtml, html->string().c_str()) << "\n";
+    }
+    return kGradeOk;
+}
+
+}  // namespace
+
+ParsedGradeOptions ParseGradeOptions(const std::vector<std::string>& args) {
+    GradeOptions options;
+    options.Jobs = DefaultJobs();
+    std::vector<std::string> folders;
+    std::string outDir;
+    std::string jobs;
+    std::string factorFile;
+    CLI::App line;
+    line.set_help_flag();
+    line.allow_extras();
+    line.add_option("submissions", folders);
+    CLI::Option* outOption = line.add_option("--out", outDir);
+    CLI::Option* jobsOption = line.add_option("--jobs", jobs);
+    CLI::Option* factorOption = line.add_option("--faktor", factorFile);
+    line.add_flag("--csv-only", options.CsvOnly);
+    line.add_flag("--quiet", options.Quiet);
+    line.add_flag("-h,--help", options.Help);
+    try {
+        line.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+    } catch (const CLI::ArgumentMismatch& missing) {
+        // CLI11 names the option before the colon.
+        const std::string what = missing.what();
+        return Fail(Format(gradetext::kMissingValue, what.substr(0, what.find(':')).c_str()));
+    } catch (const CLI::ParseError&) {
+        return Fail(gradetext::kBadCommandLine);
+    }
+    for (const std::string& extra : line.remaining()) {
+        if (extra.size() > 1 && extra.front() == '-') {
+            return Fail(Format(gradetext::kUnknownOption, extra.c_str()));
+        }
+    }
+    if (options.Help) {
+        return {options, {}};
+    }
+    if (folders.empty()) {
+        return Fail(gradetext::kMissingSubmissions);
+    }
+    if (folders.size() > 1) {
+        return Fail(Format(gradetext::kSecondSubmissions, folders[1].c_str()));
+    }
+    options.Submissions = folders.front();
+    if (outOption->count() == 0) {
+        return Fail(gradetext::kMissingOut);
+    }
+    for (const auto& [option, value] :
+         {std::pair{outOption, &outDir}, {jobsOption, &jobs}, {factorOption, &factorFile}}) {
+        if (option->count() > 0 && value->empty()) {
+            return Fail(Format(gradetext::kEmptyValue, option->get_name().c_str()));
+        }
+    }
+    if (options.Submissions.empty()) {
+        return Fail(gradetext::kMissingSubmissions);
+    }
+    options.OutputDir = outDir;
+    if (jobsOption->count() > 0) {
+        const auto n = ParseWholeNumber(jobs);
+        if (!n || *n < 1 || *n > kMaxJobs) {
+            return Fail(Format(gradetext::kBadJobs, kMaxJobs, jobs.c_str()));
+        }
+        options.Jobs = *n;
+    }
+    if (factorOption->count() > 0) {
+        options.FactorFile = factorFile;
+    }
+    return {options, {}};
+}
+
+int GradeMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const ParsedGradeOptions parsed = ParseGradeOptions(args);
+    if (!parsed.Options) {
+        err << gradetext::kProgramName << ": " << parsed.Error << "\n";
+        return kGradeBadInput;
+    }
+    if (parsed.Options->Help) {
+        out << gradetext::kHelp;
+        return kGradeOk;
+    }
+    try {
+        return Run(*parsed.Options, out, err);
+    } catch (const BadInput& bad) {
+        err << gradetext::kProgramName << ": " << bad.Message << "\n";
+    } catch (const std::exception& failure) {
+        std::string what = failure.what();
+        std::replace(what.begin(), what.end(), '\n', ' ');
+        err << gradetext::kProgramName << ": " << what << "\n";
+    }
+    return kGradeBadInput;
+}
+
+}  // namespace sim

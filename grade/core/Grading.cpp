@@ -1,0 +1,338 @@
+#include "grade/core/Grading.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <thread>
+
+#include "apparatus/core/Form1Logic.h"
+#include "common/Format.h"
+#include "grade/core/Expectation.h"
+#include "grade/core/Fit.h"
+#include "grade/core/GradeTexts.h"
+
+namespace sim {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Reads at most limit + 1 bytes: enough to know whether the file goes on beyond limit.
+std::optional<std::string> ReadPrefix(const std::string& path, std::size_t limit,
+                                      std::string& why) {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) {
+        why = gradetext::kNotRegularFile;
+        return std::nullopt;
+    }
+    const std::uintmax_t size = fs::file_size(path, error);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        why = std::strerror(errno);
+        return std::nullopt;
+    }
+    // One byte more than the file had a moment ago shows whether it has grown since.
+    std::string content(error ? limit + 1 : std::min<std::uintmax_t>(size, limit) + 1, '\0');
+    in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    if (in.bad()) {
+        why = std::strerror(errno);
+        return std::nullopt;
+    }
+    content.resize(static_cast<std::size_t>(in.gcount()));
+    return content;
+}
+
+std::string Seconds(std::int64_t ticks) {
+    return Format("%g", static_cast<double>(ticks) * kMeasureTickSeconds);
+}
+
+std::string Joined(const std::vector<FoundFile>& files) {
+    std::string text;
+    for (const FoundFile& f : files) {
+        text += (text.empty() ? "" : ", ") + f.Shown;
+    }
+    return text;
+}
+
+// Reads the geometry and measures it at the series' set points.
+GeometryFit FitGeometry(const FoundFile& file, const ResultSeries& series,
+                        FieldEvaluator& evaluator) {
+    GeometryFit fit;
+    fit.File = file;
+    std::error_code error;
+    if (!fs::is_regular_file(file.Path, error)) {
+        fit.Problem = gradetext::kNotRegularFile;
+        return fit;
+    }
+    const LoadedGeometry loaded = LoadGeometryFile(file.Path);
+    if (!loaded.Values) {
+        fit.Problem = Format(gradetext::kGeometryUnreadable, loaded.Error.c_str());
+        return fit;
+    }
+    fit.Values = loaded.Values;
+
+    std::vector<std::int64_t> setpoints;
+    for (const SeriesPoint& p : series.Points) {
+        setpoints.push_back(p.Setpoint);
+    }
+    if (setpoints.empty()) {
+        setpoints.push_back(kSeriesFirstSetpoint);  // only whether the field can be measured
+    }
+    std::vector<double> rates;
+    if (!evaluator.Rates(*fit.Values, setpoints, rates, fit.Problem)) {
+        return fit;
+    }
+    if (series.Points.empty()) {
+        return fit;
+    }
+    // One tick's expected counts as the window forms them, factor x rate; the exact mode's
+    // factor is negative, and the counter shows the negation truncated.
+    for (const double rate : rates) {
+        const double expected = static_cast<double>(series.Factor) * rate;
+        fit.PerTick.push_back(series.Exact() ? -expected : expected);
+    }
+    fit.Ticks = series.Exact() ? 1 : EstimateTicks(series.Points, fit.PerTick);
+    fit.ChiSquare = ChiSquare(series.Points, fit.PerTick, fit.Ticks);
+    fit.Dof = static_cast<int>(series.Points.size()) - 1;
+    fit.P = ChiSquarePValue(fit.ChiSquare, fit.Dof);
+    if (series.Exact()) {
+        fit.ExactMismatch = FirstExactMismatch(series.Points, fit.PerTick);
+    }
+    return fit;
+}
+
+bool Better(const GeometryFit& a, const GeometryFit& b) {
+    // A chi-square that is no number fits worst.
+    const double x = std::isnan(a.ChiSquare) ? INFINITY : a.ChiSquare;
+    const double y = std::isnan(b.ChiSquare) ? INFINITY : b.ChiSquare;
+    return x < y;
+}
+
+void FlagDifferences(ContestantGrade& grade, const OrganiserFactor& organiser) {
+    const ResultSeries& series = *grade.Series;
+    if (series.Factor != organiser.CountFactor) {
+        grade.FactorDiffers = true;
+        grade.Reasons.push_back(
+            Format(gradetext::kReasonFactorDiffers, series.Factor, organiser.CountFactor));
+    }
+    if (series.Step && *series.Step != organiser.SpeedStep) {
+        grade.StepDiffers = true;
+        grade.Reasons.push_back(Format(gradetext::kReasonStepDiffers,
+                                       static_cast<long long>(*series.Step), organiser.SpeedStep));
+    }
+}
+
+// The reasons about the best geometry's fit; whether it does not fit.
+bool JudgeBestFit(ContestantGrade& grade, const GeometryFit& best) {
+    const ResultSeries& series = *grade.Series;
+    std::vector<std::string>& reasons = grade.Reasons;
+    bool poor = false;
+    if (best.P) {
+        reasons.push_back(Format(gradetext::kReasonBestFit, best.File.Name.c_str(),
+                                 ChiSquareText(best.ChiSquare).c_str(), best.Dof,
+                                 PValueText(*best.P).c_str()));
+    } else {
+        reasons.push_back(Format(gradetext::kReasonBestFitNoP, best.File.Name.c_str(),
+                                 ChiSquareText(best.ChiSquare).c_str()));
+    }
+    if (!series.Exact()) {
+        reasons.push_back(Format(gradetext::kReasonTicks, Seconds(best.Ticks).c_str(),
+                                 static_cast<long long>(best.Ticks)));
+    } else if (best.ExactMismatch) {
+        const std::size_t k = *best.ExactMismatch;
+        reasons.push_back(Format(gradetext::kReasonExactMismatch,
+                                 static_cast<long long>(series.Points[k].Setpoint),
+                                 series.Points[k].Counts, ExactCount(best.PerTick[k])));
+        poor = true;
+    } else {
+        reasons.push_back(gradetext::kReasonExactMatch);
+    }
+    if (best.P && *best.P < kPoorFitP) {
+        reasons.push_back(gradetext::kReasonPoorFit);
+        poor = true;
+    }
+    // The ticks are fitted, so fields whose curves have the same shape explain a series
+    // equally well: the organisers should know the choice was not clear.
+    std::string others;
+    for (const GeometryFit& fit : grade.Fits) {
+        if (&fit != &best && fit.Usable() && fit.P && *fit.P >= kPoorFitP &&
+            !(series.Exact() && fit.ExactMismatch)) {
+            others +=
+                (others.empty() ? "" : ", ") +
+                Format(gradetext::kAlsoFitsItem, fit.File.Name.c_str(), PValueText(*fit.P).c_str());
+        }
+    }
+    if (!poor && !others.empty()) {
+        reasons.push_back(Format(gradetext::kReasonAlsoFits, others.c_str()));
+    }
+    return poor;
+}
+
+std::string Completeness(const ResultSeries& series) {
+    if (series.Points.empty()) {
+        return gradetext::kReasonNoPoints;
+    }
+    if (series.Complete()) {
+        return Format(gradetext::kReasonComplete, series.Points.size(),
+                      static_cast<long long>(series.Points.front().Setpoint),
+                      static_cast<long long>(series.Points.back().Setpoint));
+    }
+    if (const auto last = series.LastSetpoint()) {
+        return Format(gradetext::kReasonIncomplete,
+                      static_cast<long long>(series.Points.back().Setpoint),
+                      static_cast<long long>(*last));
+    }
+    return Format(gradetext::kReasonIncompleteNoStep, static_cast<int>(kSeriesLastSetpoint));
+}
+
+void Judge(ContestantGrade& grade, const std::optional<OrganiserFactor>& organiser) {
+    const ResultSeries& series = *grade.Series;
+    if (organiser) {
+        FlagDifferences(grade, *organiser);
+    }
+    bool anyUsable = false;
+    for (std::size_t g = 0; g < grade.Fits.size(); ++g) {
+        const GeometryFit& fit = grade.Fits[g];
+        if (!fit.Usable()) {
+            grade.Reasons.push_back(Format(gradetext::kReasonGeometryProblem,
+                                           fit.File.Shown.c_str(), fit.Problem.c_str()));
+            continue;
+        }
+        anyUsable = true;
+        if (!series.Points.empty() && (!grade.Best || Better(fit, grade.Fits[*grade.Best]))) {
+            grade.Best = g;
+        }
+    }
+    if (grade.Files.GeometryFiles.empty()) {
+        grade.Result = Verdict::NoGeometry;
+        const std::string key = kParticipantPrefix + grade.Files.Id;
+        grade.Reasons.push_back(Format(gradetext::kReasonNoGeometryFile, key.c_str()));
+        return;
+    }
+    if (!anyUsable) {
+        grade.Result = Verdict::NoGeometry;
+        grade.Reasons.push_back(gradetext::kReasonNoUsableGeometry);
+        return;
+    }
+    const bool poor = grade.BestFit() != nullptr && JudgeBestFit(grade, *grade.BestFit());
+    grade.Reasons.push_back(Completeness(series));
+    grade.Result = poor ? Verdict::NoFit : series.Complete() ? Verdict::Ok : Verdict::Incomplete;
+}
+
+}  // namespace
+
+const char* VerdictText(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::Malformed:
+            return gradetext::kVerdictMalformed;
+        case Verdict::NoGeometry:
+            return gradetext::kVerdictNoGeometry;
+        case Verdict::NoFit:
+            return gradetext::kVerdictNoFit;
+        case Verdict::Incomplete:
+            return gradetext::kVerdictIncomplete;
+        case Verdict::Ok:
+            return gradetext::kVerdictOk;
+        case Verdict::NoResult:
+            return gradetext::kVerdictNoResult;
+    }
+    return "";
+}
+
+ContestantGrade GradeContestant(const ContestantFiles& files,
+                                const std::optional<OrganiserFactor>& organiser,
+                                FieldEvaluator& evaluator) {
+    ContestantGrade grade;
+    grade.Files = files;
+    const std::string key = kParticipantPrefix + files.Id;
+    if (files.ResultFiles.empty()) {
+        grade.Result = Verdict::NoResult;
+        grade.Reasons.push_back(Format(gradetext::kReasonNoResult, key.c_str()));
+        return grade;
+    }
+    if (files.ResultFiles.size() > 1) {
+        grade.Result = Verdict::Malformed;
+        grade.Reasons.push_back(
+            Format(gradetext::kReasonDuplicate, Joined(files.ResultFiles).c_str()));
+        return grade;
+    }
+
+    const FoundFile& resultFile = files.ResultFiles.front();
+    std::string why;
+    const auto content = ReadPrefix(resultFile.Path, kMaxResultFileSize, why);
+    if (!content) {
+        grade.Result = Verdict::Malformed;
+        grade.Reasons.push_back(
+            Format(gradetext::kReasonUnreadable, resultFile.Shown.c_str(), why.c_str()));
+        return grade;
+    }
+    const bool cutShort = content->size() > kMaxResultFileSize;
+    const ResultReadout readout =
+        ReadResultFile(std::string_view(*content).substr(0, kMaxResultFileSize), cutShort);
+    if (!readout.Series) {
+        grade.Result = Verdict::Malformed;
+        grade.Reasons.push_back(Format(gradetext::kReasonMalformed, resultFile.Shown.c_str(),
+                                       readout.FailedLine, readout.Reason.c_str()));
+        return grade;
+    }
+    grade.Series = readout.Series;
+
+    for (const FoundFile& geometry : files.GeometryFiles) {
+        grade.Fits.push_back(FitGeometry(geometry, *grade.Series, evaluator));
+    }
+    Judge(grade, organiser);
+    return grade;
+}
+
+std::vector<ContestantGrade> GradeClass(const std::vector<ContestantFiles>& contestants,
+                                        const std::optional<OrganiserFactor>& organiser, int jobs,
+                                        const std::function<void(std::size_t, std::size_t)>& done) {
+    std::vector<ContestantGrade> grades(contestants.size());
+    std::atomic<std::size_t> next{0};
+    std::mutex report;
+    std::size_t finished = 0;
+    std::exception_ptr failure;
+
+    const auto work = [&] {
+        try {
+            FieldEvaluator evaluator;
+            for (std::size_t i = next++; i < contestants.size(); i = next++) {
+                grades[i] = GradeContestant(contestants[i], organiser, evaluator);
+                const std::lock_guard<std::mutex> lock(report);
+                ++finished;
+                if (done) {
+                    done(finished, contestants.size());
+                }
+            }
+        } catch (...) {
+            const std::lock_guard<std::mutex> lock(report);
+            if (!failure) {
+                failure = std::current_exception();
+            }
+            next = contestants.size();  // the others stop after their current contestant
+        }
+    };
+
+    const std::size_t threads =
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(jobs, 1)), contestants.size());
+    std::vector<std::thread> workers;
+    for (std::size_t t = 1; t < threads; ++t) {
+        workers.emplace_back(work);
+    }
+    work();
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+    return grades;
+}
+
+}  // namespace sim

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "geometry/core/GeometryFile.h"
+#include "grade/core/ResultFile.h"
+#include "grade/core/Submissions.h"
+
+namespace sim {
+
+class FieldEvaluator;
+
+enum class Verdict { Malformed, NoGeometry, NoFit, Incomplete, Ok, NoResult };
+
+const char* VerdictText(Verdict verdict);
+
+// The organisers' factor file: what every result file should have been measured with.
+struct OrganiserFactor {
+    std::int32_t CountFactor = 0;
+    std::int32_t SpeedStep = 0;
+};
+
+// How one saved geometry explains the measured series.
+struct GeometryFit {
+    FoundFile File;
+    std::optional<GeometryValues> Values;  // when the file could be read
+    std::string Problem;                   // why it gives no expected counts; empty if it does
+    std::vector<double> PerTick;           // expected counts of one tick at each point
+    std::int64_t Ticks = 0;                // counting ticks per point, estimated (1 when exact)
+    double ChiSquare = 0;
+    int Dof = 0;
+    std::optional<double> P;
+    std::optional<std::size_t> ExactMismatch;  // exact mode: the first point off by more than 1
+
+    bool Usable() const { return Problem.empty(); }
+    // The expected counts of point k: ticks x one tick's.
+    double Expected(std::size_t k) const { return static_cast<double>(Ticks) * PerTick[k]; }
+};
+
+struct ContestantGrade {
+    ContestantFiles Files;
+    Verdict Result = Verdict::Ok;
+    std::optional<ResultSeries> Series;
+    std::vector<GeometryFit> Fits;
+    std::optional<std::size_t> Best;  // index into Fits
+    bool FactorDiffers = false;
+    bool StepDiffers = false;
+    std::vector<std::string> Reasons;  // Hungarian, in the order the report shows them
+
+    const GeometryFit* BestFit() const { return Best ? &Fits[*Best] : nullptr; }
+};
+
+// Reads, fits and judges one contestant's files with the given evaluator.
+ContestantGrade GradeContestant(const ContestantFiles& files,
+                                const std::optional<OrganiserFactor>& organiser,
+                                FieldEvaluator& evaluator);
+
+// The same for a whole class on `jobs` threads, each with its own evaluator. done(finished,
+// total) is called after each contestant, from the worker that finished it, one call at a
+// time. The grades come back in the order of the files.
+std::vector<ContestantGrade> GradeClass(const std::vector<ContestantFiles>& contestants,
+                                        const std::optional<OrganiserFactor>& organiser, int jobs,
+                                        const std::function<void(std::size_t, std::size_t)>& done);
+
+}  // namespace sim

@@ -1,0 +1,423 @@
+#include "grade/core/Report.h"
+
+#include <array>
+#include <cmath>
+#include <map>
+
+#include "apparatus/core/Form1Logic.h"
+#include "common/Format.h"
+#include "geometry/core/PanelLayout.h"
+#include "geometry/core/Placement.h"
+#include "grade/core/Expectation.h"
+#include "grade/core/Fit.h"
+#include "grade/core/GradeTexts.h"
+#include "runner/core/Plot.h"
+
+namespace sim {
+
+namespace {
+
+// The field's look, as the window paints it.
+constexpr const char* kFieldGround = "#ffffff";
+constexpr const char* kFieldInk = "#000000";
+constexpr const char* kWorkingAreaColour = "#ffffdf";
+constexpr const char* kRotorDiscColour = "#c0c0c0";
+constexpr const char* kComponentColours[kSlotCount] = {"#0000ff", "#ff00ff", "#808080",
+                                                       "#808080", "#808080", "#808080"};
+constexpr const char* kSourceColour = "#e0b000";
+// The working area in field pixels (right and bottom exclusive) and the rotor's hub.
+constexpr int kWorkingLeft = 450;
+constexpr int kWorkingTop = 2;
+constexpr int kWorkingRight = 1060;
+constexpr int kWorkingBottom = 373;
+constexpr int kHubRadius = 20;
+constexpr int kFramePen = 2;
+
+// Verdict colours of the report: background and text.
+struct VerdictLook {
+    Verdict Which;
+    const char* Class;
+    const char* Background;
+    const char* Text;
+};
+constexpr VerdictLook kVerdictLooks[] = {
+    {Verdict::Malformed, "v-hibas", "#ecd5f5", "#5b136f"},
+    {Verdict::NoGeometry, "v-nincsgeo", "#dcdcdc", "#303030"},
+    {Verdict::NoFit, "v-nemillik", "#f8cfcf", "#8c1010"},
+    {Verdict::Incomplete, "v-hianyos", "#ffeeb8", "#6b4a00"},
+    {Verdict::Ok, "v-rendben", "#d3efd3", "#145214"},
+    {Verdict::NoResult, "v-nincseredmeny", "#f0f0f0", "#555555"},
+};
+
+const char* VerdictClass(Verdict verdict) {
+    for (const VerdictLook& look : kVerdictLooks) {
+        if (look.Which == verdict) {
+            return look.Class;
+        }
+    }
+    return "";
+}
+
+std::string Html(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&#39;";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') {
+                    out += c;
+                }
+        }
+    }
+    return out;
+}
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string out = "\"";
+    for (const char c : text) {
+        out += c == '"' ? "\"\"" : std::string(1, c);
+    }
+    return out + "\"";
+}
+
+std::string Key(const ContestantGrade& grade) {
+    return kParticipantPrefix + grade.Files.Id;
+}
+
+// The plot of trelko-runner, with the counts' own error bars, as an element of the page.
+std::string PlotSvg(const ContestantGrade& grade, const GeometryFit& best) {
+    PlotData data;
+    data.BarsFromCounts = true;
+    data.Title = Format(gradetext::kPlotTitle, Key(grade).c_str(), grade.Series->Factor,
+                        Format("%g", static_cast<double>(best.Ticks) * kMeasureTickSeconds).c_str(),
+                        best.File.Name.c_str());
+    for (std::size_t k = 0; k < grade.Series->Points.size(); ++k) {
+        const SeriesPoint& p = grade.Series->Points[k];
+        data.Points.push_back(
+            {static_cast<double>(p.Setpoint), p.Counts, best.Expected(k),
+             static_cast<std::int32_t>(std::min<std::int64_t>(best.Ticks, INT32_MAX))});
+    }
+    const std::string document = RenderSvgPlot(data);
+    return document.substr(document.find("<svg"));
+}
+
+std::string InBins(const GeometryValues& values) {
+    std::vector<std::string> names;
+    int shields = 0;
+    for (int j = 1; j <= kSlotCount; ++j) {
+        if (LiesOnField(values[2 * static_cast<std::size_t>(j - 1)])) {
+            continue;
+        }
+        if (j == kTargetSlot) {
+            names.push_back(gradetext::kTargetName);
+        } else if (j == kDetectorSlot) {
+            names.push_back(gradetext::kDetectorName);
+        } else {
+            ++shields;
+        }
+    }
+    if (shields > 0) {
+        names.push_back(Format(gradetext::kShieldsName, shields));
+    }
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : ", ") + name;
+    }
+    return text;
+}
+
+constexpr const char* kStyle = R"(
+body { font-family: "DejaVu Sans", Arial, sans-serif; font-size: 11pt; margin: 16px; color: #000; }
+h1 { font-size: 18pt; margin: 0 0 4px 0; }
+h2 { font-size: 15pt; margin: 0 0 6px 0; }
+h3 { font-size: 11.5pt; margin: 12px 0 4px 0; }
+p.info { margin: 2px 0; color: #333; }
+table { border-collapse: collapse; margin: 6px 0; }
+th, td { border: 1px solid #a0a0a0; padding: 2px 7px; text-align: right; vertical-align: top; }
+th { background: #ececec; }
+.text { text-align: left; }
+.v { font-weight: bold; white-space: nowrap; }
+.differs { color: #b00000; font-weight: bold; }
+tr.best td { font-weight: bold; background: #eef4ff; }
+ul { margin: 4px 0; padding-left: 22px; }
+figure { margin: 6px 0; }
+figcaption { font-size: 9.5pt; color: #333; }
+.plot svg { display: block; width: 100%; max-width: 900px; height: auto; }
+.field svg { display: block; width: 100%; max-width: 900px; height: auto; border: 1px solid #ccc; }
+table.summary { font-size: 10pt; }
+table.summary th { padding: 2px 4px; }
+section.contestant { break-before: page; page-break-before: always; padding-top: 12px; }
+@page { size: A4; margin: 12mm; }
+@media print {
+  body { margin: 0; font-size: 9pt; }
+  h3 { margin: 8px 0 3px 0; }
+  .plot svg { width: 140mm; }
+  .field svg { width: 120mm; }
+  a.back { display: none; }
+  table.summary { font-size: 8.5pt; }
+}
+)";
+
+}  // namespace
+
+std::string ContestantAnchor(std::size_t index) {
+    return Format("v%zu", index + 1);
+}
+
+std::vector<std::string> SummaryRow(const ContestantGrade& grade) {
+    std::vector<std::string> row(std::size(gradetext::kColumns));
+    row[0] = grade.Files.Id;
+    row[1] = VerdictText(grade.Result);
+    if (grade.Series) {
+        const ResultSeries& series = *grade.Series;
+        row[4] = std::to_string(series.Factor);
+        row[5] = series.Step ? std::to_string(*series.Step) : "";
+        row[6] = std::to_string(series.Points.size());
+        row[7] = series.Complete() ? gradetext::kYes : gradetext::kNo;
+    }
+    if (const GeometryFit* best = grade.BestFit()) {
+        row[2] = best->File.Name;
+        row[3] = std::to_string(best->Ticks);
+        row[8] = ChiSquareText(best->ChiSquare);
+        row[9] = std::to_string(best->Dof);
+        row[10] = best->P ? PValueText(*best->P) : "";
+    }
+    return row;
+}
+
+std::string FormatSummaryCsv(const std::vector<ContestantGrade>& grades) {
+    std::string csv = std::string(gradetext::kCsvHeader) + "\r\n";
+    for (const ContestantGrade& grade : grades) {
+        std::string line;
+        for (const std::string& cell : SummaryRow(grade)) {
+            line += (line.empty() ? "" : ",") + CsvField(cell);
+        }
+        csv += line + "\r\n";
+    }
+    return csv;
+}
+
+std::string RenderFieldSvg(const GeometryValues& values) {
+    const int width = kExperimentPlace.Width;
+    const int height = kExperimentPlace.Height;
+    std::string svg = Format(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" "
+        "viewBox=\"0 0 %d %d\">\n",
+        width, height, width, height);
+    const auto rect = [&](double x, double y, double w, double h, const char* fill,
+                          const char* stroke, double pen) {
+        svg += Format("<rect x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\" fill=\"%s\"", x,
+                      y, w, h, fill);
+        if (stroke != nullptr) {
+            svg += Format(" stroke=\"%s\" stroke-width=\"%.1f\"", stroke, pen);
+        }
+        svg += "/>\n";
+    };
+    const auto circle = [&](double cx, double cy, double r, const char* fill) {
+        svg += Format(
+            "<circle cx=\"%.1f\" cy=\"%.1f\" r=\"%.1f\" fill=\"%s\" stroke=\"%s\" "
+            "stroke-width=\"%d\"/>\n",
+            cx, cy, r, fill, kFieldInk, kFramePen);
+    };
+    // Ground, frame, working area, rotor disc and hub; the pen lies inside each outline.
+    rect(1, 1, width - 2, height - 2, kFieldGround, kFieldInk, kFramePen);
+    rect(kWorkingLeft, kWorkingTop, kWorkingRight - kWorkingLeft, kWorkingBottom - kWorkingTop,
+         kWorkingAreaColour, nullptr, 0);
+    circle(kRotorCenterX, kRotorCenterY, kRotorRadius - kFramePen / 2.0, kRotorDiscColour);
+    circle(kRotorCenterX, kRotorCenterY, kHubRadius - kFramePen / 2.0, kFieldInk);
+
+    // The two markers with a source on each, as every graded series had them.
+    const RotorLayout layout = ComputeRotorLayout(kRotorCenterX, kRotorCenterY, kRotorRadius,
+                                                  kRotorMarkerSize, kLidSymbolSize);
+    for (const ItemPlace& marker : {layout.TopMarker, layout.BottomMarker}) {
+        const double x = marker.Left - kFieldLeft;
+        const double y = marker.Top - kFieldTop;
+        rect(x, y, marker.Width, marker.Height, kFieldInk, nullptr, 0);
+        svg += Format(
+            "<circle cx=\"%.1f\" cy=\"%.1f\" r=\"%.1f\" fill=\"%s\" stroke=\"%s\" "
+            "stroke-width=\"1\"/>\n",
+            x + kSourceSize / 2.0, y + kSourceSize / 2.0, kSourceSize / 2.0 - 3, kSourceColour,
+            kFieldInk);
+    }
+
+    // The components on the field, shields above the target and the detector as stacked.
+    const auto items = FieldEvaluator::Components(values);
+    for (int j = 1; j <= kSlotCount; ++j) {
+        const PanelItem& item = items[j];
+        if (!LiesOnField(item.Left)) {
+            continue;
+        }
+        rect(static_cast<double>(item.Left) - kFieldLeft, static_cast<double>(item.Top) - kFieldTop,
+             item.Width, item.Height, kComponentColours[j - 1], kFieldInk, 1);
+    }
+    return svg + "</svg>\n";
+}
+
+namespace {
+
+// The plot and the best geometry's field, where there is a fit to show.
+std::string Figures(const ContestantGrade& grade) {
+    std::string html;
+    const GeometryFit* best = grade.BestFit();
+    if (grade.Series && !grade.Series->Points.empty()) {
+        html += Format("<h3>%s</h3>\n", gradetext::kPlotHeading);
+        html += best != nullptr
+                    ? "<figure class=\"plot\">\n" + PlotSvg(grade, *best) + "</figure>\n"
+                    : Format("<p>%s</p>\n", gradetext::kNoPlot);
+    }
+    if (best != nullptr && best->Values) {
+        html += Format("<h3>%s</h3>\n", gradetext::kFieldHeading);
+        html += "<figure class=\"field\">\n" + RenderFieldSvg(*best->Values) + "<figcaption>" +
+                Html(best->File.Shown) + " · " + Html(gradetext::kFieldLegend);
+        const std::string bins = InBins(*best->Values);
+        if (!bins.empty()) {
+            html += ". " + Html(Format(gradetext::kInBins, bins.c_str()));
+        }
+        html += "</figcaption>\n</figure>\n";
+    }
+    return html;
+}
+
+// The chi-square of every saved geometry, the best one marked.
+std::string FitTable(const ContestantGrade& grade) {
+    std::string html = Format("<h3>%s</h3>\n<table class=\"fits\">\n<tr>", gradetext::kFitHeading);
+    for (std::size_t c = 0; c < std::size(gradetext::kFitColumns); ++c) {
+        html += std::string("<th") + (c == 0 || c == 5 ? " class=\"text\"" : "") + ">" +
+                Html(gradetext::kFitColumns[c]) + "</th>";
+    }
+    html += "</tr>\n";
+    for (std::size_t g = 0; g < grade.Fits.size(); ++g) {
+        const GeometryFit& fit = grade.Fits[g];
+        const bool isBest = grade.Best && *grade.Best == g;
+        const bool fitted = fit.Usable() && !fit.PerTick.empty();
+        html += std::string("<tr") + (isBest ? " class=\"best\"" : "") + ">";
+        html += "<td class=\"text\">" + Html(fit.File.Shown) + "</td>";
+        html += "<td>" + (fitted ? std::to_string(fit.Ticks) : "") + "</td>";
+        html += "<td>" + (fitted ? ChiSquareText(fit.ChiSquare) : "") + "</td>";
+        html += "<td>" + (fitted ? std::to_string(fit.Dof) : "") + "</td>";
+        html += "<td>" + (fitted && fit.P ? PValueText(*fit.P) : "") + "</td>";
+        const std::string note = !fit.Usable() ? fit.Problem : isBest ? gradetext::kBestMark : "";
+        html += "<td class=\"text\">" + Html(note) + "</td></tr>\n";
+    }
+    return html + "</table>\n";
+}
+
+}  // namespace
+
+std::string RenderContestantSection(const ContestantGrade& grade, const std::string& anchor) {
+    std::string html = "<section class=\"contestant\" id=\"" + anchor + "\">\n";
+    html += "<h2>" + Html(Key(grade)) + " <span class=\"v " + VerdictClass(grade.Result) + "\">" +
+            Html(VerdictText(grade.Result)) + "</span></h2>\n";
+
+    html += Format("<h3>%s</h3>\n<ul>\n", gradetext::kReasonsHeading);
+    for (const std::string& reason : grade.Reasons) {
+        html += "<li>" + Html(reason) + "</li>\n";
+    }
+    html += "</ul>\n" + Figures(grade);
+    if (!grade.Fits.empty()) {
+        html += FitTable(grade);
+    }
+
+    html += Format("<h3>%s</h3>\n<ul>\n", gradetext::kFilesHeading);
+    for (const FoundFile& f : grade.Files.ResultFiles) {
+        html += Format("<li>%s: ", gradetext::kResultFileLabel) + Html(f.Shown) + "</li>\n";
+    }
+    if (grade.Fits.empty()) {  // otherwise the table above names them
+        for (const FoundFile& f : grade.Files.GeometryFiles) {
+            html += Format("<li>%s: ", gradetext::kGeometryFileLabel) + Html(f.Shown) + "</li>\n";
+        }
+    }
+    html += Format("</ul>\n<p><a class=\"back\" href=\"#summary\">%s</a></p>\n</section>\n",
+                   gradetext::kBackToSummary);
+    return html;
+}
+
+std::string RenderReport(const std::vector<ContestantGrade>& grades,
+                         const std::vector<std::string>& sections, const ReportInfo& info) {
+    std::string html =
+        "<!DOCTYPE html>\n<html lang=\"hu\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+        Html(gradetext::kReportTitle) + "</title>\n<style>" + kStyle;
+    for (const VerdictLook& look : kVerdictLooks) {
+        html +=
+            Format(".%s { background: %s; color: %s; }\n", look.Class, look.Background, look.Text);
+    }
+    html += "</style>\n</head>\n<body>\n";
+    html += "<h1 id=\"summary\">" + Html(gradetext::kReportTitle) + "</h1>\n";
+    html += "<p class=\"info\">" +
+            Html(Format(gradetext::kReportSource, info.Submissions.c_str(), grades.size())) +
+            "</p>\n";
+    if (info.FactorFile && info.Organiser) {
+        html += "<p class=\"info\">" +
+                Html(Format(gradetext::kReportFactor, info.FactorFile->c_str(),
+                            info.Organiser->CountFactor, info.Organiser->SpeedStep)) +
+                "</p>\n";
+    }
+    if (grades.empty()) {
+        html += Format("<p>%s</p>\n", gradetext::kReportNoContestant);
+    }
+
+    // The count of each verdict, then the class table.
+    std::map<Verdict, std::size_t> counts;
+    for (const ContestantGrade& grade : grades) {
+        ++counts[grade.Result];
+    }
+    html += "<p class=\"info\">";
+    bool first = true;
+    for (const VerdictLook& look : kVerdictLooks) {
+        if (counts[look.Which] == 0) {
+            continue;
+        }
+        html += Format("%s<span class=\"v %s\">%s</span>: %zu", first ? "" : " · ", look.Class,
+                       VerdictText(look.Which), counts[look.Which]);
+        first = false;
+    }
+    html += "</p>\n";
+
+    html += Format("<h3>%s</h3>\n<table class=\"summary\">\n<tr>", gradetext::kSummaryHeading);
+    for (std::size_t c = 0; c < std::size(gradetext::kColumns); ++c) {
+        html += std::string("<th") + (c <= 2 ? " class=\"text\"" : "") + ">" +
+                Html(gradetext::kColumns[c]) + "</th>";
+    }
+    html += "</tr>\n";
+    for (std::size_t i = 0; i < grades.size(); ++i) {
+        const ContestantGrade& grade = grades[i];
+        const std::vector<std::string> row = SummaryRow(grade);
+        html += "<tr><td class=\"text\"><a href=\"#" + ContestantAnchor(i) + "\">" + Html(row[0]) +
+                "</a></td>";
+        html += std::string("<td class=\"text v ") + VerdictClass(grade.Result) + "\">" +
+                Html(row[1]) + "</td>";
+        html += "<td class=\"text\">" + Html(row[2]) + "</td>";
+        for (std::size_t c = 3; c < row.size(); ++c) {
+            const bool differs = (c == 4 && grade.FactorDiffers) || (c == 5 && grade.StepDiffers);
+            html +=
+                std::string(differs ? "<td class=\"differs\">" : "<td>") + Html(row[c]) + "</td>";
+        }
+        html += "</tr>\n";
+    }
+    html += "</table>\n";
+
+    for (const std::string& section : sections) {
+        html += section;
+    }
+    return html + "</body>\n</html>\n";
+}
+
+}  // namespace sim

@@ -1,0 +1,11 @@
+// trelko-grade: grades a whole class's result files against their saved geometries. See --help.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "grade/core/GradeMain.h"
+
+int main(int argc, char** argv) {
+    return sim::GradeMain(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}
