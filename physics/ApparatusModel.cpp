@@ -471,7 +471,9 @@ void ApparatusModel::BuildSweep(int a) {
         double theta = w.AngleFrom;
         for (int step = 0; theta < w.AngleTo && step < kMaxSweepSteps; ++step) {
             theta = theta + kAngularStep;
-            const double c = std::cos(theta);
+            // A path through a component is never negative: a band that a typed place lets cross
+            // the vertical would otherwise give a negative path there, and a rate of no meaning.
+            const double c = std::fabs(std::cos(theta));
             const auto firstFactor = static_cast<std::int32_t>(plan.ShadowFactors.size());
             const Crossing crossing = Cross(shadows, theta, c, plan.ShadowFactors);
             const double path = c == 0 ? heightA : widthA / c;

@@ -105,6 +105,26 @@ TEST_F(MeasurementRun, TheSystemFactorFileIsReadWhenTheFolderHasNone) {
     EXPECT_EQ(form->Messages[0].Text, "A faktor.txt 1. sora nem egész szám: \"x\"");
 }
 
+// The detector typed straight above the source on the top marker (field 172, 0: the dialog takes
+// it, only other components can stop a typed place). Its band of directions crosses the
+// vertical, where the path through it once came out negative and the rate NaN, counted as 0.
+// Seen from the source it fills about 2.5 rad of 2 pi, so at most 16000 x 2.5 / 2 pi of the
+// activity can reach it.
+TEST_F(MeasurementRun, APlaceTypedAcrossTheVerticalGivesAFiniteRate) {
+    form->MountSource(form->Image2, form->Shape2);
+    form->PlaceComponent(2, 172, 0);
+    EXPECT_FALSE(form->ComponentCollides(172, 0, form->Shape7)) << "the dialog takes this place";
+    WriteFactorFile("-200\n");
+    form->BitBtn5Click();
+    clock.Advance(500);
+    EXPECT_TRUE(form->Messages.empty());
+    const double rate = form->Model.DetectorRate;
+    EXPECT_TRUE(std::isfinite(rate));
+    EXPECT_GT(rate, 0);
+    EXPECT_LT(rate, 16000 * 2.6 / (2 * 3.14159));
+    EXPECT_EQ(form->Model.CounterValue, static_cast<std::int32_t>(200 * rate));
+}
+
 TEST_F(MeasurementRun, WithoutFactorFileCountsWithFactor200AndWritesNothing) {
     BuildField();
     form->Model.AmbientPressure = 500;
