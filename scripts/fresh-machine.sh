@@ -43,6 +43,7 @@ fi
 
 mkdir -p "$work"
 root=$(mktemp -d "$work/root.XXXXXX")
+chmod 755 "$root"  # a root folder, open to every user as / is (mktemp makes it private)
 logs=$work/logs-$(date +%Y%m%d-%H%M%S)
 mkdir -p "$logs"
 clean_path=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
