@@ -54,11 +54,28 @@ mounts_in_root() {
     done | sort -r
 }
 
-# Unmounts whatever is mounted inside the root (also what an interrupted debootstrap left), the
-# deepest first, and removes the root only when nothing is mounted there any more.
-cleanup() {
-    local status=$?
+# Ends a process and everything it started, the children first.
+kill_tree() {
+    local child
+    for child in $(ps -o pid= --ppid "$1"); do
+        kill_tree "$child"
+    done
+    kill -TERM "$1" 2>/dev/null || true
+}
+
+# Ends the step under way, unmounts whatever is mounted inside the root (also what an interrupted
+# debootstrap left), the deepest first, and removes the root only when nothing is mounted there
+# any more. Runs on every way out; before the last line when the script ends by itself.
+running=
+torn_down=0
+teardown() {
+    [ "$torn_down" -eq 0 ] || return 0
+    torn_down=1
     set +e
+    if [ -n "$running" ]; then
+        kill_tree "$running"
+        wait "$running" 2>/dev/null
+    fi
     for proc in /proc/[0-9]*; do
         if [ "$(readlink "$proc/root" 2>/dev/null)" = "$root" ]; then
             kill -KILL "${proc#/proc/}" 2>/dev/null
@@ -70,28 +87,39 @@ cleanup() {
     if [ -n "$(mounts_in_root)" ]; then
         echo "fresh-machine: still mounted under $root; not removing it" >&2
     elif [ "$keep" -eq 1 ]; then
-        echo "fresh-machine: the root is kept in $root"
+        echo "== the root is kept in $root"
     else
+        echo "== removing the root"
         rm -rf --one-file-system "$root"
+    fi
+    set -e
+}
+reported=0
+on_exit() {
+    local status=$?
+    teardown
+    if [ "$reported" -eq 0 ]; then
+        echo "fresh-machine: STOPPED (exit $status; logs in $logs)"
     fi
     exit "$status"
 }
-trap cleanup EXIT
+trap on_exit EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
 # Runs a command with its output in a log, each line with the time it came, and returns the
-# command's status.
+# command's status. In the background, so that an interruption is handled at once.
 logged() {
     local log=$1
     shift
     printf '%s == start\n' "$EPOCHREALTIME" >"$log"
-    set +e
-    "$@" 2>&1 | while IFS= read -r line || [ -n "$line" ]; do
+    ("$@" 2>&1 | while IFS= read -r line || [ -n "$line" ]; do
         printf '%s %s\n' "$EPOCHREALTIME" "$line"
-    done >>"$log"
-    local status=${PIPESTATUS[0]}
-    set -e
+    done >>"$log") &
+    running=$!
+    local status=0
+    wait "$running" || status=$?
+    running=
     printf '%s == exit %d\n' "$EPOCHREALTIME" "$status" >>"$log"
     return "$status"
 }
@@ -102,6 +130,8 @@ fail() {
         echo "--- last lines of $2" >&2
         tail -n 40 "$2" | cut -d' ' -f2- >&2
     fi
+    teardown
+    reported=1
     echo "fresh-machine: FAIL ($1; logs in $logs)"
     exit 1
 }
@@ -133,7 +163,8 @@ logged "$logs/debootstrap.log" env -i PATH="$clean_path" \
     "${bootstrap[@]}" bookworm "$root" "$mirror" ||
     fail "debootstrap" "$logs/debootstrap.log"
 root_time=$((EPOCHSECONDS - start))
-echo "   Debian $(cat "$root/etc/debian_version"), $(in_root dpkg-query -W | wc -l) packages," \
+debian=$(cat "$root/etc/debian_version")
+echo "   Debian $debian, $(in_root dpkg-query -W | wc -l) packages," \
     "$(minutes "$root_time")"
 
 # What a build and the tests need of a running system.
@@ -161,9 +192,11 @@ logged "$logs/test.log" in_root bash -c 'cd /root/trelko && bash scripts/test.sh
     fail "test.sh" "$logs/test.log"
 suites=$(grep -c '100% tests passed' "$logs/test.log" || true)
 [ "$suites" -eq 2 ] || fail "test.sh: $suites of the 2 suites passed" "$logs/test.log"
-skipped=$(grep -E 'Test +#[0-9]+: .*Skipped' "$logs/test.log" | cut -d' ' -f2- || true)
-[ -z "$skipped" ] || fail "tests skipped on the fresh machine:
-$skipped"
+skipped=$(grep -cE 'Test +#[0-9]+: .*Skipped' "$logs/test.log" || true)
+if [ "$skipped" -ne 0 ]; then
+    grep -E 'Test +#[0-9]+: .*Skipped' "$logs/test.log" | cut -d' ' -f2- >&2
+    fail "$skipped tests skipped on the fresh machine"
+fi
 grep -qE 'RealNumber\.IgnoresTheProcessLocale \.+ +Passed' "$logs/test.log" ||
     fail "the locale test did not run" "$logs/test.log"
 tests=$(grep -oE 'tests passed, 0 tests failed out of [0-9]+' "$logs/test.log" |
@@ -209,9 +242,11 @@ read -r package_time build_time test_time < <(awk '
 packages=$(grep -oE '[0-9]+ newly installed' "$logs/run.log" | head -1 | cut -d' ' -f1)
 total=$((root_time + package_time + build_time + test_time))
 
+teardown
+reported=1
 echo "== phases: root $(minutes "$root_time"), packages $(minutes "$package_time")" \
     "(${packages:-0} installed), build $(minutes "$build_time"), tests $(minutes "$test_time")"
 echo "== logs in $logs"
-echo "fresh-machine: PASS ${commit:0:12} on Debian $(cat "$root/etc/debian_version"):" \
+echo "fresh-machine: PASS ${commit:0:12} on Debian $debian:" \
     "root $(minutes "$root_time"), packages $(minutes "$package_time") (${packages:-0})," \
     "build $(minutes "$build_time"), tests $(minutes "$test_time") ($tests), total $(minutes "$total")"
