@@ -9,6 +9,8 @@ packages=(
     qt6-base-dev libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libboost-math-dev libcli11-dev
+    # The test command lints the program's sources.
+    clang-tidy
     # The grading report's test opens it in a headless browser.
     chromium
     fonts-dejavu-core fonts-liberation
