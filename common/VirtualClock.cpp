@@ -9,6 +9,7 @@ struct VirtualClock::Entry {
     int interval = 0;
     std::function<void()> onTick;
     bool enabled = false;
+    bool firing = false;
     std::int64_t due = 0;
 };
 
@@ -18,6 +19,7 @@ class VirtualClock::VirtualTimer : public Timer {
         : clock_(clock), alive_(clock.alive_), entry_(std::move(entry)) {}
     ~VirtualTimer() override {
         if (*alive_) {
+            clock_.firing_.erase(entry_.get());
             auto& list = clock_.entries_;
             list.erase(std::remove(list.begin(), list.end(), entry_.get()), list.end());
         }
@@ -56,7 +58,7 @@ std::unique_ptr<Timer> VirtualClock::CreateTimer(int intervalMs, std::function<v
 VirtualClock::Entry* VirtualClock::NextDue() const {
     Entry* next = nullptr;
     for (Entry* e : entries_) {
-        if (e->enabled && (next == nullptr || e->due < next->due)) {
+        if (e->enabled && !e->firing && (next == nullptr || e->due < next->due)) {
             next = e;
         }
     }
@@ -65,11 +67,24 @@ VirtualClock::Entry* VirtualClock::NextDue() const {
 
 void VirtualClock::Fire(Entry& entry) {
     now_ = std::max(now_, entry.due);
+    // A tick that came late (behind a wait nested in another tick) is not made up for, as with
+    // the toolkit's timers: the next one is due an interval from now.
     entry.due += entry.interval;
+    if (entry.due < now_) {
+        entry.due = now_ + entry.interval;
+    }
     ++events_;
     // The callback may destroy or re-enable timers; copy what it needs first.
     auto callback = entry.onTick;
+    // Like the toolkit's timers, a tick is not run again by a wait inside itself (a modal
+    // message it opens); the other timers go on.
+    Entry* const firing = &entry;
+    entry.firing = true;
+    firing_.insert(firing);
     callback();
+    if (firing_.erase(firing) != 0) {
+        firing->firing = false;
+    }
 }
 
 void VirtualClock::ProcessPendingEvents() {
@@ -85,7 +100,7 @@ void VirtualClock::Advance(std::int64_t ms) {
     for (Entry* next = NextDue(); next != nullptr && next->due <= end; next = NextDue()) {
         Fire(*next);
     }
-    now_ = end;
+    now_ = std::max(now_, end);
 }
 
 void VirtualClock::RunUntil(const std::function<bool()>& done, std::int64_t maxEvents) {

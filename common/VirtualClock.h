@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <unordered_set>
 #include <vector>
 
 #include "common/Clock.h"
@@ -12,6 +13,7 @@ namespace sim {
 
 // Simulated time in whole milliseconds. Each ProcessPendingEvents advances to the earliest
 // due timer and runs it; timers due at the same moment run in the order they were created.
+// A timer whose tick is running is not run again by a wait nested in that tick.
 class VirtualClock : public Clock {
   public:
     // Thrown when a wait has nothing left that could ever end it (no timer enabled).
@@ -46,6 +48,7 @@ class VirtualClock : public Clock {
     std::int64_t now_ = 0;
     std::int64_t events_ = 0;
     std::vector<Entry*> entries_;  // in creation order; owned by their timers
+    std::unordered_set<Entry*> firing_;  // ticks running now, until they return
     std::shared_ptr<bool> alive_;
 };
 

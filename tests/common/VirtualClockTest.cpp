@@ -71,5 +71,31 @@ TEST(VirtualClock, ATimerMayDisableItselfOrBeDestroyedByAnother) {
     EXPECT_FALSE(self->Enabled());
 }
 
+// A modal message opened by a tick waits in an event loop: the other timers tick under it, but
+// the toolkit never runs the opening timer's tick inside itself.
+TEST(VirtualClock, AWaitInsideATickRunsTheOtherTimersButNotThatOne) {
+    VirtualClock clock;
+    std::string log;
+    std::unique_ptr<Timer> slow;
+    auto fast = clock.CreateTimer(10, [&] { log += 'f'; });
+    slow = clock.CreateTimer(20, [&] {
+        log += '[';
+        if (clock.NowMs() == 20) {
+            clock.Advance(60);
+        }
+        log += ']';
+    });
+    fast->SetEnabled(true);
+    slow->SetEnabled(true);
+    clock.Advance(20);
+    EXPECT_EQ(log, "ff[ffffff]");
+    EXPECT_EQ(clock.NowMs(), 80);
+    // Time never runs back, and the missed ticks are not made up: the late one runs once, and
+    // the next comes an interval later.
+    clock.Advance(20);
+    EXPECT_EQ(log, "ff[ffffff][]ff[]");
+    EXPECT_EQ(clock.NowMs(), 100);
+}
+
 }  // namespace
 }  // namespace sim
