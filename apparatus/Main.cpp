@@ -214,6 +214,9 @@ TForm1::TForm1(Clock& clock, std::string programDir, QWidget* parent)
     BuildPanel3(client);
     move(kWindowPos);
     EndApplication = [] { QCoreApplication::exit(0); };
+    OpenDocument = [](const std::string& path) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+    };
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     CreateDialogs();
 
@@ -322,9 +325,9 @@ void TForm1::Nvjegy1Click() {
 
 void TForm1::Lers1Click() {
     // A missing document opens nothing and says nothing.
-    const QString path = Q(logic_->Model.ProgramDir + "Brenn2017.docx");
-    if (QFileInfo::exists(path)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const std::string path = logic_->Model.ProgramDir + "Brenn2017.docx";
+    if (QFileInfo::exists(Q(path))) {
+        OpenDocument(path);
     }
 }
 

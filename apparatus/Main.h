@@ -66,6 +66,9 @@ class TForm1 : public QMainWindow {
     QFileDialog* OpenDialog1 = nullptr;
     // Ends the program at once (a cancelled login); tests replace it.
     std::function<void()> EndApplication;
+    // Opens a document with the desktop's associated application; tests replace it, so that
+    // pressing "Leírás" in a test launches nothing outside.
+    std::function<void(const std::string& path)> OpenDocument;
     // Answers for the two file dialogs, taken in order instead of showing them (for tests).
     std::deque<std::optional<std::string>> FileDialogAnswers;
 

@@ -349,10 +349,20 @@ TEST_F(Shell, EveryCloseAsksTheSameQuestion) {
     EXPECT_TRUE(logic.ShuttingDown());
 }
 
-TEST_F(Shell, HelpWithoutTheDocumentDoesNothingVisible) {
+TEST_F(Shell, HelpOpensTheDocumentBesideTheProgramOnlyWhenItIsThere) {
+    const testing::ScratchFolder scratch("help");
+    logic.Model.ProgramDir = scratch.WithSlash();
+    std::vector<std::string> opened;
+    form.OpenDocument = [&](const std::string& path) { opened.push_back(path); };
     form.Lers1->trigger();
+    EXPECT_TRUE(opened.empty());
     EXPECT_TRUE(messages.Messages().empty());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    testing::WriteFile(scratch.Path() / "Brenn2017.docx", "PK");
+    form.Lers1->trigger();
+    EXPECT_EQ(opened, std::vector<std::string>{scratch.WithSlash() + "Brenn2017.docx"});
+    EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST_F(Shell, StartHidesTheAuxiliaryWindow) {
