@@ -234,7 +234,9 @@ int TForm1Logic::ShowMessageDialog(const std::string& text, const std::string& c
 
 void TForm1Logic::BitBtn8Click() {
     if (Model.LidClosed) {
-        if (Model.RotorSpeed >= 1.0) {
+        // Also while the drive is on at rest (the first tick after a rotor start): the rotor
+        // would go on to turn under the open lid.
+        if (Model.RotorSpeed >= 1.0 || Model.RotorDriveOn) {
             return;
         }
         BitBtn8.Caption = "Fedél zár";
@@ -353,7 +355,10 @@ void TForm1Logic::UpDown1Click(bool up) {
 void TForm1Logic::RefreshApparatus() {
     UpdateMeters();
     BitBtn8.Enabled = Model.AmbientPressure - kLidMargin < Model.Pressure;
-    BitBtn3.Enabled = Model.Pressure < kRotorStartPressure && !Model.RotorDriveOn;
+    // The lid too: with an ambient pressure below the limit (faktor.txt's third line, an
+    // evacuated chamber) the pressure alone would let the rotor start under the open lid.
+    BitBtn3.Enabled =
+        Model.LidClosed && Model.Pressure < kRotorStartPressure && !Model.RotorDriveOn;
     if (!Model.ErrorText.empty()) {
         const std::string text = std::move(Model.ErrorText);
         Model.ErrorText.clear();

@@ -269,6 +269,34 @@ TEST_F(PumpRotorLid, LidOpensOnlyWithTheRotorAtRestAndVentsAtOnce) {
     EXPECT_EQ(form.Model.Pressure, 500.0);
 }
 
+// The rotor never turns under the open lid: not at an ambient pressure already below the
+// rotor's limit (faktor.txt's third line), nor when the lid is opened right after a rotor start.
+TEST_F(PumpRotorLid, TheRotorNeverStartsUnderTheOpenLid) {
+    form.Model.AmbientPressure = 1e-6;
+    form.Model.Pressure = 1e-6;
+    form.RefreshApparatus();
+    EXPECT_TRUE(form.BitBtn8.Enabled);
+    EXPECT_FALSE(form.BitBtn3.Enabled) << "the lid is open";
+
+    form.BitBtn8Click();
+    form.RefreshApparatus();
+    EXPECT_TRUE(form.BitBtn3.Enabled) << "closed and evacuated";
+    EXPECT_TRUE(form.BitBtn8.Enabled) << "at the ambient pressure the lid may open";
+    form.BitBtn3Click();
+    form.BitBtn8Click();
+    EXPECT_TRUE(form.Model.LidClosed) << "refused while the drive is on, before the first tick";
+    form.Timer2Timer();
+    EXPECT_EQ(form.Model.RotorSpeed, 1.0);
+
+    form.BitBtn4Click();
+    while (form.Timer2->Enabled()) {
+        form.Timer2Timer();
+    }
+    form.BitBtn8Click();
+    EXPECT_FALSE(form.Model.LidClosed) << "at rest with the drive off it opens";
+    EXPECT_FALSE(form.BitBtn3.Enabled);
+}
+
 TEST_F(PumpRotorLid, TicksRunOnTheClock) {
     form.BitBtn8Click();
     form.BitBtn1Click();
