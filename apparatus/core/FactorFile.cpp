@@ -163,6 +163,12 @@ FactorSettings ParseFactorLines(const std::vector<std::string>& lines) {
             result.Error = "A faktor.txt 3. sora nem valós szám: " + Quoted(lines[2]);
             return result;
         }
+        // The chamber would take a pressure below vacuum, and the meter would show it.
+        if (*result.AmbientPressure < 0) {
+            result.FailedLine = 3;
+            result.Error = "A faktor.txt 3. sorában a nyomás nem lehet negatív: " + Quoted(lines[2]);
+            return result;
+        }
     }
     return result;
 }

@@ -60,7 +60,9 @@ void CheckValues(const sim::FactorSettings& settings, const std::vector<std::str
         SIM_FUZZ_CHECK(settings.SpeedStep == sim::ParseWholeNumber(lines[1]));
     }
     if (settings.AmbientPressure) {
+        // A chamber cannot hold less than nothing.
         SIM_FUZZ_CHECK(std::isfinite(*settings.AmbientPressure));
+        SIM_FUZZ_CHECK(*settings.AmbientPressure >= 0 || settings.FailedLine == 3);
     }
 }
 

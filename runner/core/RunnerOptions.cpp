@@ -257,6 +257,9 @@ ParsedRunnerOptions ParseRunnerOptions(const std::vector<std::string>& args) {
     });
     line.Valued("--pressure", [&](const std::string& value) {
         options.Pressure = Require(ParseReal(value), "--pressure: nem valós szám", value);
+        if (*options.Pressure < 0) {
+            Refuse("--pressure: a nyomás nem lehet negatív", value);
+        }
     });
     line.Valued("--time", [&](const std::string& value) {
         options.CountTime = Require(

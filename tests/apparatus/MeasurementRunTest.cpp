@@ -198,7 +198,8 @@ TEST_F(MeasurementRun, BadFactorLinesAbandonStartAtTheirStep) {
              {"abc\n", "A faktor.txt 1. sora nem egész szám: \"abc\""},
              {"10\n1.5\n", "A faktor.txt 2. sora nem egész szám: \"1.5\""},
              {"10\n-50\n", "A faktor.txt 2. sorában a lépésköz nem lehet negatív: \"-50\""},
-             {"10\n0\n1,5\n", "A faktor.txt 3. sora nem valós szám: \"1,5\""}}) {
+             {"10\n0\n1,5\n", "A faktor.txt 3. sora nem valós szám: \"1,5\""},
+             {"10\n0\n-5\n", "A faktor.txt 3. sorában a nyomás nem lehet negatív: \"-5\""}}) {
         form->Messages.clear();
         WriteFactorFile(content);
         form->BitBtn5Click();

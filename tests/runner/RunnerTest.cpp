@@ -281,6 +281,7 @@ TEST_F(Runner, BadOptionsAndFilesEndWithOneLineAndStatusTwo) {
         {g, "--sources", "1,9", "--speed", "99"},
         {g, "--sources", "1,9", "--factor", "1.5"},
         {g, "--sources", "1,9", "--pressure", "1,5"},
+        {g, "--sources", "1,9", "--pressure", "-5"},
         {g, "--sources", "1,9", "--id", "../up"},
         {g, "--sources", "1,9", "--id", "a/b"},
         {g, "--sources", "1,9", "--id", "a\tb"},
