@@ -56,7 +56,8 @@ void PanelDrag::FinishDrag(QPoint panelPos) {
     PanelItem* dragged = std::exchange(dragged_, nullptr);
     ghost_->hide();
     QGuiApplication::restoreOverrideCursor();
-    if (accepted) {
+    // The item may have become fixed while the button was held (a count began): it stays.
+    if (accepted && owner_.CanTake(*dragged)) {
         owner_.Drop(*target, *dragged, panelPos.x() - target->Left, panelPos.y() - target->Top);
     }
 }

@@ -370,10 +370,14 @@ void TForm1Logic::RefreshApparatus() {
     // Start stays disabled for a whole series, also while the rotor moves between points:
     // a second run inside the first would share its open result file.
     const bool counting = Model.MeasurementOn;
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
-        Components[slot]->Draggable = !counting;
-    }
+    FixComponents(counting);
     BitBtn5.Enabled = !counting && !seriesRunning_;
+}
+
+void TForm1Logic::FixComponents(bool fixed) {
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        Components[slot]->Draggable = !fixed;
+    }
 }
 
 // ---------------------------------------------------------------- measurement run
@@ -471,6 +475,9 @@ void TForm1Logic::BitBtn5Click() {
     BitBtn5.Enabled = false;
     BitBtn6.Enabled = true;
     Model.MeasurementOn = true;
+    // Fixed at once, not at the next refresh: a click before it would move a component that
+    // the count already measures.
+    FixComponents(true);
     Model.DetectorRate = 0;
     HideForm2();
     if (!Model.LidClosed) {
@@ -534,6 +541,7 @@ void TForm1Logic::RunSpeedSeries() {
         Model.MeasureElapsed = 0;
         BitBtn7Click();
         Model.MeasurementOn = true;
+        FixComponents(true);
         Timer3->SetEnabled(true);
         WaitUntil([this] { return !Model.MeasurementOn; });
         if (shuttingDown_) {

@@ -184,6 +184,7 @@ class TForm1Logic {
     bool ReadMeasureLimit();
     void RunSpeedSeries();
     void WaitUntil(const std::function<bool()>& done);
+    void FixComponents(bool fixed);
     void ReportFailure(const std::string& text);
 
     std::optional<IdentifierClaim> claim_;

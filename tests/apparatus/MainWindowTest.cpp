@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "apparatus/Main.h"
@@ -191,6 +192,40 @@ TEST_F(MainWindow, NothingMovesWhileACountRunsOrUnderTheClosedLid) {
     logic.RefreshApparatus();
     Drag(logic.Shape7, QPoint(16 + 600, 10 + 150));
     EXPECT_EQ(logic.Shape7.Left, 1123);
+}
+
+// From the click on Start, not only from the first tick's refresh: a click in between would
+// move a component that the count already measures. A drag held while a count begins (a
+// series reaching its next set point) drops nothing.
+TEST_F(MainWindow, ComponentsAreFixedFromTheMomentACountBegins) {
+    QTest::mouseClick(form.BitBtn5Widget, Qt::LeftButton);
+    ASSERT_TRUE(logic.Model.MeasurementOn);
+    ASSERT_EQ(clock.NowMs(), 0) << "no tick has run";
+    int dialogs = 0;
+    QTimer::singleShot(0, [&] {
+        if (QApplication::activeModalWidget() != nullptr) {
+            ++dialogs;
+            QApplication::activeModalWidget()->close();
+        }
+    });
+    QTest::mouseClick(form.WidgetOf(logic.HgF), Qt::RightButton, {}, QPoint(5, 5));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs, 0) << "no position dialog";
+    Drag(logic.Shape7, QPoint(16 + 600, 10 + 150));
+    EXPECT_EQ(logic.Shape7.Left, 1123);
+    logic.BitBtn6Click();
+
+    QWidget* detector = form.WidgetOf(logic.Shape7);
+    QTest::mousePress(detector, Qt::LeftButton, {}, QPoint(5, 5));
+    logic.Model.MeasurementOn = true;
+    logic.RefreshApparatus();
+    const QPoint local = detector->mapFrom(form.Panel3, QPoint(16 + 600, 10 + 150));
+    QMouseEvent move(QEvent::MouseMove, QPointF(local), detector->mapToGlobal(QPointF(local)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(detector, &move);
+    QTest::mouseRelease(detector, Qt::LeftButton, {}, local);
+    EXPECT_EQ(logic.Shape7.Left, 1123);
+    EXPECT_FALSE(logic.Model.Slots[2].Placed);
 }
 
 }  // namespace

@@ -154,6 +154,19 @@ TEST_F(PanelDragTest, ARefusedPlaceDropsNothing) {
     EXPECT_FALSE(dropped.has_value());
 }
 
+// An item that the owner fixes while the button is held (a count begins) is not dropped; the
+// drag still ends.
+TEST_F(PanelDragTest, AnItemFixedDuringTheDragStaysWhereItWas) {
+    ASSERT_TRUE(Mouse(QEvent::MouseButtonPress, {305, 205}));
+    Mouse(QEvent::MouseMove, {130, 80});
+    takeable = false;
+    ASSERT_TRUE(Mouse(QEvent::MouseButtonRelease, {130, 80}));
+    EXPECT_FALSE(dropped.has_value());
+    EXPECT_EQ(drag->Dragged(), nullptr);
+    EXPECT_FALSE(drag->Ghost()->isVisible());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(PanelDragTest, OnlyTheLeftButtonTakesOnlyATakeableItem) {
     EXPECT_FALSE(Mouse(QEvent::MouseButtonPress, {305, 205}, Qt::RightButton));
     EXPECT_EQ(drag->Dragged(), nullptr);
