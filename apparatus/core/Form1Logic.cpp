@@ -494,6 +494,9 @@ void TForm1Logic::BitBtn5Click() {
 }
 
 void TForm1Logic::WaitUntil(const std::function<bool()>& done) {
+    // Show what the series changed before the person can click again: until the next tick the
+    // buttons would still look as they were (a disabled Start, say, still enabled).
+    ControlsChanged();
     while (!done() && !shuttingDown_) {
         clock_.ProcessPendingEvents();
     }

@@ -172,7 +172,8 @@ class TForm1Logic {
         (void)y;
         return kKompCancel;
     }
-    // After every timer tick, so a window can show what the tick changed.
+    // After every timer tick, and before a handler waits for events, so a window can show what
+    // changed.
     virtual void ControlsChanged() {}
 
     Clock& clock_;

@@ -8,9 +8,14 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <functional>
+#include <string>
+#include <utility>
+
 #include "apparatus/Main.h"
 #include "common/VirtualClock.h"
 #include "geometry/DragGhost.h"
+#include "tests/TestSupport.h"
 #include "widgets/MessageRecorder.h"
 #include "widgets/Meter.h"
 #include "widgets/Shapes.h"
@@ -226,6 +231,53 @@ TEST_F(MainWindow, ComponentsAreFixedFromTheMomentACountBegins) {
     QTest::mouseRelease(detector, Qt::LeftButton, {}, local);
     EXPECT_EQ(logic.Shape7.Left, 1123);
     EXPECT_FALSE(logic.Model.Slots[2].Placed);
+}
+
+// A clock that looks at the window whenever the program waits for events.
+class WatchingClock : public VirtualClock {
+  public:
+    std::function<void()> OnWait;
+    void ProcessPendingEvents() override {
+        if (OnWait) {
+            OnWait();
+        }
+        VirtualClock::ProcessPendingEvents();
+    }
+};
+
+// A speed series waits inside Start while the person can click: the buttons show its states
+// from the first wait on, not only from the next tick.
+TEST(MainWindowSeries, TheWidgetsShowTheRecordsWheneverTheSeriesWaits) {
+    ScopedMessageRecorder messages;
+    const testing::ScratchFolder scratch("series");
+    testing::WriteFile(scratch.Path() / "faktor.txt", "-200\n950\n1e-6\n");
+    WatchingClock clock;
+    TForm1 form(clock, scratch.WithSlash());
+    TForm1Logic& logic = form.Logic();
+    logic.Model.ParticipantId = "Brk2017_t";
+    int waits = 0;
+    std::string differing;
+    clock.OnWait = [&] {
+        ++waits;
+        const std::pair<QPushButton*, const ButtonControl*> buttons[] = {
+            {form.BitBtn2Widget, &logic.BitBtn2}, {form.BitBtn3Widget, &logic.BitBtn3},
+            {form.BitBtn4Widget, &logic.BitBtn4}, {form.BitBtn5Widget, &logic.BitBtn5},
+            {form.BitBtn6Widget, &logic.BitBtn6}, {form.BitBtn7Widget, &logic.BitBtn7}};
+        for (const auto& [widget, record] : buttons) {
+            if (widget->isEnabled() != record->Enabled) {
+                differing += widget->text().toStdString() + " ";
+            }
+        }
+        if (form.MaskEdit1Widget->text().toStdString() != logic.MaskEdit1.Text) {
+            differing += "MaskEdit1 ";
+        }
+        if (waits == 200) {
+            logic.BeginShutdown();
+        }
+    };
+    QTest::mouseClick(form.BitBtn5Widget, Qt::LeftButton);
+    EXPECT_EQ(waits, 200);
+    EXPECT_EQ(differing, "");
 }
 
 }  // namespace
