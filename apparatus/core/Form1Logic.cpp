@@ -234,9 +234,10 @@ int TForm1Logic::ShowMessageDialog(const std::string& text, const std::string& c
 
 void TForm1Logic::BitBtn8Click() {
     if (Model.LidClosed) {
-        // Also while the drive is on at rest (the first tick after a rotor start): the rotor
-        // would go on to turn under the open lid.
-        if (Model.RotorSpeed >= 1.0 || Model.RotorDriveOn) {
+        // Also while the drive is on at rest (the first tick after a rotor start), and for a
+        // whole speed series (its next point starts the rotor): the rotor would go on to turn
+        // under the open lid.
+        if (Model.RotorSpeed >= 1.0 || Model.RotorDriveOn || seriesRunning_) {
             return;
         }
         BitBtn8.Caption = "Fedél zár";
@@ -354,7 +355,7 @@ void TForm1Logic::UpDown1Click(bool up) {
 
 void TForm1Logic::RefreshApparatus() {
     UpdateMeters();
-    BitBtn8.Enabled = Model.AmbientPressure - kLidMargin < Model.Pressure;
+    BitBtn8.Enabled = Model.AmbientPressure - kLidMargin < Model.Pressure && !seriesRunning_;
     // The lid too: with an ambient pressure below the limit (faktor.txt's third line, an
     // evacuated chamber) the pressure alone would let the rotor start under the open lid.
     BitBtn3.Enabled =

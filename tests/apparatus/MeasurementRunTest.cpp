@@ -225,6 +225,37 @@ TEST_F(MeasurementRun, UnreadableFactorFileIsReported) {
     EXPECT_TRUE(form->BitBtn5.Enabled);
 }
 
+// A series starts the rotor again at every point, so the lid stays shut from its Start to
+// its end, even where the pressure alone would free it (an ambient pressure below 10 mbar) and
+// the rotor was stopped and stands.
+TEST_F(MeasurementRun, TheLidStaysShutThroughAWholeSeries) {
+    BuildField();
+    WriteFactorFile("-200\n950\n9.5\n");
+    int ticks = 0;
+    bool lidFree = false;
+    form->AfterTick = [&] {
+        if (!form->SeriesRunning()) {
+            return;
+        }
+        if (++ticks == 1) {
+            form->BitBtn4Click();
+        }
+        lidFree = lidFree || form->BitBtn8.Enabled;
+        form->BitBtn8Click();
+        EXPECT_TRUE(form->Model.LidClosed) << "at tick " << ticks;
+        if (ticks == 500) {
+            form->BeginShutdown();
+        }
+    };
+    form->BitBtn5Click();
+    EXPECT_EQ(ticks, 500);
+    EXPECT_EQ(form->Model.RotorSpeed, 0.0) << "the stopped rotor came to rest";
+    EXPECT_FALSE(lidFree);
+    form->AfterTick = nullptr;
+    form->RefreshApparatus();
+    EXPECT_TRUE(form->BitBtn8.Enabled) << "free again once the series is over";
+}
+
 TEST_F(MeasurementRun, BadTimeFieldAbandonsStart) {
     form->Edit5.Text = "tíz";
     form->BitBtn5Click();
