@@ -596,7 +596,16 @@ void TForm1::SyncControls() {
     ApplyStacking();
 }
 
+bool TForm1::event(QEvent* event) {
+    // A modal dialog takes the mouse: a drag held meanwhile never gets its release.
+    if (event->type() == QEvent::WindowBlocked && drag_) {
+        drag_->Cancel();
+    }
+    return QMainWindow::event(event);
+}
+
 int TForm1::ShowMessage(const std::string& text, const std::string& caption, int flags) {
+    drag_->Cancel();
     SyncControls();
     return sim::ShowMessageDialog(text, caption, flags);
 }

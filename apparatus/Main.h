@@ -106,6 +106,7 @@ class TForm1 : public QMainWindow {
     DragGhost* Ghost() const;
 
   protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;

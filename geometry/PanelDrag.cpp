@@ -62,6 +62,15 @@ void PanelDrag::FinishDrag(QPoint panelPos) {
     }
 }
 
+void PanelDrag::Cancel() {
+    if (dragged_ == nullptr) {
+        return;
+    }
+    dragged_ = nullptr;
+    ghost_->hide();
+    QGuiApplication::restoreOverrideCursor();
+}
+
 bool PanelDrag::MouseEvent(PanelItem& item, QWidget* widget, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint panelPos = widget->mapTo(panel_, mouse->position().toPoint());

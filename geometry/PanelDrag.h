@@ -46,6 +46,10 @@ class PanelDrag {
     // records' changes afterwards.
     bool MouseEvent(PanelItem& item, QWidget* widget, QEvent* event);
 
+    // Ends a drag without a drop. The owner calls it when a dialog is about to take the mouse:
+    // the toolkit gives the release that comes meanwhile to nobody, and the drag would go on.
+    void Cancel();
+
     // The topmost shown item under a point of the panel.
     PanelItem* ItemAt(QPoint panelPos) const;
     const PanelItem* Dragged() const { return dragged_; }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include <string>
 #include <utility>
 
+#include "apparatus/About.h"
 #include "apparatus/Main.h"
 #include "common/VirtualClock.h"
 #include "geometry/DragGhost.h"
@@ -231,6 +233,39 @@ TEST_F(MainWindow, ComponentsAreFixedFromTheMomentACountBegins) {
     QTest::mouseRelease(detector, Qt::LeftButton, {}, local);
     EXPECT_EQ(logic.Shape7.Left, 1123);
     EXPECT_FALSE(logic.Model.Slots[2].Placed);
+}
+
+// A message that opens while a component is held (an error of a tick) blocks the window, and
+// the release goes to nobody: the drag ends there, and the next drag moves its own item.
+TEST_F(MainWindow, AMessageDuringADragEndsIt) {
+    QWidget* detector = form.WidgetOf(logic.Shape7);
+    QTest::mousePress(detector, Qt::LeftButton, {}, QPoint(5, 5));
+    const QPoint local = detector->mapFrom(form.Panel3, QPoint(16 + 600, 10 + 150));
+    QMouseEvent move(QEvent::MouseMove, QPointF(local), detector->mapToGlobal(QPointF(local)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(detector, &move);
+    ASSERT_FALSE(form.Ghost()->isHidden());
+    logic.Model.ErrorText = "Nincs forrás elhelyezve";
+    logic.RefreshApparatus();
+    ASSERT_EQ(messages.Messages().size(), 1U);
+    EXPECT_TRUE(form.Ghost()->isHidden());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    Drag(logic.HgF, QPoint(16 + 480, 10 + 150));
+    EXPECT_EQ(logic.HgF.Left, 496);
+    EXPECT_EQ(logic.Shape7.Left, 1123) << "the held item stays";
+
+    // Any modal dialog of the window does the same (shown, the window has logged in).
+    logic.Model.ParticipantId = "Brk2017_t";
+    form.show();
+    QTest::mousePress(detector, Qt::LeftButton, {}, QPoint(5, 5));
+    QApplication::sendEvent(detector, &move);
+    ASSERT_FALSE(form.Ghost()->isHidden());
+    QTimer::singleShot(0, [this] { form.AboutBox->accept(); });
+    form.AboutBox->exec();
+    EXPECT_TRUE(form.Ghost()->isHidden());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    form.hide();
 }
 
 // A clock that looks at the window whenever the program waits for events.

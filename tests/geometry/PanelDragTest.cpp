@@ -163,7 +163,23 @@ TEST_F(PanelDragTest, AnItemFixedDuringTheDragStaysWhereItWas) {
     ASSERT_TRUE(Mouse(QEvent::MouseButtonRelease, {130, 80}));
     EXPECT_FALSE(dropped.has_value());
     EXPECT_EQ(drag->Dragged(), nullptr);
-    EXPECT_FALSE(drag->Ghost()->isVisible());
+    EXPECT_TRUE(drag->Ghost()->isHidden());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// A dialog took the mouse: the drag ends with nothing dropped, and a release that comes
+// after all is not the drag's.
+TEST_F(PanelDragTest, ACancelledDragEndsWithoutADrop) {
+    ASSERT_TRUE(Mouse(QEvent::MouseButtonPress, {305, 205}));
+    Mouse(QEvent::MouseMove, {130, 80});
+    ASSERT_FALSE(drag->Ghost()->isHidden());
+    drag->Cancel();
+    EXPECT_EQ(drag->Dragged(), nullptr);
+    EXPECT_TRUE(drag->Ghost()->isHidden());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(Mouse(QEvent::MouseButtonRelease, {130, 80}));
+    EXPECT_FALSE(dropped.has_value());
+    drag->Cancel();  // nothing to end
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
