@@ -247,6 +247,9 @@ void TForm1Logic::BitBtn8Click() {
         BitBtn1.Enabled = false;
         BitBtn2.Enabled = false;
         Timer1->SetEnabled(false);
+        // The pump stops with its tick (its buttons already say so): otherwise the next
+        // measurement Start would take it for running and never start it.
+        Model.PumpOn = false;
         Model.Pressure = Model.AmbientPressure;
         Image2.Draggable = true;
         Image3.Draggable = true;
