@@ -9,6 +9,7 @@
 #include <system_error>
 #include <thread>
 
+#include "BuildInfo.h"
 #include "apparatus/core/FactorFile.h"
 #include "common/Conversions.h"
 #include "common/Format.h"
@@ -153,6 +154,7 @@ ParsedGradeOptions ParseGradeOptions(const std::vector<std::string>& args) {
     line.add_flag("--csv-only", options.CsvOnly);
     line.add_flag("--quiet", options.Quiet);
     line.add_flag("-h,--help", options.Help);
+    line.add_flag("--version", options.Version);
     try {
         line.parse(std::vector<std::string>(args.rbegin(), args.rend()));
     } catch (const CLI::ArgumentMismatch& missing) {
@@ -167,7 +169,7 @@ ParsedGradeOptions ParseGradeOptions(const std::vector<std::string>& args) {
             return Fail(Format(gradetext::kUnknownOption, extra.c_str()));
         }
     }
-    if (options.Help) {
+    if (options.Help || options.Version) {
         return {options, {}};
     }
     if (folders.empty()) {
@@ -211,6 +213,10 @@ int GradeMain(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
     if (parsed.Options->Help) {
         out << gradetext::kHelp;
+        return kGradeOk;
+    }
+    if (parsed.Options->Version) {
+        out << gradetext::kProgramName << " " << kProgramVersion << "\n";
         return kGradeOk;
     }
     try {

@@ -170,6 +170,7 @@ Egyéb:
   --csv-only             csak az osszesito.csv készül el
   --quiet                nem írja ki a haladást
   --help                 ez a leírás
+  --version              az értékelő verziója
 
 Kilépési kód: 0 siker (bármi legyen az ítélet); 2 hibás opció, mappa vagy fájl.
 )HELP";

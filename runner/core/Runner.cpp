@@ -16,6 +16,7 @@
 #include <system_error>
 #include <variant>
 
+#include "BuildInfo.h"
 #include "apparatus/core/FactorFile.h"
 #include "common/FileNames.h"
 #include "common/Format.h"
@@ -545,6 +546,10 @@ int RunnerMain(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     if (parsed.Options->Help) {
         out << RunnerHelpText();
+        return kRunnerOk;
+    }
+    if (parsed.Options->Version) {
+        out << kRunnerName << " " << kProgramVersion << "\n";
         return kRunnerOk;
     }
     try {

@@ -289,12 +289,16 @@ ParsedRunnerOptions ParseRunnerOptions(const std::vector<std::string>& args) {
         options.Plot = PlotFormatOf(value);
         options.PlotPath = value;
     });
+    line.Switch("--version", [] { throw CLI::CallForVersion(); });
 
     try {
         line.parse(std::vector<std::string>(args.rbegin(), args.rend()));
         line.RejectEarlierMistake();
     } catch (const CLI::CallForHelp&) {
         options.Help = true;
+        return {options, {}};
+    } catch (const CLI::CallForVersion&) {
+        options.Version = true;
         return {options, {}};
     } catch (const CLI::ArgumentMismatch& missing) {
         // Only the last argument can lack its value; CLI11 names the option before the colon.
@@ -355,6 +359,7 @@ Kimenet:
   --plot FÁJL.png|.svg   {W} x {H} képpontos grafikon: a beütésszám a fordulatszám
                          függvényében hibasávokkal, rajta a várható görbe
   --help                 ez a leírás
+  --version              a futtató verziója
 
 Az azonosítót a futás idejére lefoglalja a kimeneti mappában, mint az ablak: ha ott
 egy ablak vagy egy másik futtató már használja, a futás el sem indul.

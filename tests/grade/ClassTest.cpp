@@ -466,6 +466,9 @@ TEST_F(GradedClass, BadCommandLinesEndWithOneHungarianLineAndStatusTwo) {
     const Invocation help = Run({"--help"});
     EXPECT_EQ(help.Status, 0);
     EXPECT_EQ(help.Out.rfind("Használat: trelko-grade [opciók] BEADÁSOK\n", 0), 0u);
+    const Invocation version = Run({"--version"});
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_EQ(version.Out, "trelko-grade " SIM_PROJECT_VERSION "\n");
 }
 
 }  // namespace

@@ -383,6 +383,10 @@ TEST(RunnerOptions, TheFirstMistakeOnTheLineIsReported) {
     const auto help = ParseRunnerOptions({g, "-h", "--time", "0", "--bogus"});
     ASSERT_TRUE(help.Options) << help.Error;
     EXPECT_TRUE(help.Options->Help);
+    const auto version = ParseRunnerOptions({"--version", "--bogus"});
+    ASSERT_TRUE(version.Options) << version.Error;
+    EXPECT_TRUE(version.Options->Version);
+    EXPECT_EQ(ParseRunnerOptions({"--bogus", "--version"}).Error, "ismeretlen opció: --bogus" + unknown);
 }
 
 TEST(RunnerOptions, ValuesFollowTheOptionOrItsEqualsSign) {
