@@ -42,6 +42,9 @@ namespace {
 // second would take more than 5% of a core while pumping.
 constexpr int kMeterFrameMs = 40;
 
+// The task's document, which the competition hands out beside the program.
+constexpr const char* kHelpDocument = "Brenn2017.docx";
+
 // Colours of the window.
 const QColor kMoneyGreen(192, 220, 192);
 const QColor kLightYellow(255, 255, 208);
@@ -214,6 +217,9 @@ TForm1::TForm1(Clock& clock, std::string programDir, QWidget* parent)
     BuildPanel3(client);
     move(kWindowPos);
     EndApplication = [] { QCoreApplication::exit(0); };
+    OpenDocument = [](const std::string& path) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+    };
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     CreateDialogs();
 
@@ -249,6 +255,7 @@ void TForm1::CreateDialogs() {
         return Logic().ClaimIdentifier(identifier);
     };
     AboutBox = new TAboutBox(this);
+    AboutBox->SetWorkFolder(logic_->Model.ProgramDir);
 
     SaveDialog1 = new QFileDialog(this);
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
@@ -262,6 +269,11 @@ void TForm1::CreateDialogs() {
     OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
     OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    // Until a confirmed dialog sets their initial folder, they open where the files are, not
+    // wherever the program was started from (the home, for a desktop menu).
+    for (QFileDialog* dialog : {SaveDialog1, OpenDialog1}) {
+        dialog->setDirectory(Q(logic_->Model.ProgramDir));
+    }
 }
 
 // ---------------------------------------------------------------- shell
@@ -322,9 +334,12 @@ void TForm1::Nvjegy1Click() {
 
 void TForm1::Lers1Click() {
     // A missing document opens nothing and says nothing.
-    const QString path = Q(logic_->Model.ProgramDir + "Brenn2017.docx");
-    if (QFileInfo::exists(path)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    for (const std::string* folder : {&logic_->Model.ProgramDir, &SystemDocumentFolder}) {
+        const std::string path = *folder + kHelpDocument;
+        if (!folder->empty() && QFileInfo::exists(Q(path))) {
+            OpenDocument(path);
+            return;
+        }
     }
 }
 

@@ -66,6 +66,10 @@ class TForm1 : public QMainWindow {
     QFileDialog* OpenDialog1 = nullptr;
     // Ends the program at once (a cancelled login); tests replace it.
     std::function<void()> EndApplication;
+    // Where "Leírás" looks for the document after the work folder (nowhere when empty).
+    std::string SystemDocumentFolder;
+    // Opens a document with the desktop's application for it; tests replace it.
+    std::function<void(const std::string& path)> OpenDocument;
     // Answers for the two file dialogs, taken in order instead of showing them (for tests).
     std::deque<std::optional<std::string>> FileDialogAnswers;
 

@@ -1,12 +1,20 @@
 #include <QApplication>
-#include <QDir>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "BuildInfo.h"
 #include "apparatus/Main.h"
 #include "apparatus/QtClock.h"
+#include "apparatus/Startup.h"
+#include "apparatus/core/ProgramOptions.h"
 #include "assets/Pictures.h"
 #include "widgets/MessageDialog.h"
 
@@ -35,9 +43,54 @@ bool HasDisplay() {
     return false;
 }
 
+std::optional<std::string> Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::nullopt : std::optional<std::string>(value);
+}
+
+// The folder of the executable itself, whatever the current folder or the name it was started by.
+std::string ExecutableDir(const char* startedAs) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path self = fs::read_symlink("/proc/self/exe", error);
+    if (error) {
+        self = fs::absolute(startedAs, error);
+    }
+    return self.parent_path().string() + "/";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    const sim::ParsedProgramOptions parsed =
+        sim::ParseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.Options) {
+        std::fprintf(stderr, "%s: %s\n", sim::kProgramName, parsed.Error.c_str());
+        return sim::kProgramBadOption;
+    }
+    const sim::ProgramOptions& options = *parsed.Options;
+    if (options.Help) {
+        std::fputs(sim::ProgramHelpText().c_str(), stdout);
+        return 0;
+    }
+    if (options.Version) {
+        std::printf("%s %s\n", sim::kProgramName, sim::kProgramVersion);
+        return 0;
+    }
+
+    sim::WorkFolderRequest request;
+    request.ExecutableDir = ExecutableDir(argv[0]);
+    request.Option = options.WorkFolder;
+    request.Environment = Environment(sim::kWorkFolderVariable);
+    request.Home = Environment("HOME");
+    request.InstalledDir = sim::kInstalledProgramDir;
+    const sim::WorkFolder folder = sim::ChooseWorkFolder(request);
+    if (folder.Error) {
+        // Also for a terminal: the window may not be able to show it.
+        std::string lines = *folder.Error;
+        std::replace(lines.begin(), lines.end(), '\r', '\n');
+        std::fprintf(stderr, "%s\n", lines.c_str());
+    }
     if (!HasDisplay()) {
         std::fprintf(stderr, "%s (DISPLAY nincs beállítva)\n", kNoDisplay);
         return 1;
@@ -50,11 +103,13 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(sim::AppIcon());
 
     sim::QtClock clock;
-    const std::string programDir =
-        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/").toStdString();
-    sim::TForm1 form1(clock, programDir);
-    form1.show();
-    const int result = QApplication::exec();
+    const std::unique_ptr<sim::TForm1> form1 = sim::OpenMainWindow(
+        clock, folder, {sim::kSystemFactorFile, sim::kSystemDocumentFolder});
+    int result = 1;
+    if (form1 != nullptr) {
+        form1->show();
+        result = QApplication::exec();
+    }
     sim::DestroyMessageDialog();
     return result;
 }

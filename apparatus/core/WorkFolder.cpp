@@ -62,13 +62,16 @@ WorkFolder ChooseWorkFolder(const WorkFolderRequest& request) {
     if (request.Environment && !request.Environment->empty()) {
         return Checked(Absolute(*request.Environment));
     }
-    if (Writable(request.ExecutableDir)) {
+    const bool installed = !request.InstalledDir.empty() &&
+                           WithSeparator(request.ExecutableDir) == WithSeparator(request.InstalledDir);
+    if (!installed && Writable(request.ExecutableDir)) {
         return {WithSeparator(request.ExecutableDir), std::nullopt};
     }
     if (!request.Home || request.Home->empty()) {
         return Refused(request.ExecutableDir,
-                       "nem írható, és a HOME nincs beállítva; adj meg munkamappát a --dir "
-                       "opcióval vagy a TRELKO_DIR változóval");
+                       std::string(installed ? "a telepített program mappája" : "nem írható") +
+                           ", és a HOME nincs beállítva; adj meg munkamappát a --dir "
+                           "opcióval vagy a TRELKO_DIR változóval");
     }
     const std::string folder = (fs::path(*request.Home) / kHomeWorkFolderName).string();
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {

@@ -1,0 +1,101 @@
+#include "apparatus/core/ProgramOptions.h"
+
+#include <CLI/CLI.hpp>
+
+#include <string_view>
+#include <utility>
+
+#include "apparatus/core/WorkFolder.h"
+#include "common/FileNames.h"
+
+namespace sim {
+
+namespace {
+
+ParsedProgramOptions Fail(std::string error) {
+    return {std::nullopt, std::move(error)};
+}
+
+std::string SeeHelp() {
+    return std::string(" (lásd: ") + kProgramName + " --help)";
+}
+
+}  // namespace
+
+ParsedProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
+    ProgramOptions options;
+    std::string folder;
+    CLI::App line;
+    line.set_help_flag();
+    line.allow_extras();
+    CLI::Option* dir = line.add_option("--dir", folder)
+                           ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    line.add_flag("-h,--help", options.Help);
+    line.add_flag("--version", options.Version);
+    try {
+        line.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+    } catch (const CLI::ArgumentMismatch& missing) {
+        // CLI11 names the option before the colon.
+        const std::string what = missing.what();
+        return Fail("a(z) " + what.substr(0, what.find(':')) + " opció értéke hiányzik");
+    } catch (const CLI::ParseError&) {
+        return Fail("hibás parancssor" + SeeHelp());
+    }
+    for (const std::string& extra : line.remaining()) {
+        if (extra.size() > 1 && extra.front() == '-') {
+            return Fail("ismeretlen opció: " + ShownText(extra) + SeeHelp());
+        }
+        return Fail("fölösleges argumentum: \"" + ShownText(extra) + "\"" + SeeHelp());
+    }
+    if (dir->count() > 0) {
+        if (folder.empty()) {
+            return Fail("--dir: üres mappanév");
+        }
+        options.WorkFolder = folder;
+    }
+    return {options, {}};
+}
+
+std::string ProgramHelpText() {
+    std::string text = R"HELP(Használat: trelko [opciók]
+
+Rezonáns gamma-szórás kísérlet szimulációja: az Országos Brenn Fizikaverseny
+2017 számítógépes feladata. Ablakot nyit, ezért grafikus kijelző kell hozzá.
+
+A munkamappából olvassa a program a faktor.txt-t, oda írja az automatikus
+sorozat eredményfájlját (Brk2017_AZONOSÍTÓ.txt), ott nyílik a geometria mentése
+és betöltése, és ott keresi a Brenn2017.docx leírást. A munkamappa, az első,
+amelyik megvan:
+  1. a --dir opcióval megadott mappa,
+  2. a {VARIABLE} környezeti változóban megadott mappa,
+  3. a program saját mappája, ha a felhasználó írhat bele, és nem a telepített
+     program mappája (a verseny hordozható példánya),
+  4. a saját mappa ~/{HOME_FOLDER} (ha nincs, a program létrehozza, csak a felhasználó
+     számára hozzáférhetően).
+A megadott mappának léteznie kell, és írhatónak kell lennie; ha nem az, a
+program indításkor megmondja, miért, és kilép.
+
+Ha a munkamappában nincs faktor.txt, a program a {SYSTEM_FACTOR} fájlt
+olvassa (a szervezők beállítása az egész gépre). Ha a munkamappában nincs
+Brenn2017.docx, a {SYSTEM_DOCS} mappában keresi.
+
+Opciók:
+  --dir MAPPA            a munkamappa
+  --help                 ez a leírás
+  --version              a program verziója
+
+Kilépési kód: 0 a program rendben véget ért; 1 nincs grafikus kijelző, vagy a
+munkamappa nem használható; 2 hibás opció, egysoros üzenettel.
+)HELP";
+    const std::pair<std::string_view, std::string_view> values[] = {
+        {"{VARIABLE}", kWorkFolderVariable},
+        {"{HOME_FOLDER}", kHomeWorkFolderName},
+        {"{SYSTEM_FACTOR}", kSystemFactorFile},
+        {"{SYSTEM_DOCS}", kSystemDocumentFolder}};
+    for (const auto& [token, value] : values) {
+        text.replace(text.find(token), token.size(), value);
+    }
+    return text;
+}
+
+}  // namespace sim
