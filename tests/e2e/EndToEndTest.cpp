@@ -1,6 +1,7 @@
 // A person's session with the real program: log in, drag the sources and two components into
 // place, run an exact speed series from a factor file beside the program, close through the
-// close question. Real X events (xdotool) on a private Xvfb display. The session runs with no
+// close question. Real X events (xdotool) on a private Xvfb display. With TRELKO_E2E_INSTALLED
+// it drives an installed program instead of a copy of the built one. The session runs with no
 // locale at all, as on a fresh machine, and in Hungarian; the window titles are read in more.
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -135,6 +137,16 @@ bool LocaleInstalled(const char* name) {
     return false;
 }
 
+// The series the session runs: exact counts, set points 100, 1050 and 2000, already evacuated.
+constexpr const char* kFactorFile = "-200\r\n950\r\n1e-6\r\n";
+
+// An installed program to drive instead of a copy of the built one, for a check of the package
+// on a machine (see the README): it works in ~/Brk2017 and reads the organisers' factor file.
+std::optional<fs::path> InstalledProgram() {
+    const char* given = std::getenv("TRELKO_E2E_INSTALLED");
+    return given == nullptr || *given == '\0' ? std::nullopt : std::optional<fs::path>(given);
+}
+
 // The counts the exact mode gives at a reached set point, from the physics of the same field.
 std::int32_t ExpectedCounts(double speed) {
     class Form : public TForm1Logic {
@@ -187,10 +199,20 @@ class ProgramOnXvfb : public ::testing::TestWithParam<LocaleCase> {
         if (GetParam().needs != nullptr && !LocaleInstalled(GetParam().needs)) {
             GTEST_SKIP() << GetParam().needs << " is not generated (scripts/deps.sh does it)";
         }
-        scratch.emplace("trelko-e2e");
-        dir = scratch->Path();
-        fs::copy_file(TRELKO_BINARY, dir / "trelko");
-        std::ofstream(dir / "faktor.txt") << "-200\r\n950\r\n1e-6\r\n";
+        if (const auto installed = InstalledProgram()) {
+            programPath = *installed;
+            const char* home = std::getenv("HOME");
+            ASSERT_NE(home, nullptr) << "the installed program works in ~/Brk2017";
+            dir = fs::path(home) / "Brk2017";
+            ASSERT_EQ(testing::ReadFile("/etc/trelko/faktor.txt"), kFactorFile)
+                << "the organisers' /etc/trelko/faktor.txt must hold this test's series";
+        } else {
+            scratch.emplace("trelko-e2e");
+            dir = scratch->Path();
+            programPath = dir / "trelko";
+            fs::copy_file(TRELKO_BINARY, programPath);
+            std::ofstream(dir / "faktor.txt") << kFactorFile;
+        }
         display = StartXvfb(xvfb);
         ASSERT_FALSE(display.empty()) << "Xvfb started";
     }
@@ -207,7 +229,7 @@ class ProgramOnXvfb : public ::testing::TestWithParam<LocaleCase> {
     }
 
     void StartProgram() {
-        program = SpawnProgram((dir / "trelko").string(), display, GetParam().settings);
+        program = SpawnProgram(programPath.string(), display, GetParam().settings);
     }
 
     std::string Xdo(const std::string& args) {
@@ -269,7 +291,8 @@ class ProgramOnXvfb : public ::testing::TestWithParam<LocaleCase> {
     }
 
     std::optional<testing::ScratchFolder> scratch;
-    fs::path dir;
+    fs::path programPath;
+    fs::path dir;  // the program's work folder
     std::string display;
     pid_t xvfb = -1;
     pid_t program = -1;
