@@ -64,16 +64,14 @@ Rezonáns gamma-szórás kísérlet szimulációja: az Országos Brenn Fizikaver
 
 A munkamappából olvassa a program a faktor.txt-t, oda írja az automatikus
 sorozat eredményfájlját (Brk2017_AZONOSÍTÓ.txt), ott nyílik a geometria mentése
-és betöltése, és ott keresi a Brenn2017.docx leírást. A munkamappa, az első,
-amelyik megvan:
-  1. a --dir opcióval megadott mappa,
-  2. a {VARIABLE} környezeti változóban megadott mappa,
-  3. a program saját mappája, ha a felhasználó írhat bele, és nem a telepített
-     program mappája (a verseny hordozható példánya),
-  4. a saját mappa ~/{HOME_FOLDER} (ha nincs, a program létrehozza, csak a felhasználó
-     számára hozzáférhetően).
-A megadott mappának léteznie kell, és írhatónak kell lennie; ha nem az, a
-program indításkor megmondja, miért, és kilép.
+és betöltése, és ott keresi a Brenn2017.docx leírást. A munkamappa a --dir
+opcióval megadott mappa; ha nincs ilyen, a {VARIABLE} környezeti változóban
+megadott mappa; ha az sincs, a program saját mappája, ha a felhasználó írhat
+bele, és nem a telepített program mappája (a verseny hordozható példánya);
+különben a ~/{HOME_FOLDER} mappa, amelyet a program szükség esetén létrehoz, csak a
+felhasználó számára hozzáférhetően. A megadott mappának léteznie kell, és
+írhatónak kell lennie; ha nem az, a program indításkor megmondja, miért, és
+kilép.
 
 Ha a munkamappában nincs faktor.txt, a program a {SYSTEM_FACTOR} fájlt
 olvassa (a szervezők beállítása az egész gépre). Ha a munkamappában nincs
