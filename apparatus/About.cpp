@@ -48,8 +48,8 @@ TAboutBox::TAboutBox(QWidget* parent)
     Version = MakeLabel(panel_, kVersion, "Számítógépes feladat 2017", ArialBold(14), Qt::white);
     ProgramVersion = MakeLabel(panel_, kProgramVersionLabel, QString("Verzió: ") + kProgramVersion,
                                ArialBold(kDetailPixels), Qt::white);
-    WorkFolderCaption = MakeLabel(panel_, kWorkFolderCaption, "Munkamappa:",
-                                  ArialBold(kDetailPixels), Qt::white);
+    WorkFolderCaption =
+        MakeLabel(panel_, kWorkFolderCaption, "Munkamappa:", ArialBold(kDetailPixels), Qt::white);
     WorkFolderPath = MakeLabel(panel_, kWorkFolderPath, {}, ArialBold(kDetailPixels), Qt::white);
     // A supervisor may want to copy it.
     WorkFolderPath->setTextInteractionFlags(Qt::TextSelectableByMouse);

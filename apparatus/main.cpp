@@ -140,8 +140,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(sim::AppIcon());
 
     sim::QtClock clock;
-    const std::unique_ptr<sim::TForm1> form1 = sim::OpenMainWindow(
-        clock, folder, {sim::kSystemFactorFile, sim::kSystemDocumentFolder});
+    const std::unique_ptr<sim::TForm1> form1 =
+        sim::OpenMainWindow(clock, folder, {sim::kSystemFactorFile, sim::kSystemDocumentFolder});
     int result = 1;
     if (form1 != nullptr) {
         form1->show();

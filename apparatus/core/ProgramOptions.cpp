@@ -28,8 +28,8 @@ ParsedProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
     CLI::App line;
     line.set_help_flag();
     line.allow_extras();
-    CLI::Option* dir = line.add_option("--dir", folder)
-                           ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    CLI::Option* dir =
+        line.add_option("--dir", folder)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     line.add_flag("-h,--help", options.Help);
     line.add_flag("--version", options.Version);
     try {

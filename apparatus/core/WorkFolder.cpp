@@ -62,8 +62,8 @@ WorkFolder ChooseWorkFolder(const WorkFolderRequest& request) {
     if (request.Environment && !request.Environment->empty()) {
         return Checked(Absolute(*request.Environment));
     }
-    const bool installed = !request.InstalledDir.empty() &&
-                           WithSeparator(request.ExecutableDir) == WithSeparator(request.InstalledDir);
+    const bool installed = !request.InstalledDir.empty() && WithSeparator(request.ExecutableDir) ==
+                                                                WithSeparator(request.InstalledDir);
     if (!installed && Writable(request.ExecutableDir)) {
         return {WithSeparator(request.ExecutableDir), std::nullopt};
     }

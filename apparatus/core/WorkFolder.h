@@ -31,8 +31,8 @@ struct WorkFolder {
 };
 
 // --dir, else TRELKO_DIR, else the program's folder when the user may write into it and it is
-// not the installed folder, else ~/Brk2017 (made, private to the user, when missing). The folder chosen must be a folder the
-// user may write into; an explicitly named one is never made.
+// not the installed folder, else ~/Brk2017 (made, private to the user, when missing). The folder
+// chosen must be a folder the user may write into; an explicitly named one is never made.
 WorkFolder ChooseWorkFolder(const WorkFolderRequest& request);
 
 }  // namespace sim

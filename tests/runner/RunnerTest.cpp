@@ -386,7 +386,8 @@ TEST(RunnerOptions, TheFirstMistakeOnTheLineIsReported) {
     const auto version = ParseRunnerOptions({"--version", "--bogus"});
     ASSERT_TRUE(version.Options) << version.Error;
     EXPECT_TRUE(version.Options->Version);
-    EXPECT_EQ(ParseRunnerOptions({"--bogus", "--version"}).Error, "ismeretlen opció: --bogus" + unknown);
+    EXPECT_EQ(ParseRunnerOptions({"--bogus", "--version"}).Error,
+              "ismeretlen opció: --bogus" + unknown);
 }
 
 TEST(RunnerOptions, ValuesFollowTheOptionOrItsEqualsSign) {
