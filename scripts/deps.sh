@@ -9,14 +9,14 @@ set -euo pipefail
 # Each group with why it is needed, for the message before sudo asks for a password.
 declare -A why=(
     [build]="to build the programs"
-    [tests]="to run the tests (the window on a virtual display, the report in a browser)"
+    [tests]="to run the tests: a virtual display, a headless browser, the linter"
     [package]="to make and check the Debian package"
     [extra]="named on the command line"
 )
 declare -A groups=(
     [build]="build-essential cmake ninja-build pkg-config qt6-base-dev libjpeg-dev
              libboost-math-dev libcli11-dev locales"
-    [tests]="libgtest-dev libgmock-dev libbenchmark-dev chromium fonts-dejavu-core
+    [tests]="libgtest-dev libgmock-dev libbenchmark-dev clang-tidy chromium fonts-dejavu-core
              fonts-liberation xvfb xauth xdotool x11-utils"
     [package]="help2man dpkg-dev file lintian desktop-file-utils appstream"
     [extra]="$*"
