@@ -75,7 +75,7 @@ void TAboutBox::SetWorkFolder(const std::string& folder) {
     OKButton->move((width - kOKButton.width()) / 2, kOKButtonTop);
 }
 
-void TAboutBox::FormActivate() {
+void TAboutBox::FormActivate() const {
     ProgramIcon->setPixmap(QApplication::windowIcon().pixmap(kProgramIcon.size()));
 }
 

@@ -17,7 +17,7 @@ class TAboutBox : public QDialog {
 
   public:
     explicit TAboutBox(QWidget* parent = nullptr);
-    void FormActivate();
+    void FormActivate() const;
     // Shows the folder in full; the box widens for a long one, up to a limit past which the
     // middle of the path gives way (the tooltip keeps it whole).
     void SetWorkFolder(const std::string& folder);

@@ -221,7 +221,7 @@ TSMsg::TSMsg(QWidget* owner)
         button->hide();
         const int code = kMsgOk + i;
         connect(button, &QPushButton::clicked, this, [this, code] { done(code); });
-        buttons_[i] = button;
+        buttons_[static_cast<std::size_t>(i)] = button;
     }
     tabOrder_ = buttons_;
 }
@@ -252,7 +252,8 @@ QPushButton* TSMsg::FirstShownInTabOrder() const {
 }
 
 QPushButton* TSMsg::ButtonOfCode(int code) const {
-    return code >= kMsgOk && code <= kMsgNo ? buttons_[code - kMsgOk] : nullptr;
+    return code >= kMsgOk && code <= kMsgNo ? buttons_[static_cast<std::size_t>(code - kMsgOk)]
+                                            : nullptr;
 }
 
 void TSMsg::Prepare(const std::string& text, const std::string& caption, int flags) {
@@ -271,9 +272,10 @@ void TSMsg::Prepare(const std::string& text, const std::string& caption, int fla
 
     const std::vector<int>& set = kButtonSets[flags & kMsgButtonSetMask];
     int sumW = 0;
-    for (int i : set) {
-        buttons_[i]->show();
-        sumW += buttons_[i]->width();
+    for (const int i : set) {
+        QPushButton* button = buttons_[static_cast<std::size_t>(i)];
+        button->show();
+        sumW += button->width();
     }
     maxW = std::max(maxW, sumW);
 
@@ -315,7 +317,7 @@ void TSMsg::Prepare(const std::string& text, const std::string& caption, int fla
     int cx = slot / 2;
     int k = 0;
     for (int i : set) {
-        QPushButton* b = buttons_[i];
+        QPushButton* b = buttons_[static_cast<std::size_t>(i)];
         if (k == defaultIndex) {
             auto it = std::find(tabOrder_.begin(), tabOrder_.end(), b);
             std::rotate(tabOrder_.begin(), it, it + 1);
@@ -324,7 +326,7 @@ void TSMsg::Prepare(const std::string& text, const std::string& caption, int fla
         cx += slot;
         ++k;
     }
-    for (int i = 0; i + 1 < kButtonCount; ++i) {
+    for (std::size_t i = 0; i + 1 < tabOrder_.size(); ++i) {
         QWidget::setTabOrder(tabOrder_[i], tabOrder_[i + 1]);
     }
 
