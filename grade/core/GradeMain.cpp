@@ -44,6 +44,8 @@ OrganiserFactor ReadOrganiserFactor(const std::string& path) {
             throw BadInput{Format(gradetext::kFileMissing, path.c_str())};
         case TextFileStatus::Unreadable:
             throw BadInput{Format(gradetext::kFileUnreadable, path.c_str())};
+        case TextFileStatus::TooLarge:
+            throw BadInput{Format(gradetext::kFileTooLarge, path.c_str(), kMaxSettingsFileBytes / 1024)};
         case TextFileStatus::Read:
             break;
     }

@@ -138,6 +138,7 @@ inline constexpr const char* kNoSuchFolder = "%s: nincs ilyen mappa";
 inline constexpr const char* kFolderNotCreated = "%s: a mappa nem hozható létre (%s)";
 inline constexpr const char* kFileMissing = "%s: nem található";
 inline constexpr const char* kFileUnreadable = "%s: nem olvasható";
+inline constexpr const char* kFileTooLarge = "%s: túl nagy fájl (legfeljebb %zu KiB lehet)";
 inline constexpr const char* kFileBadLine = "%s: %s";
 inline constexpr const char* kNotWritten = "%s: nem írható (%s)";
 inline constexpr const char* kNotCreated = "%s: nem hozható létre (%s)";
