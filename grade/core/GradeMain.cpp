@@ -46,8 +46,7 @@ OrganiserFactor ReadOrganiserFactor(const std::string& path) {
         case TextFileStatus::Unreadable:
             throw BadInput{Format(gradetext::kFileUnreadable, path.c_str())};
         case TextFileStatus::TooLarge:
-            throw BadInput{
-                Format(gradetext::kFileTooLarge, path.c_str(), kMaxSettingsFileBytes / 1024)};
+            throw BadInput{Format(gradetext::kFileTooLarge, path.c_str(), kMaxSettingsFileBytes / 1024)};
         case TextFileStatus::Read:
             break;
     }
