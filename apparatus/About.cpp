@@ -21,7 +21,7 @@ constexpr QRect kOKButton(151, 130, 75, 25);
 
 TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle("Névjegy");
+    setWindowTitle(tr("Névjegy"));
     setFixedSize(kClientSize);
     auto* panel = new QFrame(this);
     panel->setGeometry(kPanel);
@@ -31,10 +31,10 @@ TAboutBox::TAboutBox(QWidget* parent)
     ProgramIcon = new QLabel(panel);
     ProgramIcon->setGeometry(kProgramIcon);
     ProgramIcon->setScaledContents(true);
-    ProductName =
-        MakeLabel(panel, kProductName, "Országos Brenn Fizikaverseny  ", ArialBold(16), Qt::white);
-    Version = MakeLabel(panel, kVersion, "Számítógépes feladat 2017", ArialBold(14), Qt::white);
-    OKButton = new QPushButton("OK", this);
+    ProductName = MakeLabel(panel, kProductName, tr("Országos Brenn Fizikaverseny  "),
+                            ArialBold(16), Qt::white);
+    Version = MakeLabel(panel, kVersion, tr("Számítógépes feladat 2017"), ArialBold(14), Qt::white);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setGeometry(kOKButton);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
