@@ -25,6 +25,7 @@
 #include "apparatus/About.h"
 #include "apparatus/Bejel.h"
 #include "apparatus/Eredmeny.h"
+#include "apparatus/Leiras.h"
 #include "assets/Pictures.h"
 #include "geometry/FieldDrawing.h"
 #include "geometry/KompDlg.h"
@@ -268,6 +269,7 @@ void TForm1::CreateDialogs() {
         return Logic().ClaimIdentifier(identifier);
     };
     AboutBox = new TAboutBox(this);
+    Leiras = new TLeiras(this);
 
     SaveDialog1 = new QFileDialog(this);
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
@@ -341,11 +343,14 @@ void TForm1::Nvjegy1Click() {
 }
 
 void TForm1::Lers1Click() {
-    // A missing document opens nothing and says nothing.
+    // The organisers' task document when they put it beside the program, else the program's
+    // own guide, so the help is never empty.
     const QString path = Q(logic_->Model.ProgramDir + "Brenn2017.docx");
     if (QFileInfo::exists(path)) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        return;
     }
+    Leiras->ShowGuide();
 }
 
 std::optional<std::string> TForm1::RunFileDialog(QFileDialog& dialog) {
