@@ -978,7 +978,7 @@ there is one):
 
 The measurement:
   --time S               counting time, s, from 1 to {MAXTIME} (default {TIME})
-  --auto-stop            &quot;Mérés leáll (s)&quot; (auto stop) is ticked (default)
+  --auto-stop            &quot;Auto stop (s)&quot; is ticked (default)
   --no-auto-stop         it is not ticked: the runner stops the single count after S s,
                          as a contestant would with the Stop button; a series then ends
                          only in the exact mode, so it is refused otherwise
