@@ -7,6 +7,10 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libjpeg-dev
+    # Qt's own texts in the programs' languages; lupdate and lrelease for their own.
+    qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
+    # The desktop entry's check.
+    desktop-file-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     libboost-math-dev libcli11-dev
     # The grading report's test opens it in a headless browser.
