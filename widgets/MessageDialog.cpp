@@ -136,7 +136,7 @@ class GlyphButton : public QPushButton {
         p.drawItemText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(),
                        text(), QPalette::ButtonText);
 
-        if (opt.state & QStyle::State_HasFocus) {
+        if (opt.state.testFlag(QStyle::State_HasFocus)) {
             QStyleOptionFocusRect focus;
             focus.QStyleOption::operator=(opt);
             focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &opt, this);
@@ -311,7 +311,7 @@ void TSMsg::Prepare(const std::string& text, const std::string& caption, int fla
     image1_->resize(textW, textH);
     bevel1_->resize(ClampExtent(2 * std::int64_t{textPos.x() - bevel1_->x()} + textW),
                     ClampExtent(2 * std::int64_t{textPos.y() - bevel1_->y()} + textH));
-    const int dialogW = ClampExtent(std::int64_t{textW} + 2 * textPos.x());
+    const int dialogW = ClampExtent(std::int64_t{textW} + 2 * std::int64_t{textPos.x()});
     const int buttonTop = ClampExtent(std::int64_t{bevel1_->y()} + bevel1_->height() + kButtonGap);
     const int dialogH = ClampExtent(std::int64_t{bevel1_->y()} + bevel1_->height() +
                                     OKBtn()->height() + kBottomMargin);
@@ -371,7 +371,7 @@ QImage TSMsg::DrawLines(const QRect& area) const {
     return picture;
 }
 
-void TSMsg::FocusFirstInTabOrder() {
+void TSMsg::FocusFirstInTabOrder() const {
     if (QPushButton* first = FirstShownInTabOrder()) {
         first->setFocus(Qt::TabFocusReason);
     }

@@ -91,7 +91,7 @@ class TSMsg : public QDialog {
     void Prepare(const std::string& text, const std::string& caption, int flags);
     // A part of the text area, with the lines that fall into it.
     QImage DrawLines(const QRect& area) const;
-    void FocusFirstInTabOrder();
+    void FocusFirstInTabOrder() const;
     void CentreOverOwner();
 
     QFont font_;

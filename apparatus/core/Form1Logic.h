@@ -77,7 +77,7 @@ class TForm1Logic {
 
     // --- placement of sources and components (drag and drop within the panel) ---
     // X, Y are the pointer's position in the target item's own pixels.
-    bool Shape2DragOver(const FieldItem& target, const FieldItem& dragged, int X, int Y);
+    bool Shape2DragOver(const FieldItem& target, const FieldItem& dragged, int X, int Y) const;
     void Shape2DragDrop(const FieldItem& target, FieldItem& dragged, int X, int Y);
     bool Shape6DragOver(const FieldItem& target, const FieldItem& dragged, int X, int Y);
     void ExperimentDragDrop(const FieldItem& target, FieldItem& dragged, int X, int Y);

@@ -27,10 +27,49 @@ bool DragPlaceable(const sim::PanelItem& item, int slot, const sim::PanelItem& f
            sim::ComponentDropAllowed(x, y) && y >= 0;
 }
 
+// The chord of the detector rectangle on the line through (px, py) with direction theta, the
+// plain way: edges met left, right, top, bottom, points truncated to whole pixels, the first
+// kept and the last replacing the second.
+struct PlainRect {
+    double Left, Top, Right, Bottom;
+};
+
+double PlainChord(const PlainRect& r, double px, double py, double theta) {
+    const double t = std::tan(theta);
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    int found = 0;
+    auto accept = [&](double x, double y) {
+        (found == 0 ? x1 : x2) = std::trunc(x);
+        (found == 0 ? y1 : y2) = std::trunc(y);
+        ++found;
+    };
+    const double yLeft = t * (r.Left - px) + py;
+    if (r.Top <= yLeft && yLeft <= r.Bottom) {
+        accept(r.Left, yLeft);
+    }
+    const double yRight = t * (r.Right - px) + py;
+    if (r.Top <= yRight && yRight <= r.Bottom) {
+        accept(r.Right, yRight);
+    }
+    if (theta != 0) {
+        const double xTop = (r.Top - py) / t + px;
+        if (r.Left <= xTop && xTop <= r.Right) {
+            accept(xTop, r.Top);
+        }
+        const double xBottom = (r.Bottom - py) / t + px;
+        if (r.Left <= xBottom && xBottom <= r.Right) {
+            accept(xBottom, r.Bottom);
+        }
+    }
+    if (found >= 2) {
+        return std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
+    }
+    return found == 0 && theta == 0 ? r.Right - r.Left : 0;
+}
+
 // The detector rate with the scattered part added the plain way: for every corner, every
-// direction of its band in steps of 0.001 rad, the chord through the detector (edges met left,
-// right, top, bottom, points truncated to whole pixels, the first kept and the last replacing
-// the second), its absorption summed. Starts from the direct part.
+// direction of its band in steps of 0.001 rad, the chord through the detector, its absorption
+// summed. Starts from the direct part.
 double PlainScatteredRate(const sim::ApparatusModel& m, double rate) {
     constexpr double kPi = std::numbers::pi;
     constexpr double kStep = 0.001;
@@ -39,51 +78,14 @@ double PlainScatteredRate(const sim::ApparatusModel& m, double rate) {
     const double mu2 = m.Slots[sim::kDetectorSlot].Mu;
     const double left = d.Left;
     const double top = d.Top;
-    const double right = left + d.Width;
-    const double bottom = top + d.Height;
+    const PlainRect r{left, top, left + d.Width, top + d.Height};
     for (const sim::TargetCorner& corner : m.TargetCorners) {
-        const double px = corner.X;
-        const double py = corner.Y;
         double sum = 0;
         double theta = corner.AngleMin;
         for (int step = 0; theta <= corner.AngleMax && step < kMaxSteps; ++step) {
             theta = theta + kStep;
-            double chord = 0;
-            if (std::fabs(theta) == kPi / 2) {
-                chord = d.Height;
-            } else {
-                const double t = std::tan(theta);
-                double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-                int found = 0;
-                auto accept = [&](double x, double y) {
-                    (found == 0 ? x1 : x2) = std::trunc(x);
-                    (found == 0 ? y1 : y2) = std::trunc(y);
-                    ++found;
-                };
-                const double yLeft = t * (left - px) + py;
-                if (top <= yLeft && yLeft <= bottom) {
-                    accept(left, yLeft);
-                }
-                const double yRight = t * (right - px) + py;
-                if (top <= yRight && yRight <= bottom) {
-                    accept(right, yRight);
-                }
-                if (theta != 0) {
-                    const double xTop = (top - py) / t + px;
-                    if (left <= xTop && xTop <= right) {
-                        accept(xTop, top);
-                    }
-                    const double xBottom = (bottom - py) / t + px;
-                    if (left <= xBottom && xBottom <= right) {
-                        accept(xBottom, bottom);
-                    }
-                }
-                if (found >= 2) {
-                    chord = std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
-                } else if (found == 0 && theta == 0) {
-                    chord = d.Width;
-                }
-            }
+            const double chord = std::fabs(theta) == kPi / 2 ? d.Height
+                                                              : PlainChord(r, corner.X, corner.Y, theta);
             sum = sum + (1 - std::exp(-mu2 * chord)) * kStep / (2 * kPi) * corner.Intensity;
         }
         rate = rate + sum;
