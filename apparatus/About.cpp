@@ -40,7 +40,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TAboutBox::FormActivate() {
+void TAboutBox::FormActivate() const {
     ProgramIcon->setPixmap(QApplication::windowIcon().pixmap(kProgramIcon.size()));
 }
 

@@ -13,7 +13,7 @@ class TAboutBox : public QDialog {
 
   public:
     explicit TAboutBox(QWidget* parent = nullptr);
-    void FormActivate();
+    void FormActivate() const;
 
     QLabel* ProgramIcon = nullptr;
     QLabel* ProductName = nullptr;

@@ -338,7 +338,7 @@ void TForm1::Vge1Click() {
     close();
 }
 
-void TForm1::Nvjegy1Click() {
+void TForm1::Nvjegy1Click() const {
     AboutBox->exec();
 }
 

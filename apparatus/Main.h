@@ -53,7 +53,7 @@ class TForm1 : public QMainWindow {
     void FormActivate();
     bool FormCloseQuery();
     void Vge1Click();
-    void Nvjegy1Click();
+    void Nvjegy1Click() const;
     void Lers1Click();
     // True once a cancelled login has ended the program.
     bool LoginCancelled() const { return loginCancelled_; }

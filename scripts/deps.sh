@@ -13,6 +13,8 @@ packages=(
     desktop-file-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     libboost-math-dev libcli11-dev
+    # The test command lints the program's sources.
+    clang-tidy
     # The grading report's test opens it in a headless browser.
     chromium
     fonts-dejavu-core fonts-liberation

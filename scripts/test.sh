@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite twice: a normal build, and a build with
-# AddressSanitizer and UndefinedBehaviorSanitizer. Incremental on a built tree.
+# AddressSanitizer and UndefinedBehaviorSanitizer; between them, clang-tidy over the program's
+# sources. Incremental on a built tree.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,5 +19,6 @@ run_suite() {
 }
 
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSIM_WERROR=ON
+bash scripts/lint.sh build
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DSIM_SANITIZE=ON -DSIM_WERROR=ON

@@ -419,8 +419,6 @@ TEST_F(GradedClass, BadCommandLinesEndWithOneHungarianLineAndStatusTwo) {
     const std::string s = Submissions().string();
     const std::string out = Report().string();
     WriteFile(scratch.Path() / "rossz.txt", "kétszáz\n");
-    // Beyond the settings file's limit the organisers' file is refused, not read as empty.
-    WriteFile(scratch.Path() / "nagy.txt", "300\r\n100\r\n" + std::string(64 * 1024, ' '));
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{}, "hiányzik a beadások mappája (lásd: trelko-grade --help)"},
         {{s}, "hiányzik az --out (a jelentés mappája)"},
@@ -438,6 +436,7 @@ TEST_F(GradedClass, BadCommandLinesEndWithOneHungarianLineAndStatusTwo) {
         {{s, "--out", out, "--faktor", (scratch.Path() / "nagy.txt").string()},
          (scratch.Path() / "nagy.txt").string() + ": túl nagy fájl (legfeljebb 64 KiB lehet)"},
     };
+    WriteFile(scratch.Path() / "nagy.txt", "200\r\n50\r\n" + std::string(64 * 1024, '\n'));
     for (const auto& [args, message] : cases) {
         const Invocation run = Run(args);
         EXPECT_EQ(run.Status, 2) << message;
