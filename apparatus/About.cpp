@@ -34,7 +34,7 @@ constexpr int kDetailPixels = 13;
 
 TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle("Névjegy");
+    setWindowTitle(tr("Névjegy"));
     panel_ = new QFrame(this);
     panel_->move(kPanelAt);
     panel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -43,18 +43,19 @@ TAboutBox::TAboutBox(QWidget* parent)
     ProgramIcon = new QLabel(panel_);
     ProgramIcon->setGeometry(kProgramIcon);
     ProgramIcon->setScaledContents(true);
-    ProductName =
-        MakeLabel(panel_, kProductName, "Országos Brenn Fizikaverseny  ", ArialBold(16), Qt::white);
-    Version = MakeLabel(panel_, kVersion, "Számítógépes feladat 2017", ArialBold(14), Qt::white);
-    ProgramVersion = MakeLabel(panel_, kProgramVersionLabel, QString("Verzió: ") + kProgramVersion,
+    ProductName = MakeLabel(panel_, kProductName, tr("Országos Brenn Fizikaverseny  "),
+                            ArialBold(16), Qt::white);
+    Version =
+        MakeLabel(panel_, kVersion, tr("Számítógépes feladat 2017"), ArialBold(14), Qt::white);
+    ProgramVersion = MakeLabel(panel_, kProgramVersionLabel, tr("Verzió: ") + kProgramVersion,
                                ArialBold(kDetailPixels), Qt::white);
     WorkFolderCaption =
-        MakeLabel(panel_, kWorkFolderCaption, "Munkamappa:", ArialBold(kDetailPixels), Qt::white);
+        MakeLabel(panel_, kWorkFolderCaption, tr("Munkamappa:"), ArialBold(kDetailPixels), Qt::white);
     WorkFolderPath = MakeLabel(panel_, kWorkFolderPath, {}, ArialBold(kDetailPixels), Qt::white);
     // A supervisor may want to copy it.
     WorkFolderPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    OKButton = new QPushButton("OK", this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->resize(kOKButton);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);

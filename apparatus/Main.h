@@ -27,6 +27,7 @@ class TAboutBox;
 class TBejelentkez;
 class TForm2;
 class TKompDlg;
+class TLeiras;
 class TMuszer;
 class TShape;
 class TUpDown;
@@ -62,6 +63,8 @@ class TForm1 : public QMainWindow {
     TKompDlg* KompDlg = nullptr;
     TBejelentkez* Bejelentkez = nullptr;
     TAboutBox* AboutBox = nullptr;
+    // The user guide, for "Leírás" when the task document is missing.
+    TLeiras* Leiras = nullptr;
     QFileDialog* SaveDialog1 = nullptr;
     QFileDialog* OpenDialog1 = nullptr;
     // Ends the program at once (a cancelled login); tests replace it.

@@ -1,5 +1,6 @@
 #include "apparatus/Startup.h"
 
+#include "common/Translate.h"
 #include "widgets/MessageDialog.h"
 
 namespace sim {
@@ -7,7 +8,7 @@ namespace sim {
 std::unique_ptr<TForm1> OpenMainWindow(Clock& clock, const WorkFolder& folder,
                                        const SystemFiles& system) {
     if (folder.Error) {
-        ShowMessageDialog(*folder.Error, kInputErrorCaption, kMsgOkOnly);
+        ShowMessageDialog(*folder.Error, Tr(kInputErrorCaption), kMsgOkOnly);
         return nullptr;
     }
     auto form = std::make_unique<TForm1>(clock, folder.Path);

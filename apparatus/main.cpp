@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,18 +20,22 @@
 #include "apparatus/Startup.h"
 #include "apparatus/core/ProgramOptions.h"
 #include "assets/Pictures.h"
+#include "common/Translate.h"
+#include "translations/Language.h"
 #include "widgets/MessageDialog.h"
 
 namespace {
 
-constexpr const char* kNoDisplay =
-    "Nincs grafikus kijelző: a program ablakot nyit, ehhez X vagy Wayland kijelző kell.";
+constexpr sim::TrText kNoDisplay =
+    SIM_TR("Program",
+           "Nincs grafikus kijelző: a program ablakot nyit, ehhez X vagy Wayland kijelző kell.");
+constexpr sim::TrText kNoDisplayVariable = SIM_TR("Program", "DISPLAY nincs beállítva");
 
 // The toolkit aborts when it cannot open the display; say why and end with an error instead.
 void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context,
                            const QString& message) {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n%s\n", kNoDisplay, qPrintable(message));
+        std::fprintf(stderr, "%s\n%s\n", sim::Tr(kNoDisplay).c_str(), qPrintable(message));
         std::_Exit(1);
     }
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
@@ -98,6 +103,7 @@ void ChooseUtf8CharacterType() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    sim::SetUpLanguage(argc, argv, std::cerr);
     const sim::ParsedProgramOptions parsed =
         sim::ParseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.Options) {
@@ -128,7 +134,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", lines.c_str());
     }
     if (!HasDisplay()) {
-        std::fprintf(stderr, "%s (DISPLAY nincs beállítva)\n", kNoDisplay);
+        std::fprintf(stderr, "%s (%s)\n", sim::Tr(kNoDisplay).c_str(),
+                     sim::Tr(kNoDisplayVariable).c_str());
         return 1;
     }
     ChooseUtf8CharacterType();

@@ -8,14 +8,15 @@ set -euo pipefail
 
 # Each group with why it is needed, for the message before sudo asks for a password.
 declare -A why=(
-    [build]="to build the programs"
+    [build]="to build the programs, with Qt's own texts and the translation tools"
     [tests]="to run the tests: a virtual display, a headless browser, the linter"
     [package]="to make and check the Debian package"
     [extra]="named on the command line"
 )
 declare -A groups=(
     [build]="build-essential cmake ninja-build pkg-config qt6-base-dev libjpeg-dev
-             libboost-math-dev libcli11-dev locales"
+             libboost-math-dev libcli11-dev locales
+             qt6-translations-l10n qt6-l10n-tools qt6-tools-dev"
     [tests]="libgtest-dev libgmock-dev libbenchmark-dev clang-tidy chromium fonts-dejavu-core
              fonts-liberation xvfb xauth xdotool x11-utils"
     [package]="help2man dpkg-dev file lintian desktop-file-utils appstream"

@@ -37,14 +37,22 @@ struct ButtonKind {
 };
 
 // In creation order, which is also the order of the codes kMsgOk..kMsgNo.
+// The captions are shown through tr(); the widths stay whatever the language.
 const ButtonKind kButtons[] = {
-    {"Rendben", 77, QStyle::SP_DialogOkButton, QStyle::SP_DialogApplyButton, true},
-    {"Mégsem", 77, QStyle::SP_DialogCancelButton, QStyle::SP_DialogCloseButton, true},
-    {"Félbeszakít", 89, QStyle::SP_DialogAbortButton, QStyle::SP_BrowserStop, false},
-    {"&Ismét", 65, QStyle::SP_DialogRetryButton, QStyle::SP_BrowserReload, false},
-    {"&Tovább", 89, QStyle::SP_DialogIgnoreButton, QStyle::SP_MediaSkipForward, false},
-    {"&Igen", 55, QStyle::SP_DialogYesButton, QStyle::SP_DialogOkButton, false},
-    {"&Nem", 65, QStyle::SP_DialogNoButton, QStyle::SP_DialogCancelButton, false},
+    {QT_TRANSLATE_NOOP("sim::TSMsg", "Rendben"), 77, QStyle::SP_DialogOkButton,
+     QStyle::SP_DialogApplyButton, true},
+    {QT_TRANSLATE_NOOP("sim::TSMsg", "Mégsem"), 77, QStyle::SP_DialogCancelButton,
+     QStyle::SP_DialogCloseButton, true},
+    {QT_TRANSLATE_NOOP("sim::TSMsg", "Félbeszakít"), 89, QStyle::SP_DialogAbortButton,
+     QStyle::SP_BrowserStop, false},
+    {QT_TRANSLATE_NOOP("sim::TSMsg", "&Ismét"), 65, QStyle::SP_DialogRetryButton,
+     QStyle::SP_BrowserReload, false},
+    {QT_TRANSLATE_NOOP("sim::TSMsg", "&Tovább"), 89, QStyle::SP_DialogIgnoreButton,
+     QStyle::SP_MediaSkipForward, false},
+    {QT_TRANSLATE_NOOP("sim::TSMsg", "&Igen"), 55, QStyle::SP_DialogYesButton,
+     QStyle::SP_DialogOkButton, false},
+    {QT_TRANSLATE_NOOP("sim::TSMsg", "&Nem"), 65, QStyle::SP_DialogNoButton,
+     QStyle::SP_DialogCancelButton, false},
 };
 
 // Indexes into kButtons of each button set, left to right (which is creation order).
@@ -93,7 +101,7 @@ int ClampExtent(std::int64_t v) {
 class GlyphButton : public QPushButton {
   public:
     GlyphButton(const ButtonKind& kind, QWidget* parent)
-        : QPushButton(QString::fromUtf8(kind.caption), parent), glyphAtLeft_(kind.glyphAtLeft) {
+        : QPushButton(TSMsg::tr(kind.caption), parent), glyphAtLeft_(kind.glyphAtLeft) {
         QIcon glyph = style()->standardIcon(kind.glyph, nullptr, this);
         if (glyph.isNull()) {
             glyph = style()->standardIcon(kind.fallbackGlyph, nullptr, this);

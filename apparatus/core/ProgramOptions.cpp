@@ -7,6 +7,7 @@
 
 #include "apparatus/core/WorkFolder.h"
 #include "common/FileNames.h"
+#include "common/Translate.h"
 
 namespace sim {
 
@@ -17,7 +18,7 @@ ParsedProgramOptions Fail(std::string error) {
 }
 
 std::string SeeHelp() {
-    return std::string(" (lásd: ") + kProgramName + " --help)";
+    return Tr(SIM_TR("Program", " (lásd: %1 --help)"), {kProgramName});
 }
 
 }  // namespace
@@ -37,19 +38,22 @@ ParsedProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
     } catch (const CLI::ArgumentMismatch& missing) {
         // CLI11 names the option before the colon.
         const std::string what = missing.what();
-        return Fail("a(z) " + what.substr(0, what.find(':')) + " opció értéke hiányzik");
+        return Fail(Tr(SIM_TR("Program", "a(z) %1 opció értéke hiányzik"),
+                       {what.substr(0, what.find(':'))}));
     } catch (const CLI::ParseError&) {
-        return Fail("hibás parancssor" + SeeHelp());
+        return Fail(Tr(SIM_TR("Program", "hibás parancssor")) + SeeHelp());
     }
     for (const std::string& extra : line.remaining()) {
         if (extra.size() > 1 && extra.front() == '-') {
-            return Fail("ismeretlen opció: " + ShownText(extra) + SeeHelp());
+            return Fail(Tr(SIM_TR("Program", "ismeretlen opció: %1"), {ShownText(extra)}) +
+                        SeeHelp());
         }
-        return Fail("fölösleges argumentum: \"" + ShownText(extra) + "\"" + SeeHelp());
+        return Fail(Tr(SIM_TR("Program", "fölösleges argumentum: \"%1\""), {ShownText(extra)}) +
+                    SeeHelp());
     }
     if (dir->count() > 0) {
         if (folder.empty()) {
-            return Fail("--dir: üres mappanév");
+            return Fail(Tr(SIM_TR("Program", "--dir: üres mappanév")));
         }
         options.WorkFolder = folder;
     }
@@ -57,7 +61,7 @@ ParsedProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
 }
 
 std::string ProgramHelpText() {
-    std::string text = R"HELP(Használat: trelko [opciók]
+    std::string text = Tr(SIM_TR("Program", R"HELP(Használat: trelko [opciók]
 
 Rezonáns gamma-szórás kísérlet szimulációja: az Országos Brenn Fizikaverseny
 2017 számítógépes feladata. Ablakot nyit, ezért grafikus kijelző kell hozzá.
@@ -79,19 +83,25 @@ Brenn2017.docx, a {SYSTEM_DOCS} mappában keresi.
 
 Opciók:
   --dir MAPPA            a munkamappa
+  --lang KÓD             a program nyelve, pl. en (angol); alapérték hu (magyar); a
+                         TRELKO_LANG változó is megadhatja; a fájlok minden nyelven
+                         ugyanazok
   --help                 ez a leírás
   --version              a program verziója
 
 Kilépési kód: 0 a program rendben véget ért; 1 nincs grafikus kijelző, vagy a
 munkamappa nem használható; 2 hibás opció, egysoros üzenettel.
-)HELP";
+)HELP"));
     const std::pair<std::string_view, std::string_view> values[] = {
         {"{VARIABLE}", kWorkFolderVariable},
         {"{HOME_FOLDER}", kHomeWorkFolderName},
         {"{SYSTEM_FACTOR}", kSystemFactorFile},
         {"{SYSTEM_DOCS}", kSystemDocumentFolder}};
+    // A translation that lost a token shows the text without that name.
     for (const auto& [token, value] : values) {
-        text.replace(text.find(token), token.size(), value);
+        if (const auto at = text.find(token); at != std::string::npos) {
+            text.replace(at, token.size(), value);
+        }
     }
     return text;
 }

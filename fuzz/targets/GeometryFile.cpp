@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const sim::LoadedGeometry loaded = sim::LoadGeometryFile(path);
     if (size < sim::kGeometryFileSize) {
         SIM_FUZZ_CHECK(!loaded.Values);
-        SIM_FUZZ_CHECK(loaded.Error == sim::kReadBeyondEndOfFile);
+        SIM_FUZZ_CHECK(loaded.Error == sim::Tr(sim::kReadBeyondEndOfFile));
         return 0;
     }
     SIM_FUZZ_CHECK(loaded.Values);

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
+#include <QUrl>
 
+#include "apparatus/Leiras.h"
 #include "apparatus/Main.h"
 #include "common/VirtualClock.h"
 #include "geometry/DragGhost.h"
@@ -349,10 +353,48 @@ TEST_F(Shell, EveryCloseAsksTheSameQuestion) {
     EXPECT_TRUE(logic.ShuttingDown());
 }
 
-TEST_F(Shell, HelpWithoutTheDocumentDoesNothingVisible) {
+// Without the task document the help is the program's own guide, in a window beside the
+// main window: no message, nothing modal.
+TEST_F(Shell, HelpWithoutTheDocumentShowsTheProgramsGuide) {
+    EXPECT_FALSE(form.Leiras->isVisible());
     form.Lers1->trigger();
     EXPECT_TRUE(messages.Messages().empty());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(form.Leiras->isVisible());
+    EXPECT_FALSE(form.Leiras->isModal());
+    EXPECT_EQ(form.Leiras->windowTitle(), "Leírás");
+    const QString guide = form.Leiras->Browser->toPlainText();
+    for (const char* part : {"Az elemek elhelyezése", "Fedél, szivattyú, rotor", "Mérés",
+                             "Automatikus sorozat és a faktor.txt",
+                             "A geometria mentése és betöltése", "A program fájljai"}) {
+        EXPECT_TRUE(guide.contains(QString::fromUtf8(part))) << part;
+    }
+    form.Leiras->close();
+}
+
+// Receives the file addresses the desktop would open.
+class OpenedFiles : public QObject {
+    Q_OBJECT
+
+  public:
+    QList<QUrl> Urls;
+
+  public slots:
+    void Open(const QUrl& url) { Urls.append(url); }
+};
+
+TEST_F(Shell, HelpWithTheDocumentOpensItAsBefore) {
+    const testing::ScratchFolder scratch("help");
+    testing::WriteFile(scratch.Path() / "Brenn2017.docx", "PK");
+    logic.Model.ProgramDir = scratch.WithSlash();
+    OpenedFiles opened;
+    QDesktopServices::setUrlHandler("file", &opened, "Open");
+    form.Lers1->trigger();
+    QDesktopServices::unsetUrlHandler("file");
+    ASSERT_EQ(opened.Urls.size(), 1);
+    EXPECT_EQ(opened.Urls[0],
+              QUrl::fromLocalFile(QString::fromStdString(scratch.WithSlash()) + "Brenn2017.docx"));
+    EXPECT_FALSE(form.Leiras->isVisible());
 }
 
 TEST_F(Shell, StartHidesTheAuxiliaryWindow) {
@@ -381,3 +423,5 @@ TEST_F(Shell, RightClickOpensThePositionDialogForTheComponent) {
 
 }  // namespace
 }  // namespace sim
+
+#include "MainWindowTest.moc"

@@ -220,7 +220,7 @@ TEST_F(Runner, SvgPlotIsAWellFormedImageOfTheStatedSize) {
                     xml.attributes().value("height") == QString::number(kPlotHeight);
         } else if (xml.isStartElement() && xml.name() == QStringLiteral("circle")) {
             ++circles;
-        } else if (xml.isCharacters() && xml.text() == QString::fromUtf8(kPlotXLabel)) {
+        } else if (xml.isCharacters() && xml.text() == QString::fromUtf8(kPlotXLabel.Source)) {
             labelled = true;
         }
     }
