@@ -1,46 +1,82 @@
 #include "apparatus/About.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
+#include "BuildInfo.h"
 #include "widgets/ClassicLook.h"
 
 namespace sim {
 
 namespace {
-constexpr QSize kClientSize(378, 164);
-constexpr QRect kPanel(8, 8, 362, 113);
+constexpr int kMinClientWidth = 378;
+constexpr int kMaxClientWidth = 1000;
+constexpr int kClientHeight = 205;
+constexpr QPoint kPanelAt(8, 8);
+constexpr int kPanelHeight = 154;
+constexpr int kPanelMargin = 16;  // left and right of the folder's line inside the panel
 constexpr QRect kProgramIcon(16, 16, 65, 57);
 constexpr QPoint kProductName(96, 24);
 constexpr QPoint kVersion(96, 56);
-constexpr QRect kOKButton(151, 130, 75, 25);
+constexpr QPoint kProgramVersionLabel(96, 84);
+constexpr QPoint kWorkFolderCaption(16, 110);
+constexpr QPoint kWorkFolderPath(16, 128);
+constexpr QSize kOKButton(75, 25);
+constexpr int kOKButtonTop = 171;
+constexpr int kDetailPixels = 13;
 
 }  // namespace
 
 TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle("Névjegy");
-    setFixedSize(kClientSize);
-    auto* panel = new QFrame(this);
-    panel->setGeometry(kPanel);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    SetColours(panel, kTeal, Qt::white);
+    setWindowTitle(tr("Névjegy"));
+    panel_ = new QFrame(this);
+    panel_->move(kPanelAt);
+    panel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    SetColours(panel_, kTeal, Qt::white);
 
-    ProgramIcon = new QLabel(panel);
+    ProgramIcon = new QLabel(panel_);
     ProgramIcon->setGeometry(kProgramIcon);
     ProgramIcon->setScaledContents(true);
-    ProductName =
-        MakeLabel(panel, kProductName, "Országos Brenn Fizikaverseny  ", ArialBold(16), Qt::white);
-    Version = MakeLabel(panel, kVersion, "Számítógépes feladat 2017", ArialBold(14), Qt::white);
-    OKButton = new QPushButton("OK", this);
-    OKButton->setGeometry(kOKButton);
+    ProductName = MakeLabel(panel_, kProductName, tr("Országos Brenn Fizikaverseny  "),
+                            ArialBold(16), Qt::white);
+    Version =
+        MakeLabel(panel_, kVersion, tr("Számítógépes feladat 2017"), ArialBold(14), Qt::white);
+    ProgramVersion = MakeLabel(panel_, kProgramVersionLabel, tr("Verzió: ") + kProgramVersion,
+                               ArialBold(kDetailPixels), Qt::white);
+    WorkFolderCaption =
+        MakeLabel(panel_, kWorkFolderCaption, tr("Munkamappa:"), ArialBold(kDetailPixels), Qt::white);
+    WorkFolderPath = MakeLabel(panel_, kWorkFolderPath, {}, ArialBold(kDetailPixels), Qt::white);
+    // A supervisor may want to copy it.
+    WorkFolderPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    OKButton = new QPushButton(tr("OK"), this);
+    OKButton->resize(kOKButton);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    SetWorkFolder({});
 }
 
-void TAboutBox::FormActivate() {
+void TAboutBox::SetWorkFolder(const std::string& folder) {
+    const QString path = QString::fromStdString(folder);
+    const QFontMetrics metrics(WorkFolderPath->font());
+    const int widest = kMaxClientWidth - 2 * (kPanelAt.x() + kPanelMargin);
+    WorkFolderPath->setText(metrics.elidedText(path, Qt::ElideMiddle, widest));
+    WorkFolderPath->setToolTip(path);
+    WorkFolderPath->adjustSize();
+    const int width = std::clamp(WorkFolderPath->width() + 2 * (kPanelAt.x() + kPanelMargin),
+                                 kMinClientWidth, kMaxClientWidth);
+    setFixedSize(width, kClientHeight);
+    panel_->resize(width - 2 * kPanelAt.x(), kPanelHeight);
+    OKButton->move((width - kOKButton.width()) / 2, kOKButtonTop);
+}
+
+void TAboutBox::FormActivate() const {
     ProgramIcon->setPixmap(QApplication::windowIcon().pixmap(kProgramIcon.size()));
 }
 

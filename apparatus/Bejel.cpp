@@ -39,11 +39,11 @@ TBejelentkez::TBejelentkez(QWidget* parent)
 }
 
 void TBejelentkez::FormActivate() {
-    setWindowTitle(" Bejelentkezés");
-    Label1->setText("Add meg az azonosító kódodat");
+    setWindowTitle(tr(" Bejelentkezés"));
+    Label1->setText(tr("Add meg az azonosító kódodat"));
     Label1->adjustSize();
-    OKBtn->setText("OK");
-    CancelBtn->setText("Mégsem");
+    OKBtn->setText(tr("OK"));
+    CancelBtn->setText(tr("Mégsem"));
     Password->setFocus();
 }
 
@@ -63,25 +63,27 @@ bool TBejelentkez::FormCloseQuery(int result) {
     // The identifier names the result file and the geometry files' extension.
     if (!IsSafeFileNamePart(typed)) {
         ShowMessageDialog(
-            "Az azonosító nem tartalmazhat / \\ : * ? \" < > | jelet,\r"
-            "két egymás utáni pontot (..) és vezérlőkaraktert.\rAdj meg másik azonosítót!",
-            "*** HIBA ***", 0);
+            tr("Az azonosító nem tartalmazhat / \\ : * ? \" < > | jelet,\r"
+               "két egymás utáni pontot (..) és vezérlőkaraktert.\rAdj meg másik azonosítót!")
+                .toStdString(),
+            Tr(kInputErrorCaption), 0);
         Password->selectAll();
         Password->setFocus();
         return false;
     }
     if (typed.size() > kMaxIdentifierLength) {
-        ShowMessageDialog("Az azonosító legfeljebb " + std::to_string(kMaxIdentifierLength) +
-                              " bájt hosszú lehet (egy ékezetes betű 2 bájt).\r"
-                              "Adj meg rövidebb azonosítót!",
-                          "*** HIBA ***", kMsgOkOnly);
+        ShowMessageDialog(tr("Az azonosító legfeljebb %1 bájt hosszú lehet (egy ékezetes betű 2 "
+                             "bájt).\rAdj meg rövidebb azonosítót!")
+                              .arg(kMaxIdentifierLength)
+                              .toStdString(),
+                          Tr(kInputErrorCaption), kMsgOkOnly);
         Password->selectAll();
         Password->setFocus();
         return false;
     }
     if (Claim) {
         if (const std::optional<std::string> refused = Claim(typed)) {
-            ShowMessageDialog(*refused, "*** HIBA ***", kMsgOkOnly);
+            ShowMessageDialog(*refused, Tr(kInputErrorCaption), kMsgOkOnly);
             Password->selectAll();
             Password->setFocus();
             return false;

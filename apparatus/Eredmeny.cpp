@@ -21,7 +21,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 
-void TForm2::Button1Click() {
+void TForm2::Button1Click() const {
     Memo1->clear();
 }
 

@@ -14,7 +14,7 @@ class TForm2 : public QWidget {
 
   public:
     explicit TForm2(QWidget* parent = nullptr);
-    void Button1Click();
+    void Button1Click() const;
 
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* Button1 = nullptr;

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -19,9 +20,12 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+
 #include "apparatus/About.h"
 #include "apparatus/Bejel.h"
 #include "apparatus/Eredmeny.h"
+#include "apparatus/Leiras.h"
 #include "assets/Pictures.h"
 #include "geometry/FieldDrawing.h"
 #include "geometry/KompDlg.h"
@@ -41,6 +45,9 @@ namespace {
 // shows them at most this often: although they draw only when painted, a hundred repaints a
 // second would take more than 5% of a core while pumping.
 constexpr int kMeterFrameMs = 40;
+
+// The task's document, which the competition hands out beside the program.
+constexpr const char* kHelpDocument = "Brenn2017.docx";
 
 // Colours of the window.
 const QColor kMoneyGreen(192, 220, 192);
@@ -94,10 +101,12 @@ struct BinPlace {
     QRect CaptionBox;
 };
 constexpr BinPlace kBins[] = {
-    {{1087, 8, 124, 73}, " Au-források", {1104, 15, 89, 24}},
-    {{1089, 85, 121, 95}, " Hg céltárgy", {1105, 90, 89, 24}},
-    {{1090, 183, 122, 93}, "    Detektor", {1107, 188, 89, 24}},
-    {{1087, 279, 124, 95}, " Ólom árnyékolás", {1090, 283, 118, 24}},
+    {{1087, 8, 124, 73}, QT_TRANSLATE_NOOP("sim::TForm1", " Au-források"), {1104, 15, 89, 24}},
+    {{1089, 85, 121, 95}, QT_TRANSLATE_NOOP("sim::TForm1", " Hg céltárgy"), {1105, 90, 89, 24}},
+    {{1090, 183, 122, 93}, QT_TRANSLATE_NOOP("sim::TForm1", "    Detektor"), {1107, 188, 89, 24}},
+    {{1087, 279, 124, 95},
+     QT_TRANSLATE_NOOP("sim::TForm1", " Ólom árnyékolás"),
+     {1090, 283, 118, 24}},
 };
 
 constexpr int kLabelPixels = 16;
@@ -129,6 +138,20 @@ QFrame* MakeBevel(QWidget* parent, QRect place) {
 
 QLabel* MakeLabel(QWidget* parent, QPoint at, const QString& text, int pixels = kLabelPixels) {
     return sim::MakeLabel(parent, at, text, ArialBold(pixels), Qt::white);
+}
+
+// A caption at the place of its Hungarian text, shown in the language in use. A translation
+// keeps the Hungarian text's centre, so a longer or shorter word stays over its box; the
+// Hungarian text itself stands exactly at its place.
+QLabel* MakeCaption(QWidget* parent, QPoint at, const char* source) {
+    const QString shown = TForm1::tr(source);
+    QLabel* label = MakeLabel(parent, at, shown);
+    const QFontMetrics metrics(label->font());
+    const int shift =
+        (metrics.horizontalAdvance(QString::fromUtf8(source)) - metrics.horizontalAdvance(shown)) /
+        2;
+    label->move(std::max(0, at.x() + shift), at.y());
+    return label;
 }
 
 QLineEdit* MakeEdit(QWidget* parent, QRect place, int pixels, bool readOnly,
@@ -203,7 +226,7 @@ class TForm1::ShownLogic final : public TForm1Logic, public PanelDrag::Owner {
 TForm1::TForm1(Clock& clock, std::string programDir, QWidget* parent)
     : QMainWindow(parent),
       logic_(std::make_unique<ShownLogic>(*this, clock, std::move(programDir))) {
-    setWindowTitle("Trelko kísérlet szimulációja Brenn Verseny 2017");
+    setWindowTitle(tr("Trelko kísérlet szimulációja Brenn Verseny 2017"));
     auto* client = new QWidget(this);
     SetColours(client, kMoneyGreen, Qt::black);
     client->setFixedSize(kClientSize);
@@ -252,11 +275,13 @@ void TForm1::CreateDialogs() {
         return Logic().ClaimIdentifier(identifier);
     };
     AboutBox = new TAboutBox(this);
+    AboutBox->SetWorkFolder(logic_->Model.ProgramDir);
+    Leiras = new TLeiras(this);
 
     SaveDialog1 = new QFileDialog(this);
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
     SaveDialog1->setFileMode(QFileDialog::AnyFile);
-    SaveDialog1->setNameFilter("Minden fájl (*)");
+    SaveDialog1->setNameFilter(Q(Tr(kAllFiles)) + " (*)");
     // The file written is the chosen name with the key appended: the window asks about that
     // one itself.
     SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
@@ -265,6 +290,11 @@ void TForm1::CreateDialogs() {
     OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
     OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    // Until a confirmed dialog sets their initial folder, they open where the files are, not
+    // wherever the program was started from (the home, for a desktop menu).
+    for (QFileDialog* dialog : {SaveDialog1, OpenDialog1}) {
+        dialog->setDirectory(Q(logic_->Model.ProgramDir));
+    }
 }
 
 // ---------------------------------------------------------------- shell
@@ -297,11 +327,12 @@ void TForm1::FormActivate() {
         }
         participant = Bejelentkez->ParticipantId();
     }
-    setWindowTitle(Q("Trelko kísérlet szimulációja Brenn Verseny 2017  (" + participant + ")"));
+    setWindowTitle(tr("Trelko kísérlet szimulációja Brenn Verseny 2017  (%1)").arg(Q(participant)));
 }
 
 bool TForm1::FormCloseQuery() {
-    return ShowMessage("Minden adat el van mentve?", "***MEGERŐSÍTÉS***", kMsgYesNo) == kMsgYes;
+    return ShowMessage(tr("Minden adat el van mentve?").toStdString(),
+                       tr("***MEGERŐSÍTÉS***").toStdString(), kMsgYesNo) == kMsgYes;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -319,16 +350,21 @@ void TForm1::Vge1Click() {
     close();
 }
 
-void TForm1::Nvjegy1Click() {
+void TForm1::Nvjegy1Click() const {
     AboutBox->exec();
 }
 
 void TForm1::Lers1Click() {
-    // A missing document opens nothing and says nothing.
-    const std::string path = logic_->Model.ProgramDir + "Brenn2017.docx";
-    if (QFileInfo::exists(Q(path))) {
-        OpenDocument(path);
+    // The organisers' task document when they put it in the work folder or the system's
+    // document folder, else the program's own guide, so the help is never empty.
+    for (const std::string* folder : {&logic_->Model.ProgramDir, &SystemDocumentFolder}) {
+        const std::string path = *folder + kHelpDocument;
+        if (!folder->empty() && QFileInfo::exists(Q(path))) {
+            OpenDocument(path);
+            return;
+        }
     }
+    Leiras->ShowGuide();
 }
 
 std::optional<std::string> TForm1::RunFileDialog(QFileDialog& dialog) {
@@ -380,10 +416,10 @@ int TForm1::ExecuteKompDlg(FieldItem& component, std::int32_t& x, std::int32_t& 
 
 void TForm1::BuildMenu() {
     QMenuBar* bar = menuBar();
-    Vge1 = bar->addAction("Vége");
-    QMenu* help = bar->addMenu("Súgó");
-    Nvjegy1 = help->addAction("Névjegy");
-    Lers1 = help->addAction("Leírás");
+    Vge1 = bar->addAction(tr("Vége"));
+    QMenu* help = bar->addMenu(tr("Súgó"));
+    Nvjegy1 = help->addAction(tr("Névjegy"));
+    Lers1 = help->addAction(tr("Leírás"));
     connect(Vge1, &QAction::triggered, this, [this] { Vge1Click(); });
     connect(Nvjegy1, &QAction::triggered, this, [this] { Nvjegy1Click(); });
     connect(Lers1, &QAction::triggered, this, [this] { Lers1Click(); });
@@ -397,7 +433,7 @@ QPushButton* TForm1::MakeButton(QWidget* parent, const ButtonControl& control, Q
     if (handler != nullptr) {
         connect(button, &QPushButton::clicked, this, [this, handler] { Perform(handler); });
     }
-    buttons_[button] = &control;
+    buttons_.emplace_back(button, &control);
     shownCaptions_[button] = control.Caption;
     return button;
 }
@@ -416,13 +452,13 @@ void TForm1::BuildPanel2(QWidget* client) {
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     MakeBevel(Panel2, kBevel2);
-    MakeLabel(Panel2, kLabel2, "Vákuumszivattyú");
+    MakeCaption(Panel2, kLabel2, QT_TR_NOOP("Vákuumszivattyú"));
     BitBtn8Widget = MakeButton(Panel2, logic.BitBtn8, kBitBtn8, &TForm1Logic::BitBtn8Click);
     BitBtn1Widget = MakeButton(Panel2, logic.BitBtn1, kBitBtn1, &TForm1Logic::BitBtn1Click);
     BitBtn2Widget = MakeButton(Panel2, logic.BitBtn2, kBitBtn2, &TForm1Logic::BitBtn2Click);
 
     MakeBevel(Panel2, kBevel3);
-    MakeLabel(Panel2, kLabel3, "Fordulatszám  (1/s)");
+    MakeCaption(Panel2, kLabel3, QT_TR_NOOP("Fordulatszám  (1/s)"));
     MaskEdit1Widget = MakeEdit(Panel2, kMaskEdit1, kSpeedPixels, true, kLightYellow);
     UpDown1Widget = new TUpDown(Panel2);
     UpDown1Widget->setGeometry(kUpDown1);
@@ -434,7 +470,7 @@ void TForm1::BuildPanel2(QWidget* client) {
     BitBtn4Widget = MakeButton(Panel2, logic.BitBtn4, kBitBtn4, &TForm1Logic::BitBtn4Click);
 
     MakeBevel(Panel2, kBevel4);
-    MakeLabel(Panel2, kLabel4, "Geometria");
+    MakeCaption(Panel2, kLabel4, QT_TR_NOOP("Geometria"));
     Button1Widget = MakeButton(Panel2, logic.Button1, kButton1, &TForm1Logic::Button1Click);
     Button2Widget = MakeButton(Panel2, logic.Button2, kButton2, &TForm1Logic::Button2Click);
 }
@@ -444,17 +480,17 @@ void TForm1::BuildPanel1(QWidget* client) {
     Panel1 = MakePanel(client, kPanel1, kTeal);
     Muszer1 = new TMuszer(Panel1);
     Muszer1->setGeometry(kMuszer1);
-    Muszer1->SetCaption("Nyomás (mbar)");
+    Muszer1->SetCaption(tr("Nyomás (mbar)").toStdString());
     Muszer2 = new TMuszer(Panel1);
     Muszer2->setGeometry(kMuszer2);
-    Muszer2->SetCaption("Fordulatszám (1/s)");
+    Muszer2->SetCaption(tr("Fordulatszám (1/s)").toStdString());
     meterFrame_ = new QTimer(this);
     meterFrame_->setSingleShot(true);
     meterFrame_->setInterval(kMeterFrameMs);
     connect(meterFrame_, &QTimer::timeout, this, [this] { ShowMeterFrame(); });
 
     Panel4 = MakePanel(Panel1, kPanel4, Qt::black);
-    MakeLabel(Panel4, kLabel9, "MÉRÉS");
+    MakeCaption(Panel4, kLabel9, QT_TR_NOOP("MÉRÉS"));
     CheckBox1Widget = new QCheckBox(Q(logic.CheckBox1.Caption), Panel4);
     CheckBox1Widget->setGeometry(kCheckBox1);
     CheckBox1Widget->setFont(ArialBold(kLabelPixels));
@@ -470,9 +506,9 @@ void TForm1::BuildPanel1(QWidget* client) {
     Edit5Widget->installEventFilter(this);
     connect(Edit5Widget, &QLineEdit::textEdited, this,
             [this](const QString& text) { logic_->Edit5.Text = text.toStdString(); });
-    MakeLabel(Panel4, kLabel5, "Számláló");
+    MakeCaption(Panel4, kLabel5, QT_TR_NOOP("Számláló"));
     Edit6Widget = MakeEdit(Panel4, kEdit6, kCounterPixels, true);
-    MakeLabel(Panel4, kLabel7, "Mérési idő (s)");
+    MakeCaption(Panel4, kLabel7, QT_TR_NOOP("Mérési idő (s)"));
     Edit7Widget = MakeEdit(Panel4, kEdit7, kCounterPixels, true);
     BitBtn7Widget = MakeButton(Panel4, logic.BitBtn7, kBitBtn7, &TForm1Logic::BitBtn7Click);
     BitBtn5Widget = MakeButton(Panel4, logic.BitBtn5, kBitBtn5, &TForm1Logic::BitBtn5Click);
@@ -520,7 +556,7 @@ void TForm1::BuildPanel3(QWidget* client) {
 
     for (const BinPlace& bin : kBins) {
         QLineEdit* box = MakeEdit(Panel3, bin.CaptionBox, kButtonPixels, true);
-        box->setText(bin.Caption);
+        box->setText(tr(bin.Caption));
         captionBoxes_.append(box);
     }
     for (const auto& [item, widget] : itemWidgets_) {
@@ -568,8 +604,14 @@ void TForm1::SyncButton(QPushButton* button, const ButtonControl& control) {
 
 void TForm1::SyncControls() {
     const TForm1Logic& logic = *logic_;
-    for (const auto& [button, control] : buttons_) {
-        SyncButton(button, *control);
+    // The enabled first: a focused button that is disabled hands the focus on to the next
+    // enabled one (Start to Stop), not past a button that is only about to be enabled.
+    for (const bool enabled : {true, false}) {
+        for (const auto& [button, control] : buttons_) {
+            if (control->Enabled == enabled) {
+                SyncButton(button, *control);
+            }
+        }
     }
     SetTextIfChanged(MaskEdit1Widget, logic.MaskEdit1.Text);
     SetTextIfChanged(Edit5Widget, logic.Edit5.Text);

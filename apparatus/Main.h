@@ -7,6 +7,9 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "apparatus/core/Form1Logic.h"
 
@@ -27,6 +30,7 @@ class TAboutBox;
 class TBejelentkez;
 class TForm2;
 class TKompDlg;
+class TLeiras;
 class TMuszer;
 class TShape;
 class TUpDown;
@@ -52,7 +56,7 @@ class TForm1 : public QMainWindow {
     void FormActivate();
     bool FormCloseQuery();
     void Vge1Click();
-    void Nvjegy1Click();
+    void Nvjegy1Click() const;
     void Lers1Click();
     // True once a cancelled login has ended the program.
     bool LoginCancelled() const { return loginCancelled_; }
@@ -62,12 +66,15 @@ class TForm1 : public QMainWindow {
     TKompDlg* KompDlg = nullptr;
     TBejelentkez* Bejelentkez = nullptr;
     TAboutBox* AboutBox = nullptr;
+    // The user guide, for "Leírás" when the task document is missing.
+    TLeiras* Leiras = nullptr;
     QFileDialog* SaveDialog1 = nullptr;
     QFileDialog* OpenDialog1 = nullptr;
     // Ends the program at once (a cancelled login); tests replace it.
     std::function<void()> EndApplication;
-    // Opens a document with the desktop's associated application; tests replace it, so that
-    // pressing "Leírás" in a test launches nothing outside.
+    // Where "Leírás" looks for the document after the work folder (nowhere when empty).
+    std::string SystemDocumentFolder;
+    // Opens a document with the desktop's application for it; tests replace it.
     std::function<void(const std::string& path)> OpenDocument;
     // Answers for the two file dialogs, taken in order instead of showing them (for tests).
     std::deque<std::optional<std::string>> FileDialogAnswers;
@@ -140,7 +147,9 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<PanelDrag> drag_;
     std::map<const FieldItem*, QWidget*> itemWidgets_;
     std::map<const QWidget*, FieldItem*> widgetItems_;
-    std::map<QPushButton*, const ButtonControl*> buttons_;
+    // In the order of creation: synchronised by address, the focus of a disabled button went
+    // wherever the heap had put the buttons.
+    std::vector<std::pair<QPushButton*, const ButtonControl*>> buttons_;
     QList<QWidget*> captionBoxes_;
     std::uint64_t appliedStacking_ = ~std::uint64_t{0};
     std::optional<std::string> RunFileDialog(QFileDialog& dialog);

@@ -1,29 +1,41 @@
 #include <QApplication>
-#include <QDir>
 
 #include <langinfo.h>
 #include <strings.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "BuildInfo.h"
 #include "apparatus/Main.h"
 #include "apparatus/QtClock.h"
+#include "apparatus/Startup.h"
+#include "apparatus/core/ProgramOptions.h"
 #include "assets/Pictures.h"
+#include "common/Translate.h"
+#include "translations/Language.h"
 #include "widgets/MessageDialog.h"
 
 namespace {
 
-constexpr const char* kNoDisplay =
-    "Nincs grafikus kijelző: a program ablakot nyit, ehhez X vagy Wayland kijelző kell.";
+constexpr sim::TrText kNoDisplay =
+    SIM_TR("Program",
+           "Nincs grafikus kijelző: a program ablakot nyit, ehhez X vagy Wayland kijelző kell.");
+constexpr sim::TrText kNoDisplayVariable = SIM_TR("Program", "DISPLAY nincs beállítva");
 
 // The toolkit aborts when it cannot open the display; say why and end with an error instead.
 void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context,
                            const QString& message) {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n%s\n", kNoDisplay, qPrintable(message));
+        std::fprintf(stderr, "%s\n%s\n", sim::Tr(kNoDisplay).c_str(), qPrintable(message));
         std::_Exit(1);
     }
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
@@ -37,6 +49,22 @@ bool HasDisplay() {
         }
     }
     return false;
+}
+
+std::optional<std::string> Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::nullopt : std::optional<std::string>(value);
+}
+
+// The folder of the executable itself, whatever the current folder or the name it was started by.
+std::string ExecutableDir(const char* startedAs) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path self = fs::read_symlink("/proc/self/exe", error);
+    if (error) {
+        self = fs::absolute(startedAs, error);
+    }
+    return self.parent_path().string() + "/";
 }
 
 // The toolkit treats all 8-bit text as UTF-8, but the X library converts the old window title
@@ -75,8 +103,39 @@ void ChooseUtf8CharacterType() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    sim::SetUpLanguage(argc, argv, std::cerr);
+    const sim::ParsedProgramOptions parsed =
+        sim::ParseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.Options) {
+        std::fprintf(stderr, "%s: %s\n", sim::kProgramName, parsed.Error.c_str());
+        return sim::kProgramBadOption;
+    }
+    const sim::ProgramOptions& options = *parsed.Options;
+    if (options.Help) {
+        std::fputs(sim::ProgramHelpText().c_str(), stdout);
+        return 0;
+    }
+    if (options.Version) {
+        std::printf("%s %s\n", sim::kProgramName, sim::kProgramVersion);
+        return 0;
+    }
+
+    sim::WorkFolderRequest request;
+    request.ExecutableDir = ExecutableDir(argv[0]);
+    request.Option = options.WorkFolder;
+    request.Environment = Environment(sim::kWorkFolderVariable);
+    request.Home = Environment("HOME");
+    request.InstalledDir = sim::kInstalledProgramDir;
+    const sim::WorkFolder folder = sim::ChooseWorkFolder(request);
+    if (folder.Error) {
+        // Also for a terminal: the window may not be able to show it.
+        std::string lines = *folder.Error;
+        std::replace(lines.begin(), lines.end(), '\r', '\n');
+        std::fprintf(stderr, "%s\n", lines.c_str());
+    }
     if (!HasDisplay()) {
-        std::fprintf(stderr, "%s (DISPLAY nincs beállítva)\n", kNoDisplay);
+        std::fprintf(stderr, "%s (%s)\n", sim::Tr(kNoDisplay).c_str(),
+                     sim::Tr(kNoDisplayVariable).c_str());
         return 1;
     }
     ChooseUtf8CharacterType();
@@ -88,11 +147,13 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(sim::AppIcon());
 
     sim::QtClock clock;
-    const std::string programDir =
-        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/").toStdString();
-    sim::TForm1 form1(clock, programDir);
-    form1.show();
-    const int result = QApplication::exec();
+    const std::unique_ptr<sim::TForm1> form1 =
+        sim::OpenMainWindow(clock, folder, {sim::kSystemFactorFile, sim::kSystemDocumentFolder});
+    int result = 1;
+    if (form1 != nullptr) {
+        form1->show();
+        result = QApplication::exec();
+    }
     sim::DestroyMessageDialog();
     return result;
 }

@@ -48,6 +48,14 @@ QImage SourceIcon() {
     return LoadPng(QStringLiteral(":/assets/source_icon.png"));
 }
 
+QString UserGuide(const QString& language) {
+    QByteArray page = ReadResource(QStringLiteral(":/assets/guide/leiras_%1.html").arg(language));
+    if (page.isEmpty()) {
+        page = ReadResource(QStringLiteral(":/assets/guide/leiras_hu.html"));
+    }
+    return QString::fromUtf8(page);
+}
+
 QIcon AppIcon() {
     RegisterResources();
     QIcon icon;

@@ -2,10 +2,12 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QString>
 
 namespace sim {
 
-// The pictures the program ships, compiled in as Qt resources under ":/assets/".
+// The pictures and the user guide the program ships, compiled in as Qt resources under
+// ":/assets/".
 
 inline constexpr int kApparatusPhotoWidth = 425;
 inline constexpr int kApparatusPhotoHeight = 167;
@@ -21,5 +23,9 @@ QImage LidSymbol();
 QImage SourceIcon();
 // The window and desktop icon, in the sizes it is stored in.
 QIcon AppIcon();
+
+// The user guide, one HTML page, in a language ("hu", "en", ...); the Hungarian one for a
+// language that has no guide of its own.
+QString UserGuide(const QString& language);
 
 }  // namespace sim

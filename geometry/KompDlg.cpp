@@ -45,7 +45,7 @@ TKompDlg::TKompDlg(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       font_(ArialBold(kFontPixels)) {
     setFont(font_);
-    setWindowTitle(QString::fromUtf8(kKompCaption));
+    setWindowTitle(tr(kKompCaption));
     setFixedSize(kClientWidth, kClientHeight);
 
     SetColours(this, kTeal, Qt::white);
@@ -53,14 +53,14 @@ TKompDlg::TKompDlg(QWidget* parent)
     SetPlace(bevel1_, kBevel1);
 
     const auto makeLabel = [this](const char* text, int left, int top) {
-        auto* label = new QLabel(QString::fromUtf8(text), this);
+        auto* label = new QLabel(tr(text), this);
         label->move(left, top);
         label->adjustSize();
         return label;
     };
-    label1_ = makeLabel("A komponens típusa: ", 24, 19);
-    label2_ = makeLabel("A komponens helyzete ", 21, 67);
-    label5_ = makeLabel("(bal felső sarokpont) ", 29, 84);
+    label1_ = makeLabel(QT_TR_NOOP("A komponens típusa: "), 24, 19);
+    label2_ = makeLabel(QT_TR_NOOP("A komponens helyzete "), 21, 67);
+    label5_ = makeLabel(QT_TR_NOOP("(bal felső sarokpont) "), 29, 84);
     label3_ = makeLabel("x = ", 26, 109);
     label4_ = makeLabel("y = ", 28, 136);
 
@@ -68,27 +68,27 @@ TKompDlg::TKompDlg(QWidget* parent)
     QPalette boxPal = QApplication::palette();
     boxPal.setColor(QPalette::Text, Qt::black);
     boxPal.setColor(QPalette::Base, Qt::white);
-    const auto makeEdit = [this, &boxPal](const char* text, const Place& place) {
-        auto* edit = new QLineEdit(QString::fromUtf8(text), this);
+    const auto makeEdit = [this, &boxPal](const QString& text, const Place& place) {
+        auto* edit = new QLineEdit(text, this);
         edit->setPalette(boxPal);
         SetPlace(edit, place);
         return edit;
     };
-    edit3_ = makeEdit("higany", kEdit3);
+    edit3_ = makeEdit(tr("higany"), kEdit3);
     edit3_->setReadOnly(true);
     edit1_ = makeEdit("0", kEdit1);
     edit2_ = makeEdit("0", kEdit2);
 
-    const auto makeButton = [this](const char* caption, const Place& place, int result) {
-        auto* button = new QPushButton(QString::fromUtf8(caption), this);
+    const auto makeButton = [this](const QString& caption, const Place& place, int result) {
+        auto* button = new QPushButton(caption, this);
         button->setPalette(QApplication::palette());
         SetPlace(button, place);
         connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
         return button;
     };
-    okBtn_ = makeButton("OK", kOkBtn, kKompOk);
-    cancelBtn_ = makeButton("Mégsem", kCancelBtn, kKompCancel);
-    button1_ = makeButton("Vissza a helyére", kButton1, kKompPutBack);
+    okBtn_ = makeButton(tr("OK"), kOkBtn, kKompOk);
+    cancelBtn_ = makeButton(tr("Mégsem"), kCancelBtn, kKompCancel);
+    button1_ = makeButton(tr("Vissza a helyére"), kButton1, kKompPutBack);
     okBtn_->setDefault(true);
 
     setTabOrder(edit3_, edit1_);
@@ -156,7 +156,7 @@ bool TKompDlg::FormCloseQuery(int result) {
 }
 
 void TKompDlg::Refuse(const char* text, QLineEdit* field) {
-    ShowMessageDialog(text, kKompErrorCaption, kMsgOkOnly);
+    ShowMessageDialog(tr(text).toStdString(), tr(kKompErrorCaption).toStdString(), kMsgOkOnly);
     if (field != nullptr) {
         field->selectAll();
         field->setFocus();

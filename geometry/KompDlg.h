@@ -23,11 +23,14 @@ class QShowEvent;
 
 namespace sim {
 
-inline constexpr const char* kKompCaption = "Komponens ";
-inline constexpr const char* kKompErrorCaption = "*** Hiba ***";
-inline constexpr const char* kKompBadX = "Érvénytelen adat";
-inline constexpr const char* kKompBadY = "  Érvénytelen adat!!  ";
-inline constexpr const char* kKompCollision = "  Ütközés más komponenssel!!  ";
+// The dialog's texts, shown through tr().
+inline constexpr const char* kKompCaption = QT_TRANSLATE_NOOP("sim::TKompDlg", "Komponens ");
+inline constexpr const char* kKompErrorCaption = QT_TRANSLATE_NOOP("sim::TKompDlg", "*** Hiba ***");
+inline constexpr const char* kKompBadX = QT_TRANSLATE_NOOP("sim::TKompDlg", "Érvénytelen adat");
+inline constexpr const char* kKompBadY =
+    QT_TRANSLATE_NOOP("sim::TKompDlg", "  Érvénytelen adat!!  ");
+inline constexpr const char* kKompCollision =
+    QT_TRANSLATE_NOOP("sim::TKompDlg", "  Ütközés más komponenssel!!  ");
 
 class TKompDlg : public QDialog {
     Q_OBJECT

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "grade/core/GradeMain.h"
+#include "translations/Language.h"
 
 int main(int argc, char** argv) {
+    sim::SetUpLanguage(argc, argv, std::cerr);
     return sim::GradeMain(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }

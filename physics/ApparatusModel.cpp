@@ -34,9 +34,9 @@ constexpr std::size_t kReservedSweepSteps = std::size_t{16} * 700;
 constexpr std::size_t kReservedShadowFactors = 4 * kReservedSweepSteps;
 constexpr std::size_t kReservedCornerSteps = std::size_t{4} * 6300;
 
-constexpr const char* kNoSource = "Nincs forrás elhelyezve";
-constexpr const char* kNothingPlaced = "Nincs semmilyen elem a mérőhelyen";
-constexpr const char* kNoDetector = "Nincs detektor a mérőhelyen";
+constexpr TrText kNoSource = SIM_TR("Physics", "Nincs forrás elhelyezve");
+constexpr TrText kNothingPlaced = SIM_TR("Physics", "Nincs semmilyen elem a mérőhelyen");
+constexpr TrText kNoDetector = SIM_TR("Physics", "Nincs detektor a mérőhelyen");
 
 // The integer bounds of a rectangle widened so that no sum of them can overflow.
 struct Bounds {
@@ -336,8 +336,8 @@ void ApparatusModel::SetDefaults(const IndexedArray<const PanelItem*, 1, kSlotCo
     FactorLines.clear();
 }
 
-bool ApparatusModel::ReportError(const char* text) {
-    ErrorText = text;
+bool ApparatusModel::ReportError(TrText text) {
+    ErrorText = Tr(text);
     return false;
 }
 

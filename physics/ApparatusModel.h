@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/IndexedArray.h"
+#include "common/Translate.h"
 #include "physics/EvaluationCache.h"
 #include "physics/Random.h"
 
@@ -160,7 +161,7 @@ public:
     void ScatterToDetector();
 
   private:
-    bool ReportError(const char* text);
+    bool ReportError(TrText text);
     EvaluationCache::Key InputsKey() const;
     void BuildSweep(int a);
     void ApplyTargetSweep(double speed);

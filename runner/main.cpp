@@ -18,6 +18,7 @@
 #include "runner/PngPlot.h"
 #include "runner/core/Runner.h"
 #include "runner/core/StopSignal.h"
+#include "translations/Language.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ void KeepRuntimeFolderInside(const std::string& scratchFolder) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    sim::SetUpLanguage(argc, argv, std::cerr);
     const std::vector<std::string> args(argv + 1, argv + argc);
 
     // The painter's text needs an application; it is made only for a PNG plot, on the

@@ -1,47 +1,85 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need, and generates the
-# locales the tests run the program in, only when missing, so that a second run on a prepared
-# machine starts building at once. Further packages may be named as arguments.
+# Installs the Debian packages the build, the tests, the program and its package need, and
+# generates the locales the tests run the program in, only when missing, so that a second run
+# on a prepared machine starts building at once. Further packages may be named as arguments.
+# Installing needs root: a normal user's missing packages are installed through sudo, after
+# saying which and why; nothing else here or in the build needs root.
 set -euo pipefail
 
-packages=(
-    build-essential cmake ninja-build pkg-config
-    qt6-base-dev libjpeg-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    libboost-math-dev libcli11-dev
-    # The test command lints the program's sources.
-    clang-tidy
-    # The grading report's test opens it in a headless browser.
-    chromium
-    fonts-dejavu-core fonts-liberation
-    xvfb xauth xdotool x11-utils locales
-    "$@"
+# Each group with why it is needed, for the message before sudo asks for a password.
+declare -A why=(
+    [build]="to build the programs, with Qt's own texts and the translation tools"
+    [tests]="to run the tests: a virtual display, a headless browser, the linter"
+    [package]="to make and check the Debian package"
+    [extra]="named on the command line"
+)
+declare -A groups=(
+    [build]="build-essential cmake ninja-build pkg-config qt6-base-dev libjpeg-dev
+             libboost-math-dev libcli11-dev locales
+             qt6-translations-l10n qt6-l10n-tools qt6-tools-dev"
+    [tests]="libgtest-dev libgmock-dev libbenchmark-dev clang-tidy chromium fonts-dejavu-core
+             fonts-liberation xvfb xauth xdotool x11-utils"
+    [package]="help2man dpkg-dev file lintian desktop-file-utils appstream"
+    [extra]="$*"
 )
 
 missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
+reasons=()
+for group in build tests package extra; do
+    for p in ${groups[$group]}; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$p")
+            reasons+=("  $p (${why[$group]})")
+        fi
+    done
 done
-
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    apt-get update
-    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
 
 # A fresh machine has no locale but C. The tests start the program in Hungarian, in UTF-8 and in
-# the older Latin-2, and read numbers under a decimal comma. locale-gen rebuilds every enabled
-# locale, so it runs only when one of these is missing.
+# the older Latin-2, and read numbers under a decimal comma; the manual pages are made in
+# Hungarian. locale-gen rebuilds every enabled locale, so it runs only when one is missing.
 locales=("hu_HU.UTF-8 UTF-8" "hu_HU ISO-8859-2")
-generate=0
+ungenerated=()
 for entry in "${locales[@]}"; do
     if [ "$(LC_ALL=${entry% *} locale charmap 2>/dev/null)" != "${entry#* }" ]; then
-        grep -qxF "$entry" /etc/locale.gen 2>/dev/null || echo "$entry" >>/etc/locale.gen
-        generate=1
+        ungenerated+=("$entry")
     fi
 done
-if [ "$generate" -eq 1 ]; then
-    locale-gen
+
+if [ ${#missing[@]} -eq 0 ] && [ ${#ungenerated[@]} -eq 0 ]; then
+    exit 0
+fi
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        {
+            echo "deps.sh: these Debian packages are missing and installing them needs root:"
+            printf '%s\n' "${reasons[@]}"
+            [ ${#ungenerated[@]} -eq 0 ] || echo "  and the locales: ${ungenerated[*]}"
+            echo "This user is not root and sudo is not installed. Run as root once:"
+            echo "  bash scripts/deps.sh $*"
+            echo "(or install sudo and give this user the right to use it); then run this again."
+        } >&2
+        exit 1
+    fi
+    as_root=(sudo)
+    echo "deps.sh: installing needs root, so it runs apt-get and locale-gen through sudo."
+fi
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing:"
+    printf '%s\n' "${reasons[@]}"
+    "${as_root[@]}" apt-get update
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+if [ ${#ungenerated[@]} -gt 0 ]; then
+    echo "Generating the locales: ${ungenerated[*]}"
+    for entry in "${ungenerated[@]}"; do
+        if ! grep -qxF "$entry" /etc/locale.gen 2>/dev/null; then
+            echo "$entry" | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+        fi
+    done
+    "${as_root[@]}" locale-gen
 fi

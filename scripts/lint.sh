@@ -14,7 +14,7 @@ if [ ! -f "$build/compile_commands.json" ]; then
     exit 2
 fi
 
-folders='(apparatus|assets|common|fuzz|geometry|grade|physics|runner|widgets)'
+folders='(apparatus|assets|common|fuzz|geometry|grade|physics|runner|translations|widgets)'
 mapfile -t files < <(sed -n 's/^ *"file": "\(.*\)",\{0,1\}$/\1/p' "$build/compile_commands.json" |
     grep -E "^$root/$folders/" | sort -u)
 if [ ${#files[@]} -eq 0 ]; then

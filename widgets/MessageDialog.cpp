@@ -37,18 +37,26 @@ struct ButtonKind {
 };
 
 // In creation order, which is also the order of the codes kMsgOk..kMsgNo.
+// The captions are shown through tr(); the widths stay whatever the language.
 const ButtonKind kButtons[] = {
-    {"Rendben", 77, QStyle::SP_DialogOkButton, QStyle::SP_DialogApplyButton, true},
-    {"Mégsem", 77, QStyle::SP_DialogCancelButton, QStyle::SP_DialogCloseButton, true},
-    {"Félbeszakít", 89, QStyle::SP_DialogAbortButton, QStyle::SP_BrowserStop, false},
-    {"&Ismét", 65, QStyle::SP_DialogRetryButton, QStyle::SP_BrowserReload, false},
-    {"&Tovább", 89, QStyle::SP_DialogIgnoreButton, QStyle::SP_MediaSkipForward, false},
-    {"&Igen", 55, QStyle::SP_DialogYesButton, QStyle::SP_DialogOkButton, false},
-    {"&Nem", 65, QStyle::SP_DialogNoButton, QStyle::SP_DialogCancelButton, false},
+    {QT_TRANSLATE_NOOP("sim::TSMsg", "Rendben"), 77, QStyle::SP_DialogOkButton,
+     QStyle::SP_DialogApplyButton, true},
+    {QT_TRANSLATE_NOOP("sim::TSMsg", "Mégsem"), 77, QStyle::SP_DialogCancelButton,
+     QStyle::SP_DialogCloseButton, true},
+    {QT_TRANSLATE_NOOP("sim::TSMsg", "Félbeszakít"), 89, QStyle::SP_DialogAbortButton,
+     QStyle::SP_BrowserStop, false},
+    {QT_TRANSLATE_NOOP("sim::TSMsg", "&Ismét"), 65, QStyle::SP_DialogRetryButton,
+     QStyle::SP_BrowserReload, false},
+    {QT_TRANSLATE_NOOP("sim::TSMsg", "&Tovább"), 89, QStyle::SP_DialogIgnoreButton,
+     QStyle::SP_MediaSkipForward, false},
+    {QT_TRANSLATE_NOOP("sim::TSMsg", "&Igen"), 55, QStyle::SP_DialogYesButton,
+     QStyle::SP_DialogOkButton, false},
+    {QT_TRANSLATE_NOOP("sim::TSMsg", "&Nem"), 65, QStyle::SP_DialogNoButton,
+     QStyle::SP_DialogCancelButton, false},
 };
 
 // Indexes into kButtons of each button set, left to right (which is creation order).
-const std::vector<int> kButtonSets[] = {
+const std::vector<std::size_t> kButtonSets[] = {
     {0}, {0, 1}, {2, 3, 4}, {1, 5, 6}, {5, 6}, {1, 3}, {0}, {0},
 };
 
@@ -93,7 +101,7 @@ int ClampExtent(std::int64_t v) {
 class GlyphButton : public QPushButton {
   public:
     GlyphButton(const ButtonKind& kind, QWidget* parent)
-        : QPushButton(QString::fromUtf8(kind.caption), parent), glyphAtLeft_(kind.glyphAtLeft) {
+        : QPushButton(TSMsg::tr(kind.caption), parent), glyphAtLeft_(kind.glyphAtLeft) {
         QIcon glyph = style()->standardIcon(kind.glyph, nullptr, this);
         if (glyph.isNull()) {
             glyph = style()->standardIcon(kind.fallbackGlyph, nullptr, this);
@@ -214,12 +222,12 @@ TSMsg::TSMsg(QWidget* owner)
 
     image1_ = new TextView(*this, this);
 
-    for (int i = 0; i < kButtonCount; ++i) {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
         auto* button = new GlyphButton(kButtons[i], this);
         button->resize(kButtons[i].width, kButtonHeight);
         button->setPalette(QApplication::palette());
         button->hide();
-        const int code = kMsgOk + i;
+        const int code = kMsgOk + static_cast<int>(i);
         connect(button, &QPushButton::clicked, this, [this, code] { done(code); });
         buttons_[i] = button;
     }
@@ -252,7 +260,8 @@ QPushButton* TSMsg::FirstShownInTabOrder() const {
 }
 
 QPushButton* TSMsg::ButtonOfCode(int code) const {
-    return code >= kMsgOk && code <= kMsgNo ? buttons_[code - kMsgOk] : nullptr;
+    return code >= kMsgOk && code <= kMsgNo ? buttons_[static_cast<std::size_t>(code - kMsgOk)]
+                                            : nullptr;
 }
 
 void TSMsg::Prepare(const std::string& text, const std::string& caption, int flags) {
@@ -269,9 +278,9 @@ void TSMsg::Prepare(const std::string& text, const std::string& caption, int fla
     const QFontMetrics fm(font_);
     int maxW = fm.horizontalAdvance(QString::fromUtf8(caption));
 
-    const std::vector<int>& set = kButtonSets[flags & kMsgButtonSetMask];
+    const std::vector<std::size_t>& set = kButtonSets[flags & kMsgButtonSetMask];
     int sumW = 0;
-    for (int i : set) {
+    for (std::size_t i : set) {
         buttons_[i]->show();
         sumW += buttons_[i]->width();
     }
@@ -314,7 +323,7 @@ void TSMsg::Prepare(const std::string& text, const std::string& caption, int fla
     const int slot = dialogW / static_cast<int>(set.size());
     int cx = slot / 2;
     int k = 0;
-    for (int i : set) {
+    for (std::size_t i : set) {
         QPushButton* b = buttons_[i];
         if (k == defaultIndex) {
             auto it = std::find(tabOrder_.begin(), tabOrder_.end(), b);
@@ -324,7 +333,7 @@ void TSMsg::Prepare(const std::string& text, const std::string& caption, int fla
         cx += slot;
         ++k;
     }
-    for (int i = 0; i + 1 < kButtonCount; ++i) {
+    for (std::size_t i = 0; i + 1 < tabOrder_.size(); ++i) {
         QWidget::setTabOrder(tabOrder_[i], tabOrder_[i + 1]);
     }
 

@@ -10,6 +10,7 @@
 
 #include "common/Conversions.h"
 #include "common/FileNames.h"
+#include "common/Translate.h"
 
 namespace sim {
 
@@ -131,7 +132,8 @@ FactorSettings ParseFactorLines(const std::vector<std::string>& lines) {
         result.CountFactor = ParseWholeNumber(WithoutByteOrderMark(lines[0]));
         if (!result.CountFactor) {
             result.FailedLine = 1;
-            result.Error = "A faktor.txt 1. sora nem egész szám: " + Quoted(lines[0]);
+            result.Error = Tr(SIM_TR("Apparatus", "A faktor.txt 1. sora nem egész szám: %1"),
+                              {Quoted(lines[0])});
             return result;
         }
     }
@@ -139,20 +141,23 @@ FactorSettings ParseFactorLines(const std::vector<std::string>& lines) {
         result.SpeedStep = ParseWholeNumber(lines[1]);
         if (!result.SpeedStep) {
             result.FailedLine = 2;
-            result.Error = "A faktor.txt 2. sora nem egész szám: " + Quoted(lines[1]);
+            result.Error = Tr(SIM_TR("Apparatus", "A faktor.txt 2. sora nem egész szám: %1"),
+                              {Quoted(lines[1])});
             return result;
         }
         // A negative step never reaches the last set point: the series would not end.
         if (*result.SpeedStep < 0) {
             result.FailedLine = 2;
             result.Error =
-                "A faktor.txt 2. sorában a lépésköz nem lehet negatív: " + Quoted(lines[1]);
+                Tr(SIM_TR("Apparatus", "A faktor.txt 2. sorában a lépésköz nem lehet negatív: %1"),
+                   {Quoted(lines[1])});
             return result;
         }
         if (*result.SpeedStep > kMaxSpeedStep) {
             result.FailedLine = 2;
-            result.Error = "A faktor.txt 2. sorában a lépésköz legfeljebb " +
-                           std::to_string(kMaxSpeedStep) + " lehet: " + Quoted(lines[1]);
+            result.Error = Tr(
+                SIM_TR("Apparatus", "A faktor.txt 2. sorában a lépésköz legfeljebb %1 lehet: %2"),
+                {std::to_string(kMaxSpeedStep), Quoted(lines[1])});
             return result;
         }
     }
@@ -160,13 +165,16 @@ FactorSettings ParseFactorLines(const std::vector<std::string>& lines) {
         result.AmbientPressure = ParseReal(lines[2]);
         if (!result.AmbientPressure) {
             result.FailedLine = 3;
-            result.Error = "A faktor.txt 3. sora nem valós szám: " + Quoted(lines[2]);
+            result.Error = Tr(SIM_TR("Apparatus", "A faktor.txt 3. sora nem valós szám: %1"),
+                              {Quoted(lines[2])});
             return result;
         }
         // The chamber would take a pressure below vacuum, and the meter would show it.
         if (*result.AmbientPressure < 0) {
             result.FailedLine = 3;
-            result.Error = "A faktor.txt 3. sorában a nyomás nem lehet negatív: " + Quoted(lines[2]);
+            result.Error =
+                Tr(SIM_TR("Apparatus", "A faktor.txt 3. sorában a nyomás nem lehet negatív: %1"),
+                   {Quoted(lines[2])});
             return result;
         }
     }

@@ -34,13 +34,15 @@ constexpr double kImbalanceSpeed = 10.0;
 constexpr std::int32_t kImbalanceDistance = 60;
 constexpr double kSeriesFirstSetpoint = kRotorSpeedMin;
 constexpr double kSeriesLastSetpoint = kRotorSpeedMax;
-constexpr const char* kImbalanceText = "Kiegyensúlyozatlan a rotor!\r    Automatikus leállás!";
+constexpr TrText kImbalanceText =
+    SIM_TR("Apparatus", "Kiegyensúlyozatlan a rotor!\r    Automatikus leállás!");
+constexpr TrText kResultFileNotWritten =
+    SIM_TR("Apparatus", "Az eredményfájl írása nem sikerült:\r%1 (%2)");
 
-// " (reason)" for a failed system call (a negative error: not a regular file), as the other
-// file messages give it.
+// The reason of a failed system call (a negative error: not a regular file), as the other
+// file messages give it in parentheses.
 std::string Reason(int error) {
-    return error < 0 ? std::string(" (nem közönséges fájl)")
-                     : " (" + std::string(std::strerror(error)) + ")";
+    return error < 0 ? Tr(SIM_TR("Apparatus", "nem közönséges fájl")) : std::strerror(error);
 }
 
 void Place(FieldItem& item, const ItemPlace& place, std::int32_t tag = 0) {
@@ -240,7 +242,7 @@ void TForm1Logic::BitBtn8Click() {
         if (Model.RotorSpeed >= 1.0 || Model.RotorDriveOn || seriesRunning_) {
             return;
         }
-        BitBtn8.Caption = "Fedél zár";
+        BitBtn8.Caption = Tr(kLidCloseCaption);
         Fedel.Visible = false;
         SendToBack(Image4);
         Model.LidClosed = false;
@@ -255,7 +257,7 @@ void TForm1Logic::BitBtn8Click() {
         Image3.Draggable = true;
         RefreshApparatus();
     } else {
-        BitBtn8.Caption = "Fedél nyit";
+        BitBtn8.Caption = Tr(kLidOpenCaption);
         Fedel.Visible = true;
         BringToFront(Image4);
         Model.LidClosed = true;
@@ -317,7 +319,7 @@ void TForm1Logic::Timer2Timer() {
         if (std::fabs(Model.RotorSpeed - kImbalanceSpeed) < 2 &&
             std::llabs(apart) > kImbalanceDistance) {
             BitBtn4Click();
-            Model.ErrorText = kImbalanceText;
+            Model.ErrorText = Tr(kImbalanceText);
             Model.SpeedReached = true;
             RefreshApparatus();
             return;
@@ -369,7 +371,7 @@ void TForm1Logic::RefreshApparatus() {
         Model.SeriesAborted = true;
         BitBtn6Click();
         Model.RotorDriveOn = false;
-        ShowMessageDialog(text, kErrorCaption, kMsgOkOnly);
+        ShowMessageDialog(text, Tr(kErrorCaption), kMsgOkOnly);
     }
     // Start stays disabled for a whole series, also while the rotor moves between points:
     // a second run inside the first would share its open result file.
@@ -395,9 +397,10 @@ std::optional<std::string> TForm1Logic::ClaimIdentifier(const std::string& ident
     auto taken = IdentifierClaim::Take(Model.ProgramDir, participantId);
     if (auto* refused = std::get_if<IdentifierClaim::Refused>(&taken)) {
         if (refused->InUse) {
-            return "A(z) \"" + ShownText(identifier) +
-                   "\" azonosítót ebben a mappában már egy másik\rfutó program használja:\r" +
-                   ShownText(Model.ProgramDir) + "\rAdj meg másik azonosítót!";
+            return Tr(SIM_TR("Apparatus",
+                             "A(z) \"%1\" azonosítót ebben a mappában már egy másik\rfutó program "
+                             "használja:\r%2\rAdj meg másik azonosítót!"),
+                      {ShownText(identifier), ShownText(Model.ProgramDir)});
         }
         claim_.reset();
     } else {
@@ -412,7 +415,7 @@ std::string TForm1Logic::ResultFilePath() const {
 }
 
 void TForm1Logic::ReportFailure(const std::string& text) {
-    ShowMessageDialog(text, kInputErrorCaption, kMsgOkOnly);
+    ShowMessageDialog(text, Tr(kInputErrorCaption), kMsgOkOnly);
 }
 
 bool TForm1Logic::ReadFactorFile() {
@@ -427,11 +430,12 @@ bool TForm1Logic::ReadFactorFile() {
         case TextFileStatus::Missing:
             break;
         case TextFileStatus::Unreadable:
-            ReportFailure("A faktor.txt fájl nem olvasható:\r" + path);
+            ReportFailure(Tr(SIM_TR("Apparatus", "A faktor.txt fájl nem olvasható:\r%1"), {path}));
             return false;
         case TextFileStatus::TooLarge:
-            ReportFailure("A faktor.txt fájl túl nagy (legfeljebb " +
-                          std::to_string(kMaxSettingsFileBytes / 1024) + " KiB lehet):\r" + path);
+            ReportFailure(
+                Tr(SIM_TR("Apparatus", "A faktor.txt fájl túl nagy (legfeljebb %1 KiB lehet):\r%2"),
+                   {std::to_string(kMaxSettingsFileBytes / 1024), path}));
             return false;
         case TextFileStatus::Read:
             Model.FactorLines = SplitTextLines(file.Content, kFactorLineCount);
@@ -462,7 +466,7 @@ bool TForm1Logic::ReadFactorFile() {
 bool TForm1Logic::ReadMeasureLimit() {
     const auto limit = ParseWholeNumber(Edit5.Text);
     if (!limit) {
-        ReportFailure("A mérési idő nem egész szám: \"" + Edit5.Text + "\"");
+        ReportFailure(Tr(SIM_TR("Apparatus", "A mérési idő nem egész szám: \"%1\""), {Edit5.Text}));
         return false;
     }
     Model.MeasureLimit = *limit;
@@ -511,7 +515,8 @@ void TForm1Logic::RunSpeedSeries() {
     SeriesFile file;
     auto finish = [&](bool enableButtons) {
         if (!file.Close()) {
-            ReportFailure("Az eredményfájl lezárása nem sikerült:\r" + ResultFilePath());
+            ReportFailure(Tr(SIM_TR("Apparatus", "Az eredményfájl lezárása nem sikerült:\r%1"),
+                             {ResultFilePath()}));
         }
         if (enableButtons) {
             BitBtn5.Enabled = true;
@@ -523,11 +528,12 @@ void TForm1Logic::RunSpeedSeries() {
     Model.RotorSpeedSetpoint = kSeriesFirstSetpoint - Model.SpeedStep;
     if (const int error = file.Open(ResultFilePath()); error != 0) {
         seriesRunning_ = false;
-        ReportFailure("Az eredményfájl nem hozható létre:\r" + ResultFilePath() + Reason(error));
+        ReportFailure(Tr(SIM_TR("Apparatus", "Az eredményfájl nem hozható létre:\r%1 (%2)"),
+                         {ResultFilePath(), Reason(error)}));
         return;
     }
     if (const int error = file.WriteLine(Format("Faktor= %10d", Model.CountFactor)); error != 0) {
-        ReportFailure("Az eredményfájl írása nem sikerült:\r" + ResultFilePath() + Reason(error));
+        ReportFailure(Tr(kResultFileNotWritten, {ResultFilePath(), Reason(error)}));
         finish(false);
         return;
     }
@@ -557,8 +563,7 @@ void TForm1Logic::RunSpeedSeries() {
         }
         const std::string line = Format("%10.0f, %10d", Model.RotorSpeedSetpoint, Model.CounterValue);
         if (const int error = file.WriteLine(line); error != 0) {
-            ReportFailure("Az eredményfájl írása nem sikerült:\r" + ResultFilePath() +
-                          Reason(error));
+            ReportFailure(Tr(kResultFileNotWritten, {ResultFilePath(), Reason(error)}));
             finish(true);
             return;
         }
@@ -656,7 +661,8 @@ void TForm1Logic::HgFMouseUp(FieldItem& component, bool rightButton) {
             Model.Slots[component.Tag].Placed = true;
             break;
         case kKompPutBack:
-            if (ShowMessageDialog(kPutBackQuestion, kPutBackCaption, kMsgYesNo) == kMsgYes) {
+            if (ShowMessageDialog(Tr(kPutBackQuestion), Tr(kPutBackCaption), kMsgYesNo) ==
+                kMsgYes) {
                 Model.Slots[component.Tag].Placed = false;
                 MoveToHomePlace(component);
             }
@@ -669,7 +675,8 @@ void TForm1Logic::HgFMouseUp(FieldItem& component, bool rightButton) {
 // ---------------------------------------------------------------- geometry file
 
 std::string TForm1Logic::GeometryFilter() const {
-    return Model.ParticipantId + " fájlok|*." + Model.ParticipantId + "|Minden fájl|*.*";
+    return Tr(SIM_TR("Apparatus", "%1 fájlok"), {Model.ParticipantId}) + "|*." +
+           Model.ParticipantId + "|" + Tr(kAllFiles) + "|*.*";
 }
 
 void TForm1Logic::Button1Click() {
@@ -686,9 +693,9 @@ void TForm1Logic::Button1Click() {
     // ask about that one.
     std::error_code error;
     if (std::filesystem::exists(path, error) &&
-        ShowMessageDialog("A(z) " + std::filesystem::path(path).filename().string() +
-                              " fájl már létezik.\rFelülírjam?",
-                          "*** MEGERŐSÍTÉS ***", kMsgYesNo) != kMsgYes) {
+        ShowMessageDialog(Tr(SIM_TR("Apparatus", "A(z) %1 fájl már létezik.\rFelülírjam?"),
+                             {std::filesystem::path(path).filename().string()}),
+                          Tr(SIM_TR("Apparatus", "*** MEGERŐSÍTÉS ***")), kMsgYesNo) != kMsgYes) {
         return;
     }
     if (const std::optional<std::string> failure = SaveGeometryFile(path, values)) {
@@ -710,8 +717,10 @@ void TForm1Logic::Button2Click() {
         return;
     }
     if (!GeometryFitsPanel(*loaded.Values)) {
-        ReportFailure("A geometria nem tölthető be, mert egy elem a panelen kívülre kerülne:\r" +
-                      ShownText(*chosen));
+        ReportFailure(Tr(SIM_TR("Apparatus",
+                                "A geometria nem tölthető be, mert egy elem a "
+                                "panelen kívülre kerülne:\r%1"),
+                         {ShownText(*chosen)}));
         return;
     }
     ApplyGeometry(*loaded.Values, Components, Model.Slots);
@@ -766,9 +775,11 @@ void TForm1Logic::Edit5Exit() {
     }
     const auto limit = ParseWholeNumber(Edit5.Text);
     if (!limit) {
-        ShowMessageDialog("Érvénytelen számformátum", kInputErrorCaption, kMsgOkOnly);
+        ShowMessageDialog(Tr(SIM_TR("Apparatus", "Érvénytelen számformátum")),
+                          Tr(kInputErrorCaption), kMsgOkOnly);
     } else if (*limit < 1) {
-        ShowMessageDialog("Érvénytelen mérési idő", kInputErrorCaption, kMsgOkOnly);
+        ShowMessageDialog(Tr(SIM_TR("Apparatus", "Érvénytelen mérési idő")), Tr(kInputErrorCaption),
+                          kMsgOkOnly);
     } else {
         return;
     }

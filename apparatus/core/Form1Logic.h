@@ -13,14 +13,27 @@
 #include "common/DialogCodes.h"
 #include "common/IdentifierClaim.h"
 #include "common/IndexedArray.h"
+#include "common/Translate.h"
 #include "physics/ApparatusModel.h"
 
 namespace sim {
 
 // Every participant's identifier begins with this; it names the result and geometry files.
 inline constexpr const char* kParticipantPrefix = "Brk2017_";
-inline constexpr const char* kErrorCaption = "*** HIBA! ***";
-inline constexpr const char* kInputErrorCaption = "*** HIBA ***";
+inline constexpr TrText kErrorCaption = SIM_TR("Apparatus", "*** HIBA! ***");
+inline constexpr TrText kInputErrorCaption = SIM_TR("Apparatus", "*** HIBA ***");
+
+// Captions of the controls; the lid's button shows what it will do.
+inline constexpr TrText kLidCloseCaption = SIM_TR("Apparatus", "Fedél zár");
+inline constexpr TrText kLidOpenCaption = SIM_TR("Apparatus", "Fedél nyit");
+inline constexpr TrText kStartCaption = SIM_TR("Apparatus", "Start");
+inline constexpr TrText kStopCaption = SIM_TR("Apparatus", "Stop");
+inline constexpr TrText kSaveCaption = SIM_TR("Apparatus", "Mentés");
+inline constexpr TrText kLoadCaption = SIM_TR("Apparatus", "Betöltés");
+inline constexpr TrText kAutoStopCaption = SIM_TR("Apparatus", "Mérés leáll (s)");
+inline constexpr TrText kClearCaption = SIM_TR("Apparatus", "Törlés");
+// The file dialogs' filter that lists every file.
+inline constexpr TrText kAllFiles = SIM_TR("Apparatus", "Minden fájl");
 
 inline constexpr int kPumpTickMs = 10;
 inline constexpr int kRotorTickMs = 10;
@@ -115,24 +128,24 @@ class TForm1Logic {
     ApparatusModel Model;
 
     // Panel2: lid, pump, rotor, geometry buttons.
-    ButtonControl BitBtn8{"Fedél zár", true};
-    ButtonControl BitBtn1{"Start", false};
-    ButtonControl BitBtn2{"Stop", false};
+    ButtonControl BitBtn8{Tr(kLidCloseCaption), true};
+    ButtonControl BitBtn1{Tr(kStartCaption), false};
+    ButtonControl BitBtn2{Tr(kStopCaption), false};
     EditControl MaskEdit1{std::to_string(kRotorSpeedMin), true};
     UpDownControl UpDown1;
-    ButtonControl BitBtn3{"Start", false};
-    ButtonControl BitBtn4{"Stop", false};
-    ButtonControl Button1{"Mentés", true};
-    ButtonControl Button2{"Betöltés", true};
+    ButtonControl BitBtn3{Tr(kStartCaption), false};
+    ButtonControl BitBtn4{Tr(kStopCaption), false};
+    ButtonControl Button1{Tr(kSaveCaption), true};
+    ButtonControl Button2{Tr(kLoadCaption), true};
 
     // Panel4: the measurement box.
-    CheckBoxControl CheckBox1{"Mérés leáll (s)", false};
+    CheckBoxControl CheckBox1{Tr(kAutoStopCaption), false};
     EditControl Edit5{"10", true};
     EditControl Edit6{"0", true};
     EditControl Edit7{"0", true};
-    ButtonControl BitBtn7{"Törlés", true};
-    ButtonControl BitBtn5{"Start", true};
-    ButtonControl BitBtn6{"Stop", false};
+    ButtonControl BitBtn7{Tr(kClearCaption), true};
+    ButtonControl BitBtn5{Tr(kStartCaption), true};
+    ButtonControl BitBtn6{Tr(kStopCaption), false};
 
     // Panel3: the field, markers, home places, components, sources, lid.
     FieldItem Experiment;

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "common/FileNames.h"
+#include "common/Translate.h"
 
 namespace sim {
 
@@ -30,19 +31,21 @@ std::string WithSeparator(std::string folder) {
 
 WorkFolder Refused(const std::string& folder, const std::string& reason) {
     return {WithSeparator(folder),
-            "A munkamappa nem használható:\r" + ShownText(folder) + "\r(" + reason + ")"};
+            Tr(SIM_TR("Apparatus", "A munkamappa nem használható:\r%1\r(%2)"),
+               {ShownText(folder), reason})};
 }
 
 WorkFolder Checked(const std::string& folder) {
     struct stat info {};
     if (::stat(folder.c_str(), &info) != 0) {
-        return Refused(folder, errno == ENOENT ? "nem létezik" : std::strerror(errno));
+        return Refused(folder, errno == ENOENT ? Tr(SIM_TR("Apparatus", "nem létezik"))
+                                               : std::string(std::strerror(errno)));
     }
     if (!S_ISDIR(info.st_mode)) {
-        return Refused(folder, "nem mappa");
+        return Refused(folder, Tr(SIM_TR("Apparatus", "nem mappa")));
     }
     if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-        return Refused(folder, "nem írható");
+        return Refused(folder, Tr(SIM_TR("Apparatus", "nem írható")));
     }
     return {WithSeparator(folder), std::nullopt};
 }
@@ -62,13 +65,21 @@ WorkFolder ChooseWorkFolder(const WorkFolderRequest& request) {
     if (request.Environment && !request.Environment->empty()) {
         return Checked(Absolute(*request.Environment));
     }
-    if (Writable(request.ExecutableDir)) {
+    const bool installed = !request.InstalledDir.empty() && WithSeparator(request.ExecutableDir) ==
+                                                                WithSeparator(request.InstalledDir);
+    if (!installed && Writable(request.ExecutableDir)) {
         return {WithSeparator(request.ExecutableDir), std::nullopt};
     }
     if (!request.Home || request.Home->empty()) {
         return Refused(request.ExecutableDir,
-                       "nem írható, és a HOME nincs beállítva; adj meg munkamappát a --dir "
-                       "opcióval vagy a TRELKO_DIR változóval");
+                       installed ? Tr(SIM_TR("Apparatus",
+                                             "a telepített program mappája, és a HOME nincs "
+                                             "beállítva; adj meg munkamappát a --dir opcióval "
+                                             "vagy a TRELKO_DIR változóval"))
+                                 : Tr(SIM_TR("Apparatus",
+                                             "nem írható, és a HOME nincs beállítva; adj meg "
+                                             "munkamappát a --dir opcióval vagy a TRELKO_DIR "
+                                             "változóval")));
     }
     const std::string folder = (fs::path(*request.Home) / kHomeWorkFolderName).string();
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {

@@ -20,6 +20,9 @@ struct WorkFolderRequest {
     std::optional<std::string> Option;       // --dir
     std::optional<std::string> Environment;  // TRELKO_DIR
     std::optional<std::string> Home;         // HOME
+    // Where the build installs the program (none when empty). A copy running from there is
+    // the system's: it works in the home even for a user who may write there (root).
+    std::string InstalledDir;
 };
 
 struct WorkFolder {
@@ -27,9 +30,9 @@ struct WorkFolder {
     std::optional<std::string> Error;  // why it cannot be used, for the message at start-up
 };
 
-// --dir, else TRELKO_DIR, else the program's folder when the user may write into it, else
-// ~/Brk2017 (made, private to the user, when missing). The folder chosen must be a folder the
-// user may write into; an explicitly named one is never made.
+// --dir, else TRELKO_DIR, else the program's folder when the user may write into it and it is
+// not the installed folder, else ~/Brk2017 (made, private to the user, when missing). The folder
+// chosen must be a folder the user may write into; an explicitly named one is never made.
 WorkFolder ChooseWorkFolder(const WorkFolderRequest& request);
 
 }  // namespace sim

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "assets/JpegCodec.h"
 #include "assets/Pictures.h"
@@ -53,12 +54,16 @@ int main(int argc, char** argv) {
         return EXIT_FAILURE;
     }
     using namespace sim;
-    const bool written =
+    bool written =
         WritePng(dir, "apparatus_photo.png",
                  artwork::PaintApparatusPhoto(kApparatusPhotoWidth, kApparatusPhotoHeight)) &&
         WriteJpeg(dir, "lid_symbol.jpg", artwork::PaintLidSymbol(kLidSymbolPictureSize)) &&
-        WritePng(dir, "source_icon.png", artwork::PaintSourceIcon(kSourceIconSize)) &&
-        WritePng(dir, "app_icon_64.png", artwork::PaintAppIcon(64)) &&
-        WritePng(dir, "app_icon_256.png", artwork::PaintAppIcon(256));
+        WritePng(dir, "source_icon.png", artwork::PaintSourceIcon(kSourceIconSize));
+    // The desktop's icon theme sizes, each painted at its size rather than scaled; the program
+    // itself carries 64 and 256.
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const std::string name = "app_icon_" + std::to_string(size) + ".png";
+        written = written && WritePng(dir, name.c_str(), artwork::PaintAppIcon(size));
+    }
     return written ? EXIT_SUCCESS : EXIT_FAILURE;
 }

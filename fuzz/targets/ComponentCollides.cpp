@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int32_t x = in.Int32();
     const std::int32_t y = in.Int32();
     // The candidate is one of the table's items, or a stranger.
-    const std::uint8_t which = in.Byte() % (sim::kSlotCount + 1);
+    const auto which = static_cast<std::uint8_t>(in.Byte() % (sim::kSlotCount + 1));
     const sim::PanelItem stranger = ReadItem(in);
     const sim::PanelItem& c = which < sim::kSlotCount ? items[which] : stranger;
 

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const sim::LoadedGeometry loaded = sim::LoadGeometryFile(path);
     if (size < sim::kGeometryFileSize) {
         SIM_FUZZ_CHECK(!loaded.Values);
-        SIM_FUZZ_CHECK(loaded.Error == sim::kReadBeyondEndOfFile);
+        SIM_FUZZ_CHECK(loaded.Error == sim::Tr(sim::kReadBeyondEndOfFile));
         return 0;
     }
     SIM_FUZZ_CHECK(loaded.Values);
@@ -45,8 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sim::IndexedArray<sim::ComponentSlot, 1, sim::kSlotCount> slots{};
     for (int i = 1; i <= sim::kSlotCount; ++i) {
         const sim::ItemPlace& start = sim::kComponentStart[i - 1];
-        items[i - 1] = {start.Left, start.Top, start.Width, start.Height, i};
-        components[i] = &items[i - 1];
+        const auto k = static_cast<std::size_t>(i - 1);
+        items[k] = {start.Left, start.Top, start.Width, start.Height, i};
+        components[i] = &items[k];
     }
     sim::ApplyGeometry(*loaded.Values, components, slots);
     const sim::PanelItem field{sim::kFieldLeft, sim::kFieldTop, sim::kExperimentPlace.Width,

@@ -9,18 +9,23 @@
 #include <system_error>
 
 #include "common/ReplaceFile.h"
+#include "common/Translate.h"
 #include "geometry/core/PanelLayout.h"
 
 namespace sim {
 
 namespace {
 
+constexpr TrText kCannotOpen = SIM_TR("Geometry", "A fájl nem nyitható meg: %1 (%2)");
+constexpr TrText kCannotRead = SIM_TR("Geometry", "A fájl nem olvasható: %1 (%2)");
+constexpr TrText kNotRegularFile = SIM_TR("Geometry", "nem közönséges fájl");
+
 std::string Reason(int error) {
     return std::generic_category().message(error);
 }
 
-std::string Report(const char* what, const std::string& path, int error) {
-    return std::string(what) + path + " (" + Reason(error) + ")";
+std::string Report(TrText what, const std::string& path, int error) {
+    return Tr(what, {path, Reason(error)});
 }
 
 // Closes on scope exit unless released; close errors matter only where checked explicitly.
@@ -101,39 +106,41 @@ std::optional<std::string> SaveGeometryFile(const std::string& path, const Geome
     }
     switch (failure->At) {
         case ReplaceFileFailure::Stage::Create:
-            return Report("A fájl nem hozható létre: ", path, failure->Error);
+            return Report(SIM_TR("Geometry", "A fájl nem hozható létre: %1 (%2)"), path,
+                          failure->Error);
         case ReplaceFileFailure::Stage::Write:
-            return Report("A fájl nem írható: ", path, failure->Error);
+            return Report(SIM_TR("Geometry", "A fájl nem írható: %1 (%2)"), path, failure->Error);
         case ReplaceFileFailure::Stage::Rename:
             break;
     }
-    return Report("A fájl nem menthető: ", path, failure->Error);
+    return Report(SIM_TR("Geometry", "A fájl nem menthető: %1 (%2)"), path, failure->Error);
 }
 
 LoadedGeometry LoadGeometryFile(const std::string& path) {
     // Non-blocking open, so a pipe chosen by mistake cannot hang the program.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0) {
-        return {std::nullopt, Report("A fájl nem nyitható meg: ", path, errno)};
+        return {std::nullopt, Report(kCannotOpen, path, errno)};
     }
     struct stat info {};
     if (::fstat(file.get(), &info) != 0) {
-        return {std::nullopt, Report("A fájl nem olvasható: ", path, errno)};
+        return {std::nullopt, Report(kCannotRead, path, errno)};
     }
     if (!S_ISREG(info.st_mode)) {
-        return {std::nullopt, "A fájl nem olvasható: " + path + " (nem közönséges fájl)"};
+        return {std::nullopt, Tr(kCannotRead, {path, Tr(kNotRegularFile)})};
     }
 
     std::array<unsigned char, kGeometryFileSize> bytes{};
     const ssize_t got = ReadUpTo(file.get(), bytes.data(), bytes.size());
     if (got < 0) {
-        return {std::nullopt, Report("A fájl nem olvasható: ", path, errno)};
+        return {std::nullopt, Report(kCannotRead, path, errno)};
     }
     if (const int error = file.Close(); error != 0) {
-        return {std::nullopt, Report("A fájl nem zárható le: ", path, error)};
+        return {std::nullopt,
+                Report(SIM_TR("Geometry", "A fájl nem zárható le: %1 (%2)"), path, error)};
     }
     if (static_cast<std::size_t>(got) < bytes.size()) {
-        return {std::nullopt, kReadBeyondEndOfFile};
+        return {std::nullopt, Tr(kReadBeyondEndOfFile)};
     }
 
     GeometryValues values{};

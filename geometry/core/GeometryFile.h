@@ -10,6 +10,7 @@
 #include <string>
 
 #include "common/IndexedArray.h"
+#include "common/Translate.h"
 #include "geometry/core/Placement.h"
 #include "physics/ApparatusModel.h"
 
@@ -19,8 +20,9 @@ inline constexpr std::size_t kGeometryValueCount = std::size_t{2} * kSlotCount;
 inline constexpr std::size_t kGeometryFileSize = 4 * kGeometryValueCount;
 using GeometryValues = std::array<std::int32_t, kGeometryValueCount>;
 
-// The report of a file shorter than 48 bytes.
-inline constexpr const char* kReadBeyondEndOfFile = "Read beyond end of file";
+// The report of a file shorter than 48 bytes: the words of the toolkit the program first
+// ran on, in every language it speaks.
+inline constexpr TrText kReadBeyondEndOfFile = SIM_TR("Geometry", "Read beyond end of file");
 
 // The name a geometry is saved under: the chosen name, ".", the participant's key. The key is
 // appended even when the chosen name already ends with it.

@@ -140,11 +140,11 @@ std::optional<std::string> ComponentKindText(std::int32_t tag) {
     }
     switch (kSlotDefaults[tag - 1].Kind) {
         case ComponentKind::MercuryTarget:
-            return "Higany";
+            return Tr(SIM_TR("Geometry", "Higany"));
         case ComponentKind::Detector:
-            return "Detektor";
+            return Tr(SIM_TR("Geometry", "Detektor"));
         case ComponentKind::LeadShield:
-            return "Ólom";
+            return Tr(SIM_TR("Geometry", "Ólom"));
     }
     return std::nullopt;
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/IndexedArray.h"
+#include "common/Translate.h"
 #include "physics/ApparatusModel.h"
 
 namespace sim {
@@ -33,8 +34,8 @@ inline constexpr std::int32_t kDropMaxY = 310;
 // A component's right edge must stay at or left of this field x.
 inline constexpr std::int32_t kFieldRightLimit = 1075;
 
-inline constexpr const char* kPutBackQuestion = "        Visszateszed a helyére?";
-inline constexpr const char* kPutBackCaption = "*** MEGERŐSÍTÉS ***";
+inline constexpr TrText kPutBackQuestion = SIM_TR("Geometry", "        Visszateszed a helyére?");
+inline constexpr TrText kPutBackCaption = SIM_TR("Geometry", "*** MEGERŐSÍTÉS ***");
 
 // A pointer position in field pixels. Wide enough for any item position plus any offset.
 struct FieldPoint {

@@ -9,10 +9,12 @@
 #include <system_error>
 #include <thread>
 
+#include "BuildInfo.h"
 #include "apparatus/core/FactorFile.h"
 #include "common/Conversions.h"
 #include "common/Format.h"
 #include "common/ReplaceFile.h"
+#include "common/Translate.h"
 #include "grade/core/GradeTexts.h"
 #include "grade/core/Grading.h"
 #include "grade/core/Report.h"
@@ -41,9 +43,12 @@ OrganiserFactor ReadOrganiserFactor(const std::string& path) {
     std::vector<std::string> lines;
     switch (ReadTextLines(path, lines)) {
         case TextFileStatus::Missing:
-            throw BadInput{Format(gradetext::kFileMissing, path.c_str())};
+            throw BadInput{Tr(gradetext::kFileMissing, {path})};
         case TextFileStatus::Unreadable:
-            throw BadInput{Format(gradetext::kFileUnreadable, path.c_str())};
+            throw BadInput{Tr(gradetext::kFileUnreadable, {path})};
+        case TextFileStatus::TooLarge:
+            throw BadInput{
+                Tr(gradetext::kFileTooLarge, {path, std::to_string(kMaxSettingsFileBytes / 1024)})};
         case TextFileStatus::Read:
             break;
     }
@@ -52,7 +57,7 @@ OrganiserFactor ReadOrganiserFactor(const std::string& path) {
         std::string error = settings.Error;
         std::replace(error.begin(), error.end(), '\r', ' ');
         std::replace(error.begin(), error.end(), '\n', ' ');
-        throw BadInput{Format(gradetext::kFileBadLine, path.c_str(), error.c_str())};
+        throw BadInput{path + ": " + error};
     }
     return {settings.CountFactor.value_or(kDefaultCountFactor),
             settings.SpeedStep.value_or(kDefaultSpeedStep)};
@@ -64,15 +69,15 @@ void Write(const fs::path& path, const std::string& content) {
         return;
     }
     const std::string reason = std::error_code(failure->Error, std::generic_category()).message();
-    throw BadInput{Format(failure->At == ReplaceFileFailure::Stage::Create ? gradetext::kNotCreated
-                                                                           : gradetext::kNotWritten,
-                          path.string().c_str(), reason.c_str())};
+    throw BadInput{Tr(failure->At == ReplaceFileFailure::Stage::Create ? gradetext::kNotCreated
+                                                                       : gradetext::kNotWritten,
+                      {path.string(), reason})};
 }
 
 int Run(const GradeOptions& options, std::ostream& out, std::ostream& err) {
     std::error_code error;
     if (!fs::is_directory(options.Submissions, error)) {
-        throw BadInput{Format(gradetext::kNoSuchFolder, options.Submissions.c_str())};
+        throw BadInput{Tr(gradetext::kNoSuchFolder, {options.Submissions})};
     }
     ReportInfo info;
     info.Submissions = options.Submissions;
@@ -83,15 +88,17 @@ int Run(const GradeOptions& options, std::ostream& out, std::ostream& err) {
     // Only the folder itself: not even a missing parent is made outside it.
     fs::create_directory(options.OutputDir, error);
     if (error || !fs::is_directory(options.OutputDir, error)) {
-        throw BadInput{Format(
-            gradetext::kFolderNotCreated, options.OutputDir.c_str(),
-            (error ? error : std::make_error_code(std::errc::not_a_directory)).message().c_str())};
+        throw BadInput{
+            Tr(gradetext::kFolderNotCreated,
+               {options.OutputDir,
+                (error ? error : std::make_error_code(std::errc::not_a_directory)).message()})};
     }
 
     const std::vector<ContestantFiles> contestants =
         FindSubmissions(options.Submissions, options.OutputDir);
     const auto progress = [&](std::size_t done, std::size_t total) {
-        err << Format(gradetext::kProgress, done, total) << std::flush;
+        err << Tr(gradetext::kProgress, {std::to_string(done), std::to_string(total)})
+            << std::flush;
     };
     const std::vector<ContestantGrade> grades =
         GradeClass(contestants, info.Organiser, options.Jobs,
@@ -100,7 +107,7 @@ int Run(const GradeOptions& options, std::ostream& out, std::ostream& err) {
         err << "\n";
     }
     if (contestants.empty()) {
-        err << gradetext::kProgramName << ": " << gradetext::kNoContestantWarning << "\n";
+        err << gradetext::kProgramName << ": " << Tr(gradetext::kNoContestantWarning) << "\n";
     }
 
     const fs::path csv = fs::path(options.OutputDir) / kSummaryFileName;
@@ -120,13 +127,13 @@ int Run(const GradeOptions& options, std::ostream& out, std::ostream& err) {
     for (const ContestantGrade& grade : grades) {
         ++counts[grade.Result];
     }
-    out << Format(gradetext::kSummaryLine, grades.size());
+    out << Tr(gradetext::kSummaryLine, {std::to_string(grades.size())});
     for (const auto& [verdict, count] : counts) {
-        out << Format(", %zu %s", count, VerdictText(verdict));
+        out << ", " << count << " " << Tr(VerdictText(verdict));
     }
-    out << "\n" << Format(gradetext::kWrittenCsv, csv.string().c_str()) << "\n";
+    out << "\n" << Tr(gradetext::kWrittenCsv, {csv.string()}) << "\n";
     if (html) {
-        out << Format(gradetext::kWrittenHtml, html->string().c_str()) << "\n";
+        out << Tr(gradetext::kWrittenHtml, {html->string()}) << "\n";
     }
     return kGradeOk;
 }
@@ -150,47 +157,48 @@ ParsedGradeOptions ParseGradeOptions(const std::vector<std::string>& args) {
     line.add_flag("--csv-only", options.CsvOnly);
     line.add_flag("--quiet", options.Quiet);
     line.add_flag("-h,--help", options.Help);
+    line.add_flag("--version", options.Version);
     try {
         line.parse(std::vector<std::string>(args.rbegin(), args.rend()));
     } catch (const CLI::ArgumentMismatch& missing) {
         // CLI11 names the option before the colon.
         const std::string what = missing.what();
-        return Fail(Format(gradetext::kMissingValue, what.substr(0, what.find(':')).c_str()));
+        return Fail(Tr(gradetext::kMissingValue, {what.substr(0, what.find(':'))}));
     } catch (const CLI::ParseError&) {
-        return Fail(gradetext::kBadCommandLine);
+        return Fail(Tr(gradetext::kBadCommandLine));
     }
     for (const std::string& extra : line.remaining()) {
         if (extra.size() > 1 && extra.front() == '-') {
-            return Fail(Format(gradetext::kUnknownOption, extra.c_str()));
+            return Fail(Tr(gradetext::kUnknownOption, {extra}));
         }
     }
-    if (options.Help) {
+    if (options.Help || options.Version) {
         return {options, {}};
     }
     if (folders.empty()) {
-        return Fail(gradetext::kMissingSubmissions);
+        return Fail(Tr(gradetext::kMissingSubmissions));
     }
     if (folders.size() > 1) {
-        return Fail(Format(gradetext::kSecondSubmissions, folders[1].c_str()));
+        return Fail(Tr(gradetext::kSecondSubmissions, {folders[1]}));
     }
     options.Submissions = folders.front();
     if (outOption->count() == 0) {
-        return Fail(gradetext::kMissingOut);
+        return Fail(Tr(gradetext::kMissingOut));
     }
     for (const auto& [option, value] :
          {std::pair{outOption, &outDir}, {jobsOption, &jobs}, {factorOption, &factorFile}}) {
         if (option->count() > 0 && value->empty()) {
-            return Fail(Format(gradetext::kEmptyValue, option->get_name().c_str()));
+            return Fail(Tr(gradetext::kEmptyValue, {option->get_name()}));
         }
     }
     if (options.Submissions.empty()) {
-        return Fail(gradetext::kMissingSubmissions);
+        return Fail(Tr(gradetext::kMissingSubmissions));
     }
     options.OutputDir = outDir;
     if (jobsOption->count() > 0) {
         const auto n = ParseWholeNumber(jobs);
         if (!n || *n < 1 || *n > kMaxJobs) {
-            return Fail(Format(gradetext::kBadJobs, kMaxJobs, jobs.c_str()));
+            return Fail(Tr(gradetext::kBadJobs, {std::to_string(kMaxJobs), jobs}));
         }
         options.Jobs = *n;
     }
@@ -207,7 +215,11 @@ int GradeMain(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return kGradeBadInput;
     }
     if (parsed.Options->Help) {
-        out << gradetext::kHelp;
+        out << Tr(gradetext::kHelp);
+        return kGradeOk;
+    }
+    if (parsed.Options->Version) {
+        out << gradetext::kProgramName << " " << kProgramVersion << "\n";
         return kGradeOk;
     }
     try {

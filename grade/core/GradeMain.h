@@ -19,6 +19,7 @@ struct GradeOptions {
     bool CsvOnly = false;
     bool Quiet = false;
     bool Help = false;
+    bool Version = false;
 };
 
 struct ParsedGradeOptions {

@@ -1,148 +1,172 @@
 #pragma once
 
 // Every text the grading tool shows, in one table: the verdicts, the reasons, the report's
-// labels, the messages and the help. Formats take printf arguments in the order noted.
+// labels, the messages and the help. Each is marked for the translators and shown through
+// Tr; the place markers %1, %2, ... take the arguments noted. The summary file's header and
+// cells are the Hungarian sources in every language: a file never changes with the language.
+
+#include "common/Translate.h"
 
 namespace sim::gradetext {
 
 inline constexpr const char* kProgramName = "trelko-grade";
 
 // --- verdicts, in the order they are tried ---
-inline constexpr const char* kVerdictMalformed = "hibás fájl";
-inline constexpr const char* kVerdictNoGeometry = "nincs geometria";
-inline constexpr const char* kVerdictNoFit = "nem illik";
-inline constexpr const char* kVerdictIncomplete = "hiányos";
-inline constexpr const char* kVerdictOk = "rendben";
-inline constexpr const char* kVerdictNoResult = "nincs eredmény";
+inline constexpr TrText kVerdictMalformed = SIM_TR("Grade", "hibás fájl");
+inline constexpr TrText kVerdictNoGeometry = SIM_TR("Grade", "nincs geometria");
+inline constexpr TrText kVerdictNoFit = SIM_TR("Grade", "nem illik");
+inline constexpr TrText kVerdictIncomplete = SIM_TR("Grade", "hiányos");
+inline constexpr TrText kVerdictOk = SIM_TR("Grade", "rendben");
+inline constexpr TrText kVerdictNoResult = SIM_TR("Grade", "nincs eredmény");
 
 // --- the class summary table ---
 inline constexpr const char* kCsvHeader =
     "azonosító,ítélet,geometria,ütem/pont,faktor,lépésköz,pontok,teljes,khi2,szabadsági fok,p";
-inline constexpr const char* kColumns[] = {
-    "azonosító", "ítélet", "geometria", "ütem/pont",      "faktor", "lépésköz",
-    "pontok",    "teljes", "khi2",      "szabadsági fok", "p",
+// The report's class table: the same columns, shown.
+inline constexpr TrText kColumns[] = {
+    SIM_TR("Grade", "azonosító"),      SIM_TR("Grade", "ítélet"), SIM_TR("Grade", "geometria"),
+    SIM_TR("Grade", "ütem/pont"),      SIM_TR("Grade", "faktor"), SIM_TR("Grade", "lépésköz"),
+    SIM_TR("Grade", "pontok"),         SIM_TR("Grade", "teljes"), SIM_TR("Grade", "khi2"),
+    SIM_TR("Grade", "szabadsági fok"), SIM_TR("Grade", "p"),
 };
-inline constexpr const char* kYes = "igen";
-inline constexpr const char* kNo = "nem";
+inline constexpr TrText kYes = SIM_TR("Grade", "igen");
+inline constexpr TrText kNo = SIM_TR("Grade", "nem");
 
 // --- why a result file is malformed (each reported with its line) ---
-inline constexpr const char* kEmptyFile = "üres fájl";
-inline constexpr const char* kNotFactorLine =
-    "nem „Faktor= <egész szám>” alakú, ahogy a program írja";
-inline constexpr const char* kZeroFactor = "a Faktor 0: így a program nem számol beütést";
-inline constexpr const char* kNotPointLine =
-    "nem „alapjel, beütésszám” alakú, ahogy a program írja";
-inline constexpr const char* kNoLineEnd = "a sor vége hiányzik (csonka fájl)";
-inline constexpr const char* kStrayCarriageReturn = "a sorvég nem CR LF vagy LF";
-inline constexpr const char* kFirstSetpoint = "az első alapjel %lld, nem 100";  // set point
-inline constexpr const char* kStepNotPositive =
-    "a második alapjel (%lld) nem nagyobb az elsőnél";  // set point
-inline constexpr const char* kOutOfSequence =
-    "az alapjel %lld, a sorozatban itt %lld következik";  // found, due
-inline constexpr const char* kAfterLastSetpoint =
-    "a sorozat %lld 1/s-os utolsó pontja után még sor következik";  // last set point
-inline constexpr const char* kNegativeCount = "negatív beütésszám";
-inline constexpr const char* kTooLarge = "a fájl túl nagy";
+inline constexpr TrText kEmptyFile = SIM_TR("Grade", "üres fájl");
+inline constexpr TrText kNotFactorLine =
+    SIM_TR("Grade", "nem „Faktor= <egész szám>” alakú, ahogy a program írja");
+inline constexpr TrText kZeroFactor =
+    SIM_TR("Grade", "a Faktor 0: így a program nem számol beütést");
+inline constexpr TrText kNotPointLine =
+    SIM_TR("Grade", "nem „alapjel, beütésszám” alakú, ahogy a program írja");
+inline constexpr TrText kNoLineEnd = SIM_TR("Grade", "a sor vége hiányzik (csonka fájl)");
+inline constexpr TrText kStrayCarriageReturn = SIM_TR("Grade", "a sorvég nem CR LF vagy LF");
+inline constexpr TrText kFirstSetpoint =
+    SIM_TR("Grade", "az első alapjel %1, nem 100");  // set point
+inline constexpr TrText kStepNotPositive =
+    SIM_TR("Grade", "a második alapjel (%1) nem nagyobb az elsőnél");  // set point
+inline constexpr TrText kOutOfSequence =
+    SIM_TR("Grade", "az alapjel %1, a sorozatban itt %2 következik");  // found, due
+inline constexpr TrText kAfterLastSetpoint =
+    SIM_TR("Grade", "a sorozat %1 1/s-os utolsó pontja után még sor következik");  // last set point
+inline constexpr TrText kNegativeCount = SIM_TR("Grade", "negatív beütésszám");
+inline constexpr TrText kTooLarge = SIM_TR("Grade", "a fájl túl nagy");
 
 // --- reasons of a verdict, shown in the report ---
-inline constexpr const char* kReasonMalformed =
-    "Hibás eredményfájl: %s, %d. sor: %s.";  // file, line, why
-inline constexpr const char* kReasonUnreadable =
-    "Az eredményfájl nem olvasható: %s (%s).";  // file, why
-inline constexpr const char* kReasonDuplicate =
-    "Több eredményfájl ugyanezzel az azonosítóval: %s.";  // files
-inline constexpr const char* kReasonNoResult =
-    "Nincs eredményfájl (%s.txt), csak geometria.";  // participant key
-inline constexpr const char* kReasonNoGeometryFile =
-    "Nincs elmentett geometriafájl (*.%s).";  // participant key
-inline constexpr const char* kReasonNoUsableGeometry =
-    "Egyik geometriából sem számítható várható beütésszám.";
-inline constexpr const char* kReasonGeometryProblem = "%s: %s.";  // file, why
-inline constexpr const char* kReasonBestFit =
-    "Legjobban illeszkedő geometria: %s (khi2 = %s, szabadsági fok %d, p = %s).";
-inline constexpr const char* kReasonBestFitNoP =
-    "Legjobban illeszkedő geometria: %s (khi2 = %s; két pontnál kevesebbre nincs p-érték).";
-inline constexpr const char* kReasonAlsoFits =
-    "Más elmentett geometria is illeszkedik, a mérés ezektől nem különböztethető meg: %s.";
-inline constexpr const char* kAlsoFitsItem = "%s (p = %s)";  // file, p
-inline constexpr const char* kReasonPoorFit =
-    "Ez sem illik a mérésre: p < 0.001, a mért pontok nem ebből a geometriából valók.";
-inline constexpr const char* kReasonTicks =
-    "Becsült mérési idő pontonként: %s s (%lld ütem).";  // seconds, ticks
-inline constexpr const char* kReasonExactMatch =
-    "Pontos mód: minden beütésszám egyezik a geometriából számítottal (±1).";
-inline constexpr const char* kReasonExactMismatch =
-    "Pontos mód: %lld 1/s-nál a beütésszám %d, a geometriából számított %d.";
-inline constexpr const char* kReasonComplete =
-    "A sorozat teljes: %zu pont, %lld és %lld 1/s között.";  // points, first, last
-inline constexpr const char* kReasonIncomplete =
-    "A sorozat %lld 1/s-nál megszakadt; az utolsó alapjel %lld 1/s lett volna.";
-inline constexpr const char* kReasonNoPoints = "Az eredményfájlban egyetlen mért pont sincs.";
-inline constexpr const char* kReasonIncompleteNoStep =
-    "A sorozatnak csak egy pontja van; az utolsó alapjel legalább %d 1/s lett volna.";
-inline constexpr const char* kReasonFactorDiffers =
-    "A Faktor (%d) eltér a szervezők faktor.txt fájljában megadottól (%d).";
-inline constexpr const char* kReasonStepDiffers =
-    "A lépésköz (%lld) eltér a szervezők faktor.txt fájljában megadottól (%d).";
+inline constexpr TrText kReasonMalformed =
+    SIM_TR("Grade", "Hibás eredményfájl: %1, %2. sor: %3.");  // file, line, why
+inline constexpr TrText kReasonUnreadable =
+    SIM_TR("Grade", "Az eredményfájl nem olvasható: %1 (%2).");  // file, why
+inline constexpr TrText kReasonDuplicate =
+    SIM_TR("Grade", "Több eredményfájl ugyanezzel az azonosítóval: %1.");  // files
+inline constexpr TrText kReasonNoResult =
+    SIM_TR("Grade", "Nincs eredményfájl (%1.txt), csak geometria.");  // participant key
+inline constexpr TrText kReasonNoGeometryFile =
+    SIM_TR("Grade", "Nincs elmentett geometriafájl (*.%1).");  // participant key
+inline constexpr TrText kReasonNoUsableGeometry =
+    SIM_TR("Grade", "Egyik geometriából sem számítható várható beütésszám.");
+inline constexpr TrText kReasonGeometryProblem = SIM_TR("Grade", "%1: %2.");  // file, why
+inline constexpr TrText kReasonBestFit =
+    SIM_TR("Grade", "Legjobban illeszkedő geometria: %1 (khi2 = %2, szabadsági fok %3, p = %4).");
+inline constexpr TrText kReasonBestFitNoP =
+    SIM_TR("Grade",
+           "Legjobban illeszkedő geometria: %1 (khi2 = %2; két pontnál kevesebbre nincs p-érték).");
+inline constexpr TrText kReasonAlsoFits =
+    SIM_TR("Grade",
+           "Más elmentett geometria is illeszkedik, a mérés ezektől nem különböztethető meg: %1.");
+inline constexpr TrText kAlsoFitsItem = SIM_TR("Grade", "%1 (p = %2)");  // file, p
+inline constexpr TrText kReasonPoorFit = SIM_TR(
+    "Grade", "Ez sem illik a mérésre: p < 0.001, a mért pontok nem ebből a geometriából valók.");
+inline constexpr TrText kReasonTicks =
+    SIM_TR("Grade", "Becsült mérési idő pontonként: %1 s (%2 ütem).");  // seconds, ticks
+inline constexpr TrText kReasonExactMatch =
+    SIM_TR("Grade", "Pontos mód: minden beütésszám egyezik a geometriából számítottal (±1).");
+inline constexpr TrText kReasonExactMismatch =
+    SIM_TR("Grade", "Pontos mód: %1 1/s-nál a beütésszám %2, a geometriából számított %3.");
+inline constexpr TrText kReasonComplete =
+    SIM_TR("Grade", "A sorozat teljes: %1 pont, %2 és %3 1/s között.");  // points, first, last
+inline constexpr TrText kReasonIncomplete =
+    SIM_TR("Grade", "A sorozat %1 1/s-nál megszakadt; az utolsó alapjel %2 1/s lett volna.");
+inline constexpr TrText kReasonNoPoints =
+    SIM_TR("Grade", "Az eredményfájlban egyetlen mért pont sincs.");
+inline constexpr TrText kReasonIncompleteNoStep = SIM_TR(
+    "Grade", "A sorozatnak csak egy pontja van; az utolsó alapjel legalább %1 1/s lett volna.");
+inline constexpr TrText kReasonFactorDiffers =
+    SIM_TR("Grade", "A Faktor (%1) eltér a szervezők faktor.txt fájljában megadottól (%2).");
+inline constexpr TrText kReasonStepDiffers =
+    SIM_TR("Grade", "A lépésköz (%1) eltér a szervezők faktor.txt fájljában megadottól (%2).");
 
 // --- files that cannot be read at all ---
-inline constexpr const char* kGeometryUnreadable = "hibás geometriafájl (%s)";  // loader's text
-inline constexpr const char* kNotRegularFile = "nem közönséges fájl";  // a folder, a pipe, ...
+inline constexpr TrText kGeometryUnreadable =
+    SIM_TR("Grade", "hibás geometriafájl (%1)");  // loader's text
+inline constexpr TrText kNotRegularFile =
+    SIM_TR("Grade", "nem közönséges fájl");  // a folder, a pipe, ...
 
 // --- the report page ---
-inline constexpr const char* kReportTitle = "Trelko kísérlet – a mérések értékelése";
-inline constexpr const char* kReportSource = "Beadások: %s · %zu versenyző";
-inline constexpr const char* kReportFactor =
-    "A szervezők faktor.txt fájlja: %s (Faktor= %d, lépésköz %d)";
-inline constexpr const char* kReportNoContestant =
-    "Nem található versenyzői fájl (Brk2017_*.txt vagy *.Brk2017_*).";
-inline constexpr const char* kSummaryHeading = "Összesítés";
-inline constexpr const char* kReasonsHeading = "Indoklás";
-inline constexpr const char* kPlotHeading = "Mért és várható beütésszám";
-inline constexpr const char* kFieldHeading = "A legjobban illeszkedő geometria";
-inline constexpr const char* kFitHeading = "Illeszkedés geometriánként";
-inline constexpr const char* kFilesHeading = "Fájlok";
-inline constexpr const char* kFitColumns[] = {"geometriafájl",  "ütem/pont", "khi2",
-                                              "szabadsági fok", "p",         "megjegyzés"};
-inline constexpr const char* kBestMark = "legjobb";
-inline constexpr const char* kPlotTitle =
-    "%s   (Faktor= %d, mérési idő %s s, %s)";  // participant key, factor, seconds, geometry
-inline constexpr const char* kNoPlot = "Nincs ábra: nincs illeszthető geometria.";
-inline constexpr const char* kFieldLegend =
-    "kék: higany céltárgy · bíbor: detektor · szürke: ólomlemez · arany: forrás a rotoron";
-inline constexpr const char* kInBins = "A tárolóban maradt: %s.";  // components
-inline constexpr const char* kTargetName = "céltárgy";
-inline constexpr const char* kDetectorName = "detektor";
-inline constexpr const char* kShieldsName = "%d ólomlemez";
-inline constexpr const char* kResultFileLabel = "eredményfájl";
-inline constexpr const char* kGeometryFileLabel = "geometriafájl";
-inline constexpr const char* kBackToSummary = "vissza az összesítéshez";
+//: The language code of the report page (its lang attribute): the code of this translation.
+inline constexpr TrText kReportLanguage = SIM_TR("Grade", "hu");
+inline constexpr TrText kReportTitle = SIM_TR("Grade", "Trelko kísérlet – a mérések értékelése");
+inline constexpr TrText kReportSource = SIM_TR("Grade", "Beadások: %1 · %2 versenyző");
+inline constexpr TrText kReportFactor =
+    SIM_TR("Grade", "A szervezők faktor.txt fájlja: %1 (Faktor= %2, lépésköz %3)");
+inline constexpr TrText kReportNoContestant =
+    SIM_TR("Grade", "Nem található versenyzői fájl (Brk2017_*.txt vagy *.Brk2017_*).");
+inline constexpr TrText kSummaryHeading = SIM_TR("Grade", "Összesítés");
+inline constexpr TrText kReasonsHeading = SIM_TR("Grade", "Indoklás");
+inline constexpr TrText kPlotHeading = SIM_TR("Grade", "Mért és várható beütésszám");
+inline constexpr TrText kFieldHeading = SIM_TR("Grade", "A legjobban illeszkedő geometria");
+inline constexpr TrText kFitHeading = SIM_TR("Grade", "Illeszkedés geometriánként");
+inline constexpr TrText kFilesHeading = SIM_TR("Grade", "Fájlok");
+inline constexpr TrText kFitColumns[] = {
+    SIM_TR("Grade", "geometriafájl"),  SIM_TR("Grade", "ütem/pont"), SIM_TR("Grade", "khi2"),
+    SIM_TR("Grade", "szabadsági fok"), SIM_TR("Grade", "p"),         SIM_TR("Grade", "megjegyzés"),
+};
+inline constexpr TrText kBestMark = SIM_TR("Grade", "legjobb");
+inline constexpr TrText kPlotTitle =
+    SIM_TR("Grade",
+           "%1   (Faktor= %2, mérési idő %3 s, %4)");  // participant key, factor, seconds, geometry
+inline constexpr TrText kNoPlot = SIM_TR("Grade", "Nincs ábra: nincs illeszthető geometria.");
+inline constexpr TrText kFieldLegend =
+    SIM_TR("Grade",
+           "kék: higany céltárgy · bíbor: detektor · szürke: ólomlemez · arany: forrás a rotoron");
+inline constexpr TrText kInBins = SIM_TR("Grade", "A tárolóban maradt: %1.");  // components
+inline constexpr TrText kTargetName = SIM_TR("Grade", "céltárgy");
+inline constexpr TrText kDetectorName = SIM_TR("Grade", "detektor");
+inline constexpr TrText kShieldsName = SIM_TR("Grade", "%1 ólomlemez");
+inline constexpr TrText kResultFileLabel = SIM_TR("Grade", "eredményfájl");
+inline constexpr TrText kGeometryFileLabel = SIM_TR("Grade", "geometriafájl");
+inline constexpr TrText kBackToSummary = SIM_TR("Grade", "vissza az összesítéshez");
 
 // --- messages of the command ---
-inline constexpr const char* kProgress = "\rÉrtékelés: %zu/%zu versenyző";
-inline constexpr const char* kWrittenCsv = "Összesítő: %s";
-inline constexpr const char* kWrittenHtml = "Jelentés: %s";
-inline constexpr const char* kSummaryLine = "%zu versenyző";
-inline constexpr const char* kNoContestantWarning =
-    "figyelem: nem található versenyzői fájl (Brk2017_*.txt vagy *.Brk2017_*)";
-inline constexpr const char* kMissingSubmissions =
-    "hiányzik a beadások mappája (lásd: trelko-grade --help)";
-inline constexpr const char* kSecondSubmissions = "egynél több beadásmappa: \"%s\"";
-inline constexpr const char* kMissingOut = "hiányzik az --out (a jelentés mappája)";
-inline constexpr const char* kEmptyValue = "%s: üres érték";
-inline constexpr const char* kBadJobs = "--jobs: a szálak száma 1 és %d közötti egész szám: \"%s\"";
-inline constexpr const char* kUnknownOption = "ismeretlen opció: %s (lásd: trelko-grade --help)";
-inline constexpr const char* kMissingValue = "a(z) %s opció értéke hiányzik";
-inline constexpr const char* kBadCommandLine = "hibás parancssor (lásd: trelko-grade --help)";
-inline constexpr const char* kNoSuchFolder = "%s: nincs ilyen mappa";
-inline constexpr const char* kFolderNotCreated = "%s: a mappa nem hozható létre (%s)";
-inline constexpr const char* kFileMissing = "%s: nem található";
-inline constexpr const char* kFileUnreadable = "%s: nem olvasható";
-inline constexpr const char* kFileBadLine = "%s: %s";
-inline constexpr const char* kNotWritten = "%s: nem írható (%s)";
-inline constexpr const char* kNotCreated = "%s: nem hozható létre (%s)";
+inline constexpr TrText kProgress = SIM_TR("Grade", "\rÉrtékelés: %1/%2 versenyző");
+inline constexpr TrText kWrittenCsv = SIM_TR("Grade", "Összesítő: %1");
+inline constexpr TrText kWrittenHtml = SIM_TR("Grade", "Jelentés: %1");
+inline constexpr TrText kSummaryLine = SIM_TR("Grade", "%1 versenyző");
+inline constexpr TrText kNoContestantWarning =
+    SIM_TR("Grade", "figyelem: nem található versenyzői fájl (Brk2017_*.txt vagy *.Brk2017_*)");
+inline constexpr TrText kMissingSubmissions =
+    SIM_TR("Grade", "hiányzik a beadások mappája (lásd: trelko-grade --help)");
+inline constexpr TrText kSecondSubmissions = SIM_TR("Grade", "egynél több beadásmappa: \"%1\"");
+inline constexpr TrText kMissingOut = SIM_TR("Grade", "hiányzik az --out (a jelentés mappája)");
+inline constexpr TrText kEmptyValue = SIM_TR("Grade", "%1: üres érték");
+inline constexpr TrText kBadJobs =
+    SIM_TR("Grade", "--jobs: a szálak száma 1 és %1 közötti egész szám: \"%2\"");
+inline constexpr TrText kUnknownOption =
+    SIM_TR("Grade", "ismeretlen opció: %1 (lásd: trelko-grade --help)");
+inline constexpr TrText kMissingValue = SIM_TR("Grade", "a(z) %1 opció értéke hiányzik");
+inline constexpr TrText kBadCommandLine =
+    SIM_TR("Grade", "hibás parancssor (lásd: trelko-grade --help)");
+inline constexpr TrText kNoSuchFolder = SIM_TR("Grade", "%1: nincs ilyen mappa");
+inline constexpr TrText kFolderNotCreated = SIM_TR("Grade", "%1: a mappa nem hozható létre (%2)");
+inline constexpr TrText kFileMissing = SIM_TR("Grade", "%1: nem található");
+inline constexpr TrText kFileUnreadable = SIM_TR("Grade", "%1: nem olvasható");
+inline constexpr TrText kFileTooLarge =
+    SIM_TR("Grade", "%1: túl nagy fájl (legfeljebb %2 KiB lehet)");  // file, limit
+inline constexpr TrText kNotWritten = SIM_TR("Grade", "%1: nem írható (%2)");
+inline constexpr TrText kNotCreated = SIM_TR("Grade", "%1: nem hozható létre (%2)");
 
-inline constexpr const char* kHelp = R"HELP(Használat: trelko-grade [opciók] BEADÁSOK
+inline constexpr TrText kHelp = SIM_TR("Grade", R"HELP(Használat: trelko-grade [opciók] BEADÁSOK
 
 Egy egész csoport méréseit értékeli. A BEADÁSOK mappát almappáival együtt bejárja
 (mindenki fájljai egy mappában, vagy versenyzőnként egy almappában): a
@@ -168,9 +192,13 @@ Egyéb:
                          lépésközű eredményfájlokat megjelöli
   --csv-only             csak az osszesito.csv készül el
   --quiet                nem írja ki a haladást
+  --lang KÓD             a kiírások és a jelentés nyelve, pl. en (angol); alapérték hu
+                         (magyar); a TRELKO_LANG változó is megadhatja. Az
+                         osszesito.csv minden nyelven ugyanaz
   --help                 ez a leírás
+  --version              az értékelő verziója
 
 Kilépési kód: 0 siker (bármi legyen az ítélet); 2 hibás opció, mappa vagy fájl.
-)HELP";
+)HELP");
 
 }  // namespace sim::gradetext

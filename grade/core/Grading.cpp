@@ -28,7 +28,7 @@ std::optional<std::string> ReadPrefix(const std::string& path, std::size_t limit
                                       std::string& why) {
     std::error_code error;
     if (!fs::is_regular_file(path, error)) {
-        why = gradetext::kNotRegularFile;
+        why = Tr(gradetext::kNotRegularFile);
         return std::nullopt;
     }
     const std::uintmax_t size = fs::file_size(path, error);
@@ -67,12 +67,12 @@ GeometryFit FitGeometry(const FoundFile& file, const ResultSeries& series,
     fit.File = file;
     std::error_code error;
     if (!fs::is_regular_file(file.Path, error)) {
-        fit.Problem = gradetext::kNotRegularFile;
+        fit.Problem = Tr(gradetext::kNotRegularFile);
         return fit;
     }
     const LoadedGeometry loaded = LoadGeometryFile(file.Path);
     if (!loaded.Values) {
-        fit.Problem = Format(gradetext::kGeometryUnreadable, loaded.Error.c_str());
+        fit.Problem = Tr(gradetext::kGeometryUnreadable, {loaded.Error});
         return fit;
     }
     fit.Values = loaded.Values;
@@ -119,12 +119,14 @@ void FlagDifferences(ContestantGrade& grade, const OrganiserFactor& organiser) {
     if (series.Factor != organiser.CountFactor) {
         grade.FactorDiffers = true;
         grade.Reasons.push_back(
-            Format(gradetext::kReasonFactorDiffers, series.Factor, organiser.CountFactor));
+            Tr(gradetext::kReasonFactorDiffers,
+               {std::to_string(series.Factor), std::to_string(organiser.CountFactor)}));
     }
     if (series.Step && *series.Step != organiser.SpeedStep) {
         grade.StepDiffers = true;
-        grade.Reasons.push_back(Format(gradetext::kReasonStepDiffers,
-                                       static_cast<long long>(*series.Step), organiser.SpeedStep));
+        grade.Reasons.push_back(
+            Tr(gradetext::kReasonStepDiffers,
+               {std::to_string(*series.Step), std::to_string(organiser.SpeedStep)}));
     }
 }
 
@@ -134,27 +136,28 @@ bool JudgeBestFit(ContestantGrade& grade, const GeometryFit& best) {
     std::vector<std::string>& reasons = grade.Reasons;
     bool poor = false;
     if (best.P) {
-        reasons.push_back(Format(gradetext::kReasonBestFit, best.File.Name.c_str(),
-                                 ChiSquareText(best.ChiSquare).c_str(), best.Dof,
-                                 PValueText(*best.P).c_str()));
+        reasons.push_back(
+            Tr(gradetext::kReasonBestFit, {best.File.Name, ChiSquareText(best.ChiSquare),
+                                           std::to_string(best.Dof), PValueText(*best.P)}));
     } else {
-        reasons.push_back(Format(gradetext::kReasonBestFitNoP, best.File.Name.c_str(),
-                                 ChiSquareText(best.ChiSquare).c_str()));
+        reasons.push_back(
+            Tr(gradetext::kReasonBestFitNoP, {best.File.Name, ChiSquareText(best.ChiSquare)}));
     }
     if (!series.Exact()) {
-        reasons.push_back(Format(gradetext::kReasonTicks, Seconds(best.Ticks).c_str(),
-                                 static_cast<long long>(best.Ticks)));
+        reasons.push_back(
+            Tr(gradetext::kReasonTicks, {Seconds(best.Ticks), std::to_string(best.Ticks)}));
     } else if (best.ExactMismatch) {
         const std::size_t k = *best.ExactMismatch;
-        reasons.push_back(Format(gradetext::kReasonExactMismatch,
-                                 static_cast<long long>(series.Points[k].Setpoint),
-                                 series.Points[k].Counts, ExactCount(best.PerTick[k])));
+        reasons.push_back(
+            Tr(gradetext::kReasonExactMismatch,
+               {std::to_string(series.Points[k].Setpoint), std::to_string(series.Points[k].Counts),
+                std::to_string(ExactCount(best.PerTick[k]))}));
         poor = true;
     } else {
-        reasons.push_back(gradetext::kReasonExactMatch);
+        reasons.push_back(Tr(gradetext::kReasonExactMatch));
     }
     if (best.P && *best.P < kPoorFitP) {
-        reasons.push_back(gradetext::kReasonPoorFit);
+        reasons.push_back(Tr(gradetext::kReasonPoorFit));
         poor = true;
     }
     // The ticks are fitted, so fields whose curves have the same shape explain a series
@@ -163,32 +166,31 @@ bool JudgeBestFit(ContestantGrade& grade, const GeometryFit& best) {
     for (const GeometryFit& fit : grade.Fits) {
         if (&fit != &best && fit.Usable() && fit.P && *fit.P >= kPoorFitP &&
             !(series.Exact() && fit.ExactMismatch)) {
-            others +=
-                (others.empty() ? "" : ", ") +
-                Format(gradetext::kAlsoFitsItem, fit.File.Name.c_str(), PValueText(*fit.P).c_str());
+            others += (others.empty() ? "" : ", ") +
+                      Tr(gradetext::kAlsoFitsItem, {fit.File.Name, PValueText(*fit.P)});
         }
     }
     if (!poor && !others.empty()) {
-        reasons.push_back(Format(gradetext::kReasonAlsoFits, others.c_str()));
+        reasons.push_back(Tr(gradetext::kReasonAlsoFits, {others}));
     }
     return poor;
 }
 
 std::string Completeness(const ResultSeries& series) {
     if (series.Points.empty()) {
-        return gradetext::kReasonNoPoints;
+        return Tr(gradetext::kReasonNoPoints);
     }
     if (series.Complete()) {
-        return Format(gradetext::kReasonComplete, series.Points.size(),
-                      static_cast<long long>(series.Points.front().Setpoint),
-                      static_cast<long long>(series.Points.back().Setpoint));
+        return Tr(gradetext::kReasonComplete, {std::to_string(series.Points.size()),
+                                               std::to_string(series.Points.front().Setpoint),
+                                               std::to_string(series.Points.back().Setpoint)});
     }
     if (const auto last = series.LastSetpoint()) {
-        return Format(gradetext::kReasonIncomplete,
-                      static_cast<long long>(series.Points.back().Setpoint),
-                      static_cast<long long>(*last));
+        return Tr(gradetext::kReasonIncomplete,
+                  {std::to_string(series.Points.back().Setpoint), std::to_string(*last)});
     }
-    return Format(gradetext::kReasonIncompleteNoStep, static_cast<int>(kSeriesLastSetpoint));
+    return Tr(gradetext::kReasonIncompleteNoStep,
+              {std::to_string(static_cast<int>(kSeriesLastSetpoint))});
 }
 
 void Judge(ContestantGrade& grade, const std::optional<OrganiserFactor>& organiser) {
@@ -200,8 +202,8 @@ void Judge(ContestantGrade& grade, const std::optional<OrganiserFactor>& organis
     for (std::size_t g = 0; g < grade.Fits.size(); ++g) {
         const GeometryFit& fit = grade.Fits[g];
         if (!fit.Usable()) {
-            grade.Reasons.push_back(Format(gradetext::kReasonGeometryProblem,
-                                           fit.File.Shown.c_str(), fit.Problem.c_str()));
+            grade.Reasons.push_back(
+                Tr(gradetext::kReasonGeometryProblem, {fit.File.Shown, fit.Problem}));
             continue;
         }
         anyUsable = true;
@@ -212,12 +214,12 @@ void Judge(ContestantGrade& grade, const std::optional<OrganiserFactor>& organis
     if (grade.Files.GeometryFiles.empty()) {
         grade.Result = Verdict::NoGeometry;
         const std::string key = kParticipantPrefix + grade.Files.Id;
-        grade.Reasons.push_back(Format(gradetext::kReasonNoGeometryFile, key.c_str()));
+        grade.Reasons.push_back(Tr(gradetext::kReasonNoGeometryFile, {key}));
         return;
     }
     if (!anyUsable) {
         grade.Result = Verdict::NoGeometry;
-        grade.Reasons.push_back(gradetext::kReasonNoUsableGeometry);
+        grade.Reasons.push_back(Tr(gradetext::kReasonNoUsableGeometry));
         return;
     }
     const bool poor = grade.BestFit() != nullptr && JudgeBestFit(grade, *grade.BestFit());
@@ -227,7 +229,7 @@ void Judge(ContestantGrade& grade, const std::optional<OrganiserFactor>& organis
 
 }  // namespace
 
-const char* VerdictText(Verdict verdict) {
+TrText VerdictText(Verdict verdict) {
     switch (verdict) {
         case Verdict::Malformed:
             return gradetext::kVerdictMalformed;
@@ -242,7 +244,7 @@ const char* VerdictText(Verdict verdict) {
         case Verdict::NoResult:
             return gradetext::kVerdictNoResult;
     }
-    return "";
+    return TrText{"Grade", ""};
 }
 
 ContestantGrade GradeContestant(const ContestantFiles& files,
@@ -253,13 +255,12 @@ ContestantGrade GradeContestant(const ContestantFiles& files,
     const std::string key = kParticipantPrefix + files.Id;
     if (files.ResultFiles.empty()) {
         grade.Result = Verdict::NoResult;
-        grade.Reasons.push_back(Format(gradetext::kReasonNoResult, key.c_str()));
+        grade.Reasons.push_back(Tr(gradetext::kReasonNoResult, {key}));
         return grade;
     }
     if (files.ResultFiles.size() > 1) {
         grade.Result = Verdict::Malformed;
-        grade.Reasons.push_back(
-            Format(gradetext::kReasonDuplicate, Joined(files.ResultFiles).c_str()));
+        grade.Reasons.push_back(Tr(gradetext::kReasonDuplicate, {Joined(files.ResultFiles)}));
         return grade;
     }
 
@@ -268,8 +269,7 @@ ContestantGrade GradeContestant(const ContestantFiles& files,
     const auto content = ReadPrefix(resultFile.Path, kMaxResultFileSize, why);
     if (!content) {
         grade.Result = Verdict::Malformed;
-        grade.Reasons.push_back(
-            Format(gradetext::kReasonUnreadable, resultFile.Shown.c_str(), why.c_str()));
+        grade.Reasons.push_back(Tr(gradetext::kReasonUnreadable, {resultFile.Shown, why}));
         return grade;
     }
     const bool cutShort = content->size() > kMaxResultFileSize;
@@ -277,8 +277,9 @@ ContestantGrade GradeContestant(const ContestantFiles& files,
         ReadResultFile(std::string_view(*content).substr(0, kMaxResultFileSize), cutShort);
     if (!readout.Series) {
         grade.Result = Verdict::Malformed;
-        grade.Reasons.push_back(Format(gradetext::kReasonMalformed, resultFile.Shown.c_str(),
-                                       readout.FailedLine, readout.Reason.c_str()));
+        grade.Reasons.push_back(
+            Tr(gradetext::kReasonMalformed,
+               {resultFile.Shown, std::to_string(readout.FailedLine), readout.Reason}));
         return grade;
     }
     grade.Series = readout.Series;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Translate.h"
 #include "geometry/core/GeometryFile.h"
 #include "grade/core/ResultFile.h"
 #include "grade/core/Submissions.h"
@@ -16,7 +17,9 @@ class FieldEvaluator;
 
 enum class Verdict { Malformed, NoGeometry, NoFit, Incomplete, Ok, NoResult };
 
-const char* VerdictText(Verdict verdict);
+// The verdict's name, marked for translation: the summary file takes its source, the report
+// and the messages show it translated.
+TrText VerdictText(Verdict verdict);
 
 // The organisers' factor file: what every result file should have been measured with.
 struct OrganiserFactor {
@@ -49,7 +52,7 @@ struct ContestantGrade {
     std::optional<std::size_t> Best;  // index into Fits
     bool FactorDiffers = false;
     bool StepDiffers = false;
-    std::vector<std::string> Reasons;  // Hungarian, in the order the report shows them
+    std::vector<std::string> Reasons;  // in the order the report shows them, as shown
 
     const GeometryFit* BestFit() const { return Best ? &Fits[*Best] : nullptr; }
 };

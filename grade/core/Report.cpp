@@ -98,6 +98,10 @@ std::string CsvField(const std::string& text) {
     return out + "\"";
 }
 
+std::string Heading(TrText text) {
+    return "<h3>" + Html(Tr(text)) + "</h3>\n";
+}
+
 std::string Key(const ContestantGrade& grade) {
     return kParticipantPrefix + grade.Files.Id;
 }
@@ -106,9 +110,10 @@ std::string Key(const ContestantGrade& grade) {
 std::string PlotSvg(const ContestantGrade& grade, const GeometryFit& best) {
     PlotData data;
     data.BarsFromCounts = true;
-    data.Title = Format(gradetext::kPlotTitle, Key(grade).c_str(), grade.Series->Factor,
-                        Format("%g", static_cast<double>(best.Ticks) * kMeasureTickSeconds).c_str(),
-                        best.File.Name.c_str());
+    data.Title =
+        Tr(gradetext::kPlotTitle,
+           {Key(grade), std::to_string(grade.Series->Factor),
+            Format("%g", static_cast<double>(best.Ticks) * kMeasureTickSeconds), best.File.Name});
     for (std::size_t k = 0; k < grade.Series->Points.size(); ++k) {
         const SeriesPoint& p = grade.Series->Points[k];
         data.Points.push_back(
@@ -127,15 +132,15 @@ std::string InBins(const GeometryValues& values) {
             continue;
         }
         if (j == kTargetSlot) {
-            names.push_back(gradetext::kTargetName);
+            names.push_back(Tr(gradetext::kTargetName));
         } else if (j == kDetectorSlot) {
-            names.push_back(gradetext::kDetectorName);
+            names.push_back(Tr(gradetext::kDetectorName));
         } else {
             ++shields;
         }
     }
     if (shields > 0) {
-        names.push_back(Format(gradetext::kShieldsName, shields));
+        names.push_back(Tr(gradetext::kShieldsName, {std::to_string(shields)}));
     }
     std::string text;
     for (const std::string& name : names) {
@@ -185,13 +190,13 @@ std::string ContestantAnchor(std::size_t index) {
 std::vector<std::string> SummaryRow(const ContestantGrade& grade) {
     std::vector<std::string> row(std::size(gradetext::kColumns));
     row[0] = grade.Files.Id;
-    row[1] = VerdictText(grade.Result);
+    row[1] = VerdictText(grade.Result).Source;
     if (grade.Series) {
         const ResultSeries& series = *grade.Series;
         row[4] = std::to_string(series.Factor);
         row[5] = series.Step ? std::to_string(*series.Step) : "";
         row[6] = std::to_string(series.Points.size());
-        row[7] = series.Complete() ? gradetext::kYes : gradetext::kNo;
+        row[7] = (series.Complete() ? gradetext::kYes : gradetext::kNo).Source;
     }
     if (const GeometryFit* best = grade.BestFit()) {
         row[2] = best->File.Name;
@@ -278,18 +283,18 @@ std::string Figures(const ContestantGrade& grade) {
     std::string html;
     const GeometryFit* best = grade.BestFit();
     if (grade.Series && !grade.Series->Points.empty()) {
-        html += Format("<h3>%s</h3>\n", gradetext::kPlotHeading);
+        html += Heading(gradetext::kPlotHeading);
         html += best != nullptr
                     ? "<figure class=\"plot\">\n" + PlotSvg(grade, *best) + "</figure>\n"
-                    : Format("<p>%s</p>\n", gradetext::kNoPlot);
+                    : "<p>" + Html(Tr(gradetext::kNoPlot)) + "</p>\n";
     }
     if (best != nullptr && best->Values) {
-        html += Format("<h3>%s</h3>\n", gradetext::kFieldHeading);
+        html += Heading(gradetext::kFieldHeading);
         html += "<figure class=\"field\">\n" + RenderFieldSvg(*best->Values) + "<figcaption>" +
-                Html(best->File.Shown) + " · " + Html(gradetext::kFieldLegend);
+                Html(best->File.Shown) + " · " + Html(Tr(gradetext::kFieldLegend));
         const std::string bins = InBins(*best->Values);
         if (!bins.empty()) {
-            html += ". " + Html(Format(gradetext::kInBins, bins.c_str()));
+            html += ". " + Html(Tr(gradetext::kInBins, {bins}));
         }
         html += "</figcaption>\n</figure>\n";
     }
@@ -298,10 +303,10 @@ std::string Figures(const ContestantGrade& grade) {
 
 // The chi-square of every saved geometry, the best one marked.
 std::string FitTable(const ContestantGrade& grade) {
-    std::string html = Format("<h3>%s</h3>\n<table class=\"fits\">\n<tr>", gradetext::kFitHeading);
+    std::string html = Heading(gradetext::kFitHeading) + "<table class=\"fits\">\n<tr>";
     for (std::size_t c = 0; c < std::size(gradetext::kFitColumns); ++c) {
         html += std::string("<th") + (c == 0 || c == 5 ? " class=\"text\"" : "") + ">" +
-                Html(gradetext::kFitColumns[c]) + "</th>";
+                Html(Tr(gradetext::kFitColumns[c])) + "</th>";
     }
     html += "</tr>\n";
     for (std::size_t g = 0; g < grade.Fits.size(); ++g) {
@@ -314,7 +319,9 @@ std::string FitTable(const ContestantGrade& grade) {
         html += "<td>" + (fitted ? ChiSquareText(fit.ChiSquare) : "") + "</td>";
         html += "<td>" + (fitted ? std::to_string(fit.Dof) : "") + "</td>";
         html += "<td>" + (fitted && fit.P ? PValueText(*fit.P) : "") + "</td>";
-        const std::string note = !fit.Usable() ? fit.Problem : isBest ? gradetext::kBestMark : "";
+        const std::string note = !fit.Usable() ? fit.Problem
+                                 : isBest      ? Tr(gradetext::kBestMark)
+                                               : "";
         html += "<td class=\"text\">" + Html(note) + "</td></tr>\n";
     }
     return html + "</table>\n";
@@ -325,9 +332,9 @@ std::string FitTable(const ContestantGrade& grade) {
 std::string RenderContestantSection(const ContestantGrade& grade, const std::string& anchor) {
     std::string html = "<section class=\"contestant\" id=\"" + anchor + "\">\n";
     html += "<h2>" + Html(Key(grade)) + " <span class=\"v " + VerdictClass(grade.Result) + "\">" +
-            Html(VerdictText(grade.Result)) + "</span></h2>\n";
+            Html(Tr(VerdictText(grade.Result))) + "</span></h2>\n";
 
-    html += Format("<h3>%s</h3>\n<ul>\n", gradetext::kReasonsHeading);
+    html += Heading(gradetext::kReasonsHeading) + "<ul>\n";
     for (const std::string& reason : grade.Reasons) {
         html += "<li>" + Html(reason) + "</li>\n";
     }
@@ -336,42 +343,44 @@ std::string RenderContestantSection(const ContestantGrade& grade, const std::str
         html += FitTable(grade);
     }
 
-    html += Format("<h3>%s</h3>\n<ul>\n", gradetext::kFilesHeading);
+    html += Heading(gradetext::kFilesHeading) + "<ul>\n";
     for (const FoundFile& f : grade.Files.ResultFiles) {
-        html += Format("<li>%s: ", gradetext::kResultFileLabel) + Html(f.Shown) + "</li>\n";
+        html += "<li>" + Html(Tr(gradetext::kResultFileLabel)) + ": " + Html(f.Shown) + "</li>\n";
     }
     if (grade.Fits.empty()) {  // otherwise the table above names them
         for (const FoundFile& f : grade.Files.GeometryFiles) {
-            html += Format("<li>%s: ", gradetext::kGeometryFileLabel) + Html(f.Shown) + "</li>\n";
+            html +=
+                "<li>" + Html(Tr(gradetext::kGeometryFileLabel)) + ": " + Html(f.Shown) + "</li>\n";
         }
     }
-    html += Format("</ul>\n<p><a class=\"back\" href=\"#summary\">%s</a></p>\n</section>\n",
-                   gradetext::kBackToSummary);
+    html += "</ul>\n<p><a class=\"back\" href=\"#summary\">" + Html(Tr(gradetext::kBackToSummary)) +
+            "</a></p>\n</section>\n";
     return html;
 }
 
 std::string RenderReport(const std::vector<ContestantGrade>& grades,
                          const std::vector<std::string>& sections, const ReportInfo& info) {
-    std::string html =
-        "<!DOCTYPE html>\n<html lang=\"hu\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-        Html(gradetext::kReportTitle) + "</title>\n<style>" + kStyle;
+    std::string html = "<!DOCTYPE html>\n<html lang=\"" + Html(Tr(gradetext::kReportLanguage)) +
+                       "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+                       Html(Tr(gradetext::kReportTitle)) + "</title>\n<style>" + kStyle;
     for (const VerdictLook& look : kVerdictLooks) {
         html +=
             Format(".%s { background: %s; color: %s; }\n", look.Class, look.Background, look.Text);
     }
     html += "</style>\n</head>\n<body>\n";
-    html += "<h1 id=\"summary\">" + Html(gradetext::kReportTitle) + "</h1>\n";
+    html += "<h1 id=\"summary\">" + Html(Tr(gradetext::kReportTitle)) + "</h1>\n";
     html += "<p class=\"info\">" +
-            Html(Format(gradetext::kReportSource, info.Submissions.c_str(), grades.size())) +
+            Html(Tr(gradetext::kReportSource, {info.Submissions, std::to_string(grades.size())})) +
             "</p>\n";
     if (info.FactorFile && info.Organiser) {
         html += "<p class=\"info\">" +
-                Html(Format(gradetext::kReportFactor, info.FactorFile->c_str(),
-                            info.Organiser->CountFactor, info.Organiser->SpeedStep)) +
+                Html(Tr(gradetext::kReportFactor,
+                        {*info.FactorFile, std::to_string(info.Organiser->CountFactor),
+                         std::to_string(info.Organiser->SpeedStep)})) +
                 "</p>\n";
     }
     if (grades.empty()) {
-        html += Format("<p>%s</p>\n", gradetext::kReportNoContestant);
+        html += "<p>" + Html(Tr(gradetext::kReportNoContestant)) + "</p>\n";
     }
 
     // The count of each verdict, then the class table.
@@ -385,21 +394,27 @@ std::string RenderReport(const std::vector<ContestantGrade>& grades,
         if (counts[look.Which] == 0) {
             continue;
         }
-        html += Format("%s<span class=\"v %s\">%s</span>: %zu", first ? "" : " · ", look.Class,
-                       VerdictText(look.Which), counts[look.Which]);
+        html += Format("%s<span class=\"v %s\">", first ? "" : " · ", look.Class) +
+                Html(Tr(VerdictText(look.Which))) +
+                "</span>: " + std::to_string(counts[look.Which]);
         first = false;
     }
     html += "</p>\n";
 
-    html += Format("<h3>%s</h3>\n<table class=\"summary\">\n<tr>", gradetext::kSummaryHeading);
+    html += Heading(gradetext::kSummaryHeading) + "<table class=\"summary\">\n<tr>";
     for (std::size_t c = 0; c < std::size(gradetext::kColumns); ++c) {
         html += std::string("<th") + (c <= 2 ? " class=\"text\"" : "") + ">" +
-                Html(gradetext::kColumns[c]) + "</th>";
+                Html(Tr(gradetext::kColumns[c])) + "</th>";
     }
     html += "</tr>\n";
     for (std::size_t i = 0; i < grades.size(); ++i) {
         const ContestantGrade& grade = grades[i];
-        const std::vector<std::string> row = SummaryRow(grade);
+        // The summary file's cells, with the verdict and the yes or no shown.
+        std::vector<std::string> row = SummaryRow(grade);
+        row[1] = Tr(VerdictText(grade.Result));
+        if (grade.Series) {
+            row[7] = Tr(grade.Series->Complete() ? gradetext::kYes : gradetext::kNo);
+        }
         html += "<tr><td class=\"text\"><a href=\"#" + ContestantAnchor(i) + "\">" + Html(row[0]) +
                 "</a></td>";
         html += std::string("<td class=\"text v ") + VerdictClass(grade.Result) + "\">" +

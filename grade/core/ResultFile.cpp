@@ -58,10 +58,10 @@ std::optional<std::string> TakeFactorLine(std::string_view line, ResultSeries& s
                             ? PaddedWhole(line.substr(kPrefix.size()))
                             : std::nullopt;
     if (!factor || !FitsInt32(*factor) || FactorLine(static_cast<std::int32_t>(*factor)) != line) {
-        return gradetext::kNotFactorLine;
+        return Tr(gradetext::kNotFactorLine);
     }
     if (*factor == 0) {
-        return gradetext::kZeroFactor;
+        return Tr(gradetext::kZeroFactor);
     }
     series.Factor = static_cast<std::int32_t>(*factor);
     return std::nullopt;
@@ -73,20 +73,18 @@ std::optional<std::string> SequenceFlaw(std::int64_t setpoint, const ResultSerie
     if (index == 0) {
         return setpoint == kSeriesFirstSetpoint
                    ? std::nullopt
-                   : std::optional(
-                         Format(gradetext::kFirstSetpoint, static_cast<long long>(setpoint)));
+                   : std::optional(Tr(gradetext::kFirstSetpoint, {std::to_string(setpoint)}));
     }
     if (index == 1 && setpoint <= kSeriesFirstSetpoint) {
-        return Format(gradetext::kStepNotPositive, static_cast<long long>(setpoint));
+        return Tr(gradetext::kStepNotPositive, {std::to_string(setpoint)});
     }
     const std::int64_t previous = series.Points.back().Setpoint;
     if (previous >= kSeriesLastSetpoint) {
-        return Format(gradetext::kAfterLastSetpoint, static_cast<long long>(previous));
+        return Tr(gradetext::kAfterLastSetpoint, {std::to_string(previous)});
     }
     const std::int64_t due = index == 1 ? setpoint : previous + *series.Step;
     if (setpoint != due) {
-        return Format(gradetext::kOutOfSequence, static_cast<long long>(setpoint),
-                      static_cast<long long>(due));
+        return Tr(gradetext::kOutOfSequence, {std::to_string(setpoint), std::to_string(due)});
     }
     return std::nullopt;
 }
@@ -95,16 +93,16 @@ std::optional<std::string> SequenceFlaw(std::int64_t setpoint, const ResultSerie
 std::optional<std::string> TakePointLine(std::string_view line, ResultSeries& series) {
     const std::size_t comma = line.find(',');
     if (comma == std::string_view::npos) {
-        return gradetext::kNotPointLine;
+        return Tr(gradetext::kNotPointLine);
     }
     const auto setpoint = PaddedWhole(line.substr(0, comma));
     const auto counts = PaddedWhole(line.substr(comma + 1));
     if (!setpoint || !counts || !FitsInt32(*counts) ||
         PointLine(*setpoint, static_cast<std::int32_t>(*counts)) != line) {
-        return gradetext::kNotPointLine;
+        return Tr(gradetext::kNotPointLine);
     }
     if (*counts < 0 && series.Factor > 0) {
-        return gradetext::kNegativeCount;
+        return Tr(gradetext::kNegativeCount);
     }
     if (auto flaw = SequenceFlaw(*setpoint, series)) {
         return flaw;
@@ -132,7 +130,7 @@ bool ResultSeries::Complete() const {
 
 ResultReadout ReadResultFile(std::string_view content, bool cutShort) {
     if (content.empty()) {
-        return Malformed(1, gradetext::kEmptyFile);
+        return Malformed(1, Tr(gradetext::kEmptyFile));
     }
     ResultSeries series;
     int number = 0;
@@ -140,7 +138,7 @@ ResultReadout ReadResultFile(std::string_view content, bool cutShort) {
         ++number;
         const std::size_t end = content.find('\n');
         if (end == std::string_view::npos) {
-            return Malformed(number, cutShort ? gradetext::kTooLarge : gradetext::kNoLineEnd);
+            return Malformed(number, Tr(cutShort ? gradetext::kTooLarge : gradetext::kNoLineEnd));
         }
         std::string_view line = content.substr(0, end);
         content.remove_prefix(end + 1);
@@ -148,7 +146,7 @@ ResultReadout ReadResultFile(std::string_view content, bool cutShort) {
             line.remove_suffix(1);
         }
         const std::optional<std::string> flaw = line.find('\r') != std::string_view::npos
-                                                    ? gradetext::kStrayCarriageReturn
+                                                    ? Tr(gradetext::kStrayCarriageReturn)
                                                 : number == 1 ? TakeFactorLine(line, series)
                                                               : TakePointLine(line, series);
         if (flaw) {
@@ -156,7 +154,7 @@ ResultReadout ReadResultFile(std::string_view content, bool cutShort) {
         }
     }
     if (cutShort) {
-        return Malformed(number + 1, gradetext::kTooLarge);
+        return Malformed(number + 1, Tr(gradetext::kTooLarge));
     }
     return {std::move(series), 0, {}};
 }

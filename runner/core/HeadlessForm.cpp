@@ -24,7 +24,7 @@ HeadlessForm::HeadlessForm(MeasureTickClock& clock, std::string programDir)
 
 bool HeadlessForm::ApparatusErrorShown() const {
     return std::any_of(Messages.begin(), Messages.end(),
-                       [](const RunMessage& m) { return m.Caption == kErrorCaption; });
+                       [](const RunMessage& m) { return m.Caption == Tr(kErrorCaption); });
 }
 
 void HeadlessForm::ClosePoint() {

@@ -212,9 +212,9 @@ void DrawPlot(const PlotData& data, PlotCanvas& canvas) {
     canvas.Line(kLeft, kTop, kLeft, kBottom, kBlack, 1.5);
 
     canvas.Text(kPlotWidth / 2.0, 30, data.Title, kTitleSize, TextAnchor::Middle, false, kBlack);
-    canvas.Text((kLeft + kRight) / 2, kPlotHeight - 18, kPlotXLabel, kLabelSize, TextAnchor::Middle,
-                false, kBlack);
-    canvas.Text(24, (kTop + kBottom) / 2, kPlotYLabel, kLabelSize, TextAnchor::Middle, true,
+    canvas.Text((kLeft + kRight) / 2, kPlotHeight - 18, Tr(kPlotXLabel), kLabelSize,
+                TextAnchor::Middle, false, kBlack);
+    canvas.Text(24, (kTop + kBottom) / 2, Tr(kPlotYLabel), kLabelSize, TextAnchor::Middle, true,
                 kBlack);
 
     // The expected curve under the measured points.
@@ -243,9 +243,9 @@ void DrawPlot(const PlotData& data, PlotCanvas& canvas) {
     const double lx = kRight - 250;
     canvas.Line(lx, ly - 11, lx, ly + 3, kMeasured, 1.2);
     canvas.Disc(lx, ly - 4, kDotRadius, kMeasured);
-    canvas.Text(lx + 12, ly, kPlotMeasuredLegend, kTickSize, TextAnchor::Start, false, kBlack);
+    canvas.Text(lx + 12, ly, Tr(kPlotMeasuredLegend), kTickSize, TextAnchor::Start, false, kBlack);
     canvas.Line(lx + 150, ly - 4, lx + 180, ly - 4, kExpected, 2);
-    canvas.Text(lx + 188, ly, kPlotExpectedLegend, kTickSize, TextAnchor::Start, false, kBlack);
+    canvas.Text(lx + 188, ly, Tr(kPlotExpectedLegend), kTickSize, TextAnchor::Start, false, kBlack);
 }
 
 std::string RenderSvgPlot(const PlotData& data) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Translate.h"
 #include "runner/core/HeadlessForm.h"
 
 namespace sim {
@@ -11,10 +12,11 @@ namespace sim {
 inline constexpr int kPlotWidth = 900;  // pixels, PNG and SVG alike
 inline constexpr int kPlotHeight = 600;
 
-inline constexpr const char* kPlotXLabel = "Fordulatszám (1/s)";
-inline constexpr const char* kPlotYLabel = "Beütésszám";
-inline constexpr const char* kPlotMeasuredLegend = "mért (±1 szórás)";
-inline constexpr const char* kPlotExpectedLegend = "várható";
+// The plot is a picture to look at, so its words are in the language shown.
+inline constexpr TrText kPlotXLabel = SIM_TR("Plot", "Fordulatszám (1/s)");
+inline constexpr TrText kPlotYLabel = SIM_TR("Plot", "Beütésszám");
+inline constexpr TrText kPlotMeasuredLegend = SIM_TR("Plot", "mért (±1 szórás)");
+inline constexpr TrText kPlotExpectedLegend = SIM_TR("Plot", "várható");
 
 struct PlotData {
     std::string Title;
@@ -47,7 +49,7 @@ class PlotCanvas {
                       bool upright, PlotColour colour) = 0;
 };
 
-// Counts against set point: axes with ticks and Hungarian labels, a dot per point with an
+// Counts against set point: axes with ticks and labels, a dot per point with an
 // error bar of one Poisson standard deviation, the expected counts joined by a line.
 void DrawPlot(const PlotData& data, PlotCanvas& canvas);
 

@@ -16,11 +16,13 @@
 #include <system_error>
 #include <variant>
 
+#include "BuildInfo.h"
 #include "apparatus/core/FactorFile.h"
 #include "common/FileNames.h"
 #include "common/Format.h"
 #include "common/IdentifierClaim.h"
 #include "common/ReplaceFile.h"
+#include "common/Translate.h"
 #include "common/VirtualClock.h"
 #include "runner/core/RunnerOptions.h"
 
@@ -63,11 +65,21 @@ std::string Reason(int error) {
 // Why nothing can be made in an existing folder. A file system that takes no new names there
 // (/proc) answers "no such file", which would send the reader looking for the folder.
 std::string CreationReason(int error) {
-    return error == ENOENT ? "a fájlrendszer nem enged benne új fájlt" : Reason(error);
+    return error == ENOENT ? Tr(SIM_TR("Runner", "a fájlrendszer nem enged benne új fájlt"))
+                           : Reason(error);
 }
 
 std::string FolderNotWritable(const std::string& folder, int error) {
-    return folder + ": a mappába nem lehet írni (" + CreationReason(error) + ")";
+    return Tr(SIM_TR("Runner", "%1: a mappába nem lehet írni (%2)"),
+              {folder, CreationReason(error)});
+}
+
+std::string NotCreated(const std::string& path, const std::string& reason) {
+    return Tr(SIM_TR("Runner", "%1: nem hozható létre (%2)"), {path, reason});
+}
+
+std::string ResultFileNotWritable(const std::string& path, const std::string& reason) {
+    return Tr(SIM_TR("Runner", "%1: az eredményfájl nem írható (%2)"), {path, reason});
 }
 
 // The factor file the run's Start will read: the bytes to write and what they say.
@@ -88,15 +100,17 @@ std::optional<std::string> ReadFactorFile(const std::string& path, bool required
             if (!required) {
                 return std::nullopt;
             }
-            throw BadInput{path + ": nem található"};
+            throw BadInput{Tr(SIM_TR("Runner", "%1: nem található"), {path})};
         case TextFileStatus::TooLarge:
-            throw BadInput{path + ": túl nagy fájl (legfeljebb " +
-                           std::to_string(kMaxSettingsFileBytes / 1024) + " KiB lehet)"};
+            throw BadInput{Tr(SIM_TR("Runner", "%1: túl nagy fájl (legfeljebb %2 KiB lehet)"),
+                              {path, std::to_string(kMaxSettingsFileBytes / 1024)})};
         case TextFileStatus::Unreadable:
             break;
     }
-    throw BadInput{path + (file.Error == 0 ? ": nem közönséges fájl"
-                                           : ": nem olvasható (" + Reason(file.Error) + ")")};
+    if (file.Error == 0) {
+        throw BadInput{Tr(SIM_TR("Runner", "%1: nem közönséges fájl"), {path})};
+    }
+    throw BadInput{Tr(SIM_TR("Runner", "%1: nem olvasható (%2)"), {path, Reason(file.Error)})};
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
@@ -112,7 +126,7 @@ FactorPlan PlanFactorFile(const RunnerOptions& options) {
     std::vector<std::string> lines;
     std::string source;
     if (options.FactorValuesGiven()) {
-        source = "a --factor/--step/--pressure értékei";
+        source = Tr(SIM_TR("Runner", "a --factor/--step/--pressure értékei"));
         lines.push_back(std::to_string(options.Factor.value_or(kDefaultCountFactor)));
         lines.push_back(std::to_string(options.Step.value_or(kDefaultSpeedStep)));
         if (options.Pressure) {
@@ -236,7 +250,7 @@ void RemoveStaleWorkFolders(const std::string& parent) {
 std::optional<std::string> CheckReplaceable(const std::string& path) {
     struct stat existing {};
     if (::lstat(path.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) {
-        return path + ": nem hozható létre (" + Reason(EISDIR) + ")";
+        return NotCreated(path, Reason(EISDIR));
     }
     fs::path folder = fs::path(path).parent_path();
     if (folder.empty()) {
@@ -247,8 +261,8 @@ std::optional<std::string> CheckReplaceable(const std::string& path) {
     if (fd < 0) {
         const int error = errno;
         std::error_code ignored;
-        return path + ": nem hozható létre (" +
-               (fs::is_directory(folder, ignored) ? CreationReason(error) : Reason(error)) + ")";
+        return NotCreated(
+            path, fs::is_directory(folder, ignored) ? CreationReason(error) : Reason(error));
     }
     ::close(fd);
     ::unlink(probe.c_str());
@@ -262,12 +276,13 @@ void CheckOutputFolder(const std::string& folder) {
     if (::stat(folder.c_str(), &info) != 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR) {
-            throw BadInput{folder + ": nincs ilyen mappa"};
+            throw BadInput{Tr(SIM_TR("Runner", "%1: nincs ilyen mappa"), {folder})};
         }
-        throw BadInput{folder + ": a mappa nem érhető el (" + Reason(error) + ")"};
+        throw BadInput{
+            Tr(SIM_TR("Runner", "%1: a mappa nem érhető el (%2)"), {folder, Reason(error)})};
     }
     if (!S_ISDIR(info.st_mode)) {
-        throw BadInput{folder + ": nem mappa"};
+        throw BadInput{Tr(SIM_TR("Runner", "%1: nem mappa"), {folder})};
     }
 }
 
@@ -277,9 +292,10 @@ IdentifierClaim ClaimOutput(const std::string& folder, const std::string& identi
     auto taken = IdentifierClaim::Take(folder + "/", kParticipantPrefix + identifier);
     if (auto* refused = std::get_if<IdentifierClaim::Refused>(&taken)) {
         if (refused->InUse) {
-            throw BadInput{
-                "a(z) \"" + identifier +
-                "\" azonosítót ebben a mappában már egy másik futó program használja: " + folder};
+            throw BadInput{Tr(SIM_TR("Runner",
+                                     "a(z) \"%1\" azonosítót ebben a mappában már egy "
+                                     "másik futó program használja: %2"),
+                              {identifier, folder})};
         }
         throw BadInput{FolderNotWritable(folder, refused->Error)};
     }
@@ -350,8 +366,7 @@ Outcome RunApparatus(const RunnerOptions& options, const std::string& programDir
         if (fs::exists(written, error)) {
             fs::rename(written, resultTarget, error);
             if (error) {
-                throw BadInput{resultTarget + ": az eredményfájl nem írható (" + Reason(error) +
-                               ")"};
+                throw BadInput{ResultFileNotWritable(resultTarget, Reason(error))};
             }
             outcome.ResultFile = resultTarget;
         }
@@ -405,14 +420,14 @@ Outcome RunApparatus(const RunnerOptions& options, const std::string& programDir
     return finish();
 }
 
-const char* SignalName(int signal) {
+std::string SignalName(int signal) {
     switch (signal) {
         case SIGINT:
             return "SIGINT";
         case SIGTERM:
             return "SIGTERM";
         default:
-            return "jelzés";
+            return Tr(SIM_TR("Runner", "jelzés"));
     }
 }
 
@@ -420,13 +435,14 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err, cons
         const StopSignalSource& stopSignal) {
     CheckOutputFolder(options.OutputDir);
     if (options.PlotPath && options.Plot == PlotFormat::Png && !png) {
-        throw BadInput{*options.PlotPath + ": PNG rajzolása itt nem lehetséges"};
+        throw BadInput{
+            Tr(SIM_TR("Runner", "%1: PNG rajzolása itt nem lehetséges"), {*options.PlotPath})};
     }
     const FactorPlan factor = PlanFactorFile(options);
     if (factor.SpeedStep != 0 && !options.AutoStop && factor.CountFactor >= 0) {
-        throw BadInput{
-            "sorozat --no-auto-stop mellett csak pontos módban ér véget: a második ponttól a "
-            "Stop gomb tiltva van"};
+        throw BadInput{Tr(SIM_TR("Runner",
+                                 "sorozat --no-auto-stop mellett csak pontos módban ér "
+                                 "véget: a második ponttól a Stop gomb tiltva van"))};
     }
 
     const IdentifierClaim claim = ClaimOutput(options.OutputDir, *options.Identifier);
@@ -438,7 +454,7 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err, cons
     // Everything the run will write must be writable before the series is spent on it.
     struct stat existing {};
     if (::lstat(resultTarget.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) {
-        throw BadInput{resultTarget + ": az eredményfájl nem írható (" + Reason(EISDIR) + ")"};
+        throw BadInput{ResultFileNotWritable(resultTarget, Reason(EISDIR))};
     }
     for (const auto& target : {options.CsvPath, options.PlotPath}) {
         if (target) {
@@ -452,18 +468,21 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err, cons
     const Outcome outcome = RunApparatus(options, work.Path() + "/", resultTarget, stopSignal);
 
     if (outcome.StopSignal != 0) {
-        err << kRunnerName << ": megszakítva (" << SignalName(outcome.StopSignal) << "); "
+        const std::string signal = SignalName(outcome.StopSignal);
+        err << kRunnerName << ": "
             << (outcome.ResultFile
-                    ? "az eredményfájl hiányos, csak az addig mért pontok vannak benne: " +
-                          ShownText(*outcome.ResultFile)
-                    : std::string("eredmény nem készült"))
+                    ? Tr(SIM_TR("Runner",
+                                "megszakítva (%1); az eredményfájl hiányos, csak az "
+                                "addig mért pontok vannak benne: %2"),
+                         {signal, ShownText(*outcome.ResultFile)})
+                    : Tr(SIM_TR("Runner", "megszakítva (%1); eredmény nem készült"), {signal}))
             << "\n";
         return kRunnerSignalBase + outcome.StopSignal;
     }
 
     bool apparatusError = false;
     for (const RunMessage& message : outcome.Messages) {
-        if (message.Caption != kErrorCaption) {
+        if (message.Caption != Tr(kErrorCaption)) {
             throw BadInput{OneLine(message.Text)};
         }
     }
@@ -484,24 +503,27 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err, cons
     }
 
     if (outcome.SpeedStep == 0) {
-        out << "Számláló: " << outcome.CounterValue << "\n"
-            << "Mérési idő (s): " << Format("%.1f", outcome.MeasureElapsed) << "\n";
+        out << Tr(SIM_TR("Runner", "Számláló: %1"), {std::to_string(outcome.CounterValue)}) << "\n"
+            << Tr(SIM_TR("Runner", "Mérési idő (s): %1"), {Format("%.1f", outcome.MeasureElapsed)})
+            << "\n";
     } else if (outcome.ResultFile) {
-        out << "Eredményfájl: " << ShownText(*outcome.ResultFile) << "\n";
+        out << Tr(SIM_TR("Runner", "Eredményfájl: %1"), {ShownText(*outcome.ResultFile)}) << "\n";
     }
     if (options.CsvPath) {
         Require(WriteFileReplacing(*options.CsvPath, FormatCsv(outcome.Points)));
     }
     if (options.PlotPath) {
         PlotData data;
-        data.Title = participant + Format("   (Faktor= %d, mérési idő %d s)", outcome.CountFactor,
-                                          options.CountTime);
+        data.Title = Tr(
+            SIM_TR("Runner", "%1   (Faktor= %2, mérési idő %3 s)"),
+            {participant, std::to_string(outcome.CountFactor), std::to_string(options.CountTime)});
         data.Points = outcome.Points;
         std::string image;
         if (options.Plot == PlotFormat::Png) {
             image = png(data, work.Path());
             if (image.empty()) {
-                throw BadInput{*options.PlotPath + ": a PNG kép nem készült el"};
+                throw BadInput{
+                    Tr(SIM_TR("Runner", "%1: a PNG kép nem készült el"), {*options.PlotPath})};
             }
         } else {
             image = RenderSvgPlot(data);
@@ -514,6 +536,7 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err, cons
 }  // namespace
 
 std::string FormatCsv(const std::vector<RunPoint>& points) {
+    // A file for other programs: the same bytes in every language the runner speaks.
     std::string csv = "alapjel (1/s),beütésszám,várható beütésszám,szórás\r\n";
     for (const RunPoint& p : points) {
         csv += Format("%.0f,%d,%.4f,%.4f\r\n", p.Setpoint, p.Counts, p.Expected,
@@ -529,9 +552,9 @@ std::optional<std::string> WriteFileReplacing(const std::string& path, const std
     }
     const std::string reason = Reason(std::error_code(failure->Error, std::generic_category()));
     if (failure->At == ReplaceFileFailure::Stage::Create) {
-        return path + ": nem hozható létre (" + reason + ")";
+        return NotCreated(path, reason);
     }
-    return path + ": nem írható (" + reason + ")";
+    return Tr(SIM_TR("Runner", "%1: nem írható (%2)"), {path, reason});
 }
 
 int RunnerMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -545,6 +568,10 @@ int RunnerMain(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     if (parsed.Options->Help) {
         out << RunnerHelpText();
+        return kRunnerOk;
+    }
+    if (parsed.Options->Version) {
+        out << kRunnerName << " " << kProgramVersion << "\n";
         return kRunnerOk;
     }
     try {

@@ -13,6 +13,7 @@
 #include "apparatus/core/FactorFile.h"
 #include "common/Conversions.h"
 #include "common/FileNames.h"
+#include "common/Translate.h"
 #include "runner/core/Plot.h"
 
 namespace sim {
@@ -83,7 +84,7 @@ T Require(std::optional<T> value, const std::string& why, const std::string& tex
     return *value;
 }
 
-const std::string& NotEmpty(const std::string& value, const char* message) {
+const std::string& NotEmpty(const std::string& value, const std::string& message) {
     if (value.empty()) {
         throw OptionError(message);
     }
@@ -95,7 +96,7 @@ PlotFormat PlotFormatOf(const std::string& path) {
         return PlotFormat::Png;
     }
     if (!EndsWithNoCase(path, ".svg")) {
-        Refuse("--plot: a fájlnév .png vagy .svg végű legyen", path);
+        Refuse(Tr(SIM_TR("Runner", "--plot: a fájlnév .png vagy .svg végű legyen")), path);
     }
     return PlotFormat::Svg;
 }
@@ -139,7 +140,8 @@ class CommandLine : public CLI::App {
                    [this, name, take = std::move(take)](const CLI::results_t& given) {
                        RejectEarlierMistake();
                        if (given.front() != kSwitchGiven) {
-                           throw OptionError("a(z) " + name + " opciónak nincs értéke");
+                           throw OptionError(
+                               Tr(SIM_TR("Runner", "a(z) %1 opciónak nincs értéke"), {name}));
                        }
                        take();
                        return true;
@@ -153,11 +155,11 @@ class CommandLine : public CLI::App {
     // argument; the "--" that ends the options is kept there too, and is no mistake).
     std::optional<std::string> EarlierMistake() const {
         if (GeometryGiven() && geometry_->results().front().empty()) {
-            return "üres geometriafájl-név";
+            return Tr(SIM_TR("Runner", "üres geometriafájl-név"));
         }
         for (const auto& [kind, arg] : missing_) {
             if (kind == CLI::detail::Classifier::NONE) {
-                return "egynél több geometriafájl: \"" + arg + "\"";
+                return Tr(SIM_TR("Runner", "egynél több geometriafájl: \"%1\""), {arg});
             }
             if (kind != CLI::detail::Classifier::POSITIONAL_MARK) {
                 return UnknownOption(arg);
@@ -179,7 +181,7 @@ class CommandLine : public CLI::App {
     static constexpr const char* kSwitchGiven = "true";
 
     static std::string UnknownOption(const std::string& arg) {
-        return "ismeretlen opció: " + arg + " (lásd: " + kRunnerName + " --help)";
+        return Tr(SIM_TR("Runner", "ismeretlen opció: %1 (lásd: %2 --help)"), {arg, kRunnerName});
     }
 
     CLI::Option* geometry_ = nullptr;
@@ -189,23 +191,28 @@ class CommandLine : public CLI::App {
 std::optional<std::string> CompleteOptions(RunnerOptions& options, bool geometryGiven,
                                            bool sourcesGiven) {
     if (!geometryGiven) {
-        return "hiányzik a geometriafájl (lásd: " + std::string(kRunnerName) + " --help)";
+        return Tr(SIM_TR("Runner", "hiányzik a geometriafájl (lásd: %1 --help)"), {kRunnerName});
     }
     if (!sourcesGiven) {
-        return "hiányzik a --sources (a két forrás rotorpozíciója, pl. --sources 1,9)";
+        return Tr(SIM_TR("Runner",
+                         "hiányzik a --sources (a két forrás rotorpozíciója, pl. --sources 1,9)"));
     }
     if (options.FactorFile && options.FactorValuesGiven()) {
-        return "a --factor-file és a --factor/--step/--pressure együtt nem adható meg";
+        return Tr(SIM_TR("Runner",
+                         "a --factor-file és a --factor/--step/--pressure együtt nem adható meg"));
     }
     if (!options.Identifier) {
         const auto fromName = IdentifierFromGeometryName(options.GeometryPath);
         if (!fromName) {
-            return "hiányzik az --id (a geometriafájl kiterjesztése nem ." +
-                   std::string(kParticipantPrefix) + "...)";
+            return Tr(
+                SIM_TR("Runner", "hiányzik az --id (a geometriafájl kiterjesztése nem .%1...)"),
+                {kParticipantPrefix});
         }
         if (!IdentifierAllowed(*fromName)) {
-            return "a geometriafájl nevéből vett azonosító nem lehet fájlnév része: \"" +
-                   *fromName + "\"";
+            return Tr(
+                SIM_TR("Runner",
+                       "a geometriafájl nevéből vett azonosító nem lehet fájlnév része: \"%1\""),
+                {*fromName});
         }
         options.Identifier = fromName;
     }
@@ -239,59 +246,70 @@ ParsedRunnerOptions ParseRunnerOptions(const std::vector<std::string>& args) {
     const CLI::Option* sources = line.Valued("--sources", [&](const std::string& value) {
         std::tie(options.FirstSource, options.SecondSource) =
             Require(Sources(value),
-                    "--sources: két rotorpozíció kell vesszővel (0, 1 vagy 9), pl. 1,9", value);
+                    Tr(SIM_TR("Runner",
+                              "--sources: két rotorpozíció kell vesszővel (0, 1 vagy 9), pl. 1,9")),
+                    value);
     });
     line.Valued("--factor-file", [&](const std::string& value) {
-        options.FactorFile = NotEmpty(value, "--factor-file: üres fájlnév");
+        options.FactorFile = NotEmpty(value, Tr(SIM_TR("Runner", "--factor-file: üres fájlnév")));
     });
     line.Valued("--factor", [&](const std::string& value) {
-        options.Factor = Require(ParseWholeNumber(value), "--factor: nem egész szám", value);
+        options.Factor = Require(ParseWholeNumber(value),
+                                 Tr(SIM_TR("Runner", "--factor: nem egész szám")), value);
     });
     line.Valued("--step", [&](const std::string& value) {
-        options.Step = Require(ParseWholeNumber(value), "--step: nem egész szám", value);
+        options.Step =
+            Require(ParseWholeNumber(value), Tr(SIM_TR("Runner", "--step: nem egész szám")), value);
         if (*options.Step < 0 || *options.Step > kMaxSpeedStep) {
-            Refuse(
-                "--step: a lépésköz 0 és " + std::to_string(kMaxSpeedStep) + " közötti egész szám",
-                value);
+            Refuse(Tr(SIM_TR("Runner", "--step: a lépésköz 0 és %1 közötti egész szám"),
+                      {std::to_string(kMaxSpeedStep)}),
+                   value);
         }
     });
     line.Valued("--pressure", [&](const std::string& value) {
-        options.Pressure = Require(ParseReal(value), "--pressure: nem valós szám", value);
+        options.Pressure =
+            Require(ParseReal(value), Tr(SIM_TR("Runner", "--pressure: nem valós szám")), value);
+        // The chamber would take a pressure below vacuum, and the meter would show it.
         if (*options.Pressure < 0) {
-            Refuse("--pressure: a nyomás nem lehet negatív", value);
+            Refuse(Tr(SIM_TR("Runner", "--pressure: a nyomás nem lehet negatív")), value);
         }
     });
     line.Valued("--time", [&](const std::string& value) {
-        options.CountTime = Require(
-            WholeInRange(value, 1, kMaxCountTime),
-            "--time: a mérési idő 1 és " + std::to_string(kMaxCountTime) + " közötti egész szám",
-            value);
+        options.CountTime =
+            Require(WholeInRange(value, 1, kMaxCountTime),
+                    Tr(SIM_TR("Runner", "--time: a mérési idő 1 és %1 közötti egész szám"),
+                       {std::to_string(kMaxCountTime)}),
+                    value);
     });
     line.Switch("--auto-stop", [&] { options.AutoStop = true; });
     line.Switch("--no-auto-stop", [&] { options.AutoStop = false; });
     line.Valued("--speed", [&](const std::string& value) {
-        options.Speed = Require(WholeInRange(value, kRotorSpeedMin, kRotorSpeedMax),
-                                "--speed: a fordulatszám " + std::to_string(kRotorSpeedMin) +
-                                    " és " + std::to_string(kRotorSpeedMax) + " közötti egész szám",
-                                value);
+        options.Speed =
+            Require(WholeInRange(value, kRotorSpeedMin, kRotorSpeedMax),
+                    Tr(SIM_TR("Runner",
+                              "--speed: a fordulatszám %1 és %2 közötti "
+                              "egész szám"),
+                       {std::to_string(kRotorSpeedMin), std::to_string(kRotorSpeedMax)}),
+                    value);
     });
     line.Switch("--exact", [&] { options.Exact = true; });
     line.Valued("--id", [&](const std::string& value) {
         if (!IdentifierAllowed(value)) {
-            Refuse("--id: az azonosító nem lehet fájlnév része", value);
+            Refuse(Tr(SIM_TR("Runner", "--id: az azonosító nem lehet fájlnév része")), value);
         }
         options.Identifier = value;
     });
     line.Valued("--out", [&](const std::string& value) {
-        options.OutputDir = NotEmpty(value, "--out: üres mappanév");
+        options.OutputDir = NotEmpty(value, Tr(SIM_TR("Runner", "--out: üres mappanév")));
     });
     line.Valued("--csv", [&](const std::string& value) {
-        options.CsvPath = NotEmpty(value, "--csv: üres fájlnév");
+        options.CsvPath = NotEmpty(value, Tr(SIM_TR("Runner", "--csv: üres fájlnév")));
     });
     line.Valued("--plot", [&](const std::string& value) {
         options.Plot = PlotFormatOf(value);
         options.PlotPath = value;
     });
+    line.Switch("--version", [] { throw CLI::CallForVersion(); });
 
     try {
         line.parse(std::vector<std::string>(args.rbegin(), args.rend()));
@@ -299,11 +317,14 @@ ParsedRunnerOptions ParseRunnerOptions(const std::vector<std::string>& args) {
     } catch (const CLI::CallForHelp&) {
         options.Help = true;
         return {options, {}};
+    } catch (const CLI::CallForVersion&) {
+        options.Version = true;
+        return {options, {}};
     } catch (const CLI::ArgumentMismatch& missing) {
         // Only the last argument can lack its value; CLI11 names the option before the colon.
         const std::string what = missing.what();
-        return Fail(line.EarlierMistake().value_or("a(z) " + what.substr(0, what.find(':')) +
-                                                   " opció értéke hiányzik"));
+        return Fail(line.EarlierMistake().value_or(Tr(
+            SIM_TR("Runner", "a(z) %1 opció értéke hiányzik"), {what.substr(0, what.find(':'))})));
     } catch (const CLI::ParseError& bad) {
         return Fail(bad.what());
     }
@@ -314,7 +335,7 @@ ParsedRunnerOptions ParseRunnerOptions(const std::vector<std::string>& args) {
 }
 
 std::string RunnerHelpText() {
-    std::string text = R"HELP(Használat: trelko-runner [opciók] GEOMETRIAFÁJL
+    std::string text = Tr(SIM_TR("Runner", R"HELP(Használat: trelko-runner [opciók] GEOMETRIAFÁJL
 
 A kísérlet szimulációja ablak nélkül, virtuális órán. A versenyző lépéseit végzi el
 ugyanazokkal a kezelőkkel, mint az ablak: betölti a geometriát, a rotorra teszi a
@@ -357,7 +378,11 @@ Kimenet:
                          detektorráta), Poisson-szórás (a várható érték gyöke)
   --plot FÁJL.png|.svg   {W} x {H} képpontos grafikon: a beütésszám a fordulatszám
                          függvényében hibasávokkal, rajta a várható görbe
+  --lang KÓD             a kiírások nyelve, pl. en (angol); alapérték hu (magyar); a
+                         TRELKO_LANG változó is megadhatja; a fájlok minden nyelven
+                         ugyanazok
   --help                 ez a leírás
+  --version              a futtató verziója
 
 Az azonosítót a futás idejére lefoglalja a kimeneti mappában, mint az ablak: ha ott
 egy ablak vagy egy másik futtató már használja, a futás el sem indul.
@@ -366,7 +391,7 @@ Kilépési kód: 0 siker; 1 a mérés a mérőhely hibája miatt állt le (nincs
 vagy detektor, kiegyensúlyozatlan rotor), az ablak üzenetével a standard hibakimeneten;
 2 hibás opció vagy fájl, egysoros üzenettel; 130 (Ctrl-C, SIGINT) vagy 143 (SIGTERM)
 megszakítva: az addig mért pontok az eredményfájlban maradnak, egész sorokként.
-)HELP";
+)HELP"));
     // clang-format off
     const std::pair<std::string_view, std::int32_t> values[] = {
         {"{FACTOR}", kDefaultCountFactor}, {"{MAXSTEP}", kMaxSpeedStep},
@@ -374,8 +399,11 @@ megszakítva: az addig mért pontok az eredményfájlban maradnak, egész sorokk
         {"{MINSPEED}", kRotorSpeedMin}, {"{MAXSPEED}", kRotorSpeedMax},
         {"{W}", kPlotWidth}, {"{H}", kPlotHeight}};
     // clang-format on
+    // A translation that lost a token shows the text without that number.
     for (const auto& [token, value] : values) {
-        text.replace(text.find(token), token.size(), std::to_string(value));
+        if (const auto at = text.find(token); at != std::string::npos) {
+            text.replace(at, token.size(), std::to_string(value));
+        }
     }
     return text;
 }

@@ -36,6 +36,7 @@ struct RunnerOptions {
     std::optional<std::string> PlotPath;
     PlotFormat Plot = PlotFormat::Svg;
     bool Help = false;
+    bool Version = false;
 
     bool FactorValuesGiven() const { return Factor || Step || Pressure; }
 };

@@ -22,7 +22,7 @@ void CatchStopSignals() {
     action.sa_handler = Note;
     sigemptyset(&action.sa_mask);
     // Restarted calls: a file write under way is never cut short by the signal.
-    action.sa_flags = SA_RESTART | SA_RESETHAND;
+    action.sa_flags = static_cast<int>(SA_RESTART | SA_RESETHAND);
     for (const int signal : {SIGINT, SIGTERM}) {
         ::sigaction(signal, &action, nullptr);
     }

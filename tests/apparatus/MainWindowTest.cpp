@@ -2,18 +2,22 @@
 
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTextBrowser>
 #include <QToolButton>
+#include <QUrl>
 
 #include <functional>
 #include <string>
 #include <utility>
 
 #include "apparatus/About.h"
+#include "apparatus/Leiras.h"
 #include "apparatus/Main.h"
 #include "common/VirtualClock.h"
 #include "geometry/DragGhost.h"
@@ -471,20 +475,70 @@ TEST_F(Shell, EveryCloseAsksTheSameQuestion) {
     EXPECT_TRUE(logic.ShuttingDown());
 }
 
-TEST_F(Shell, HelpOpensTheDocumentBesideTheProgramOnlyWhenItIsThere) {
-    const testing::ScratchFolder scratch("help");
-    logic.Model.ProgramDir = scratch.WithSlash();
-    std::vector<std::string> opened;
-    form.OpenDocument = [&](const std::string& path) { opened.push_back(path); };
+// Without the task document the help is the program's own guide, in a window beside the
+// main window: no message, nothing modal.
+TEST_F(Shell, HelpWithoutTheDocumentShowsTheProgramsGuide) {
+    EXPECT_FALSE(form.Leiras->isVisible());
     form.Lers1->trigger();
-    EXPECT_TRUE(opened.empty());
     EXPECT_TRUE(messages.Messages().empty());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(form.Leiras->isVisible());
+    EXPECT_FALSE(form.Leiras->isModal());
+    EXPECT_EQ(form.Leiras->windowTitle(), "Leírás");
+    const QString guide = form.Leiras->Browser->toPlainText();
+    for (const char* part : {"Az elemek elhelyezése", "Fedél, szivattyú, rotor", "Mérés",
+                             "Automatikus sorozat és a faktor.txt",
+                             "A geometria mentése és betöltése", "A program fájljai"}) {
+        EXPECT_TRUE(guide.contains(QString::fromUtf8(part))) << part;
+    }
+    form.Leiras->close();
+}
 
+// Receives the file addresses the desktop would open.
+class OpenedFiles : public QObject {
+    Q_OBJECT
+
+  public:
+    QList<QUrl> Urls;
+
+  public slots:
+    void Open(const QUrl& url) { Urls.append(url); }
+};
+
+TEST_F(Shell, HelpWithTheDocumentOpensItAsBefore) {
+    const testing::ScratchFolder scratch("help");
     testing::WriteFile(scratch.Path() / "Brenn2017.docx", "PK");
+    logic.Model.ProgramDir = scratch.WithSlash();
+    OpenedFiles opened;
+    QDesktopServices::setUrlHandler("file", &opened, "Open");
     form.Lers1->trigger();
-    EXPECT_EQ(opened, std::vector<std::string>{scratch.WithSlash() + "Brenn2017.docx"});
-    EXPECT_TRUE(messages.Messages().empty());
+    QDesktopServices::unsetUrlHandler("file");
+    ASSERT_EQ(opened.Urls.size(), 1);
+    EXPECT_EQ(opened.Urls[0],
+              QUrl::fromLocalFile(QString::fromStdString(scratch.WithSlash()) + "Brenn2017.docx"));
+    EXPECT_FALSE(form.Leiras->isVisible());
+}
+
+// A keyboard user who starts a count with Space finds the focus on Stop, whatever order the
+// buttons were made in memory.
+TEST_F(Shell, StartFromTheKeyboardHandsTheFocusToStop) {
+    logic.Model.ParticipantId = "Brk2017_abc";
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.BitBtn5Widget->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), form.BitBtn5Widget);
+    QTest::keyClick(form.BitBtn5Widget, Qt::Key_Space);
+    ASSERT_TRUE(logic.Model.MeasurementOn);
+    EXPECT_FALSE(form.BitBtn5Widget->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), form.BitBtn6Widget);
+
+    // Stop hands it on to an enabled control, never to nothing.
+    QTest::keyClick(form.BitBtn6Widget, Qt::Key_Space);
+    EXPECT_FALSE(logic.Model.MeasurementOn);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_TRUE(QApplication::focusWidget()->isEnabled());
+    form.hide();
 }
 
 TEST_F(Shell, StartHidesTheAuxiliaryWindow) {
@@ -513,3 +567,5 @@ TEST_F(Shell, RightClickOpensThePositionDialogForTheComponent) {
 
 }  // namespace
 }  // namespace sim
+
+#include "MainWindowTest.moc"

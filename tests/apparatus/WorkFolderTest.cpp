@@ -43,6 +43,25 @@ TEST_F(WorkFolderChoice, AWritableProgramFolderIsTheWorkFolderAsAlways) {
     EXPECT_FALSE(fs::exists(home / "Brk2017")) << "nothing made in the home";
 }
 
+// Root may write into /usr/bin, but an installed copy must not litter it.
+TEST_F(WorkFolderChoice, AnInstalledCopyWorksInTheHomeEvenWhereItMayWrite) {
+    WorkFolderRequest request = Request();
+    request.InstalledDir = program.string() + "/";
+    const WorkFolder chosen = ChooseWorkFolder(request);
+    EXPECT_EQ(chosen.Error, std::nullopt);
+    EXPECT_EQ(chosen.Path, Slash(home / "Brk2017"));
+    EXPECT_TRUE(fs::is_directory(home / "Brk2017"));
+
+    request.Home.reset();
+    EXPECT_EQ(ChooseWorkFolder(request).Error,
+              "A munkamappa nem használható:\r" + program.string() +
+                  "\r(a telepített program mappája, és a HOME nincs beállítva; adj meg "
+                  "munkamappát a --dir opcióval vagy a TRELKO_DIR változóval)");
+    request.Home = home.string();
+    request.InstalledDir = other.string();
+    EXPECT_EQ(ChooseWorkFolder(request).Path, Slash(program)) << "a copy elsewhere is portable";
+}
+
 TEST_F(WorkFolderChoice, TheOptionComesBeforeTheVariableAndBothBeforeTheProgramFolder) {
     WorkFolderRequest request = Request();
     request.Environment = other.string();

@@ -1,7 +1,10 @@
 // A person's session with the real program: log in, drag the sources and two components into
 // place, run an exact speed series from a factor file beside the program, close through the
-// close question. Real X events (xdotool) on a private Xvfb display. The session runs with no
-// locale at all, as on a fresh machine, and in Hungarian; the window titles are read in more.
+// close question. Real X events (xdotool) on a private Xvfb display. With TRELKO_E2E_INSTALLED
+// it drives an installed program instead of a copy of the built one. The session runs with no
+// locale at all, as on a fresh machine, and in Hungarian, and in the English edition, whose
+// result file must be the same bytes; the window titles are read in more locales, also on a
+// machine whose own language is English, where the program still speaks Hungarian.
 
 #include <gtest/gtest.h>
 
@@ -14,13 +17,14 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <sstream>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -70,13 +74,13 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 
 bool IsLocaleSetting(const char* entry) {
     return std::strncmp(entry, "LANG=", 5) == 0 || std::strncmp(entry, "LANGUAGE=", 9) == 0 ||
-           std::strncmp(entry, "LC_", 3) == 0;
+           std::strncmp(entry, "LC_", 3) == 0 || std::strncmp(entry, "TRELKO_LANG=", 12) == 0;
 }
 
-// Starts the program with the test's environment, less every locale setting and the offscreen
-// platform, plus the display and the given locale settings.
+// Starts the program with the test's environment, less every locale and language setting and
+// the offscreen platform, plus the display, the given settings and the program's arguments.
 pid_t SpawnProgram(const std::string& program, const std::string& display,
-                   const std::vector<std::string>& locale) {
+                   const std::vector<std::string>& locale, std::vector<std::string> arguments) {
     std::vector<std::string> env;
     for (char** entry = environ; *entry != nullptr; ++entry) {
         if (!IsLocaleSetting(*entry) && std::strncmp(*entry, "DISPLAY=", 8) != 0 &&
@@ -92,10 +96,15 @@ pid_t SpawnProgram(const std::string& program, const std::string& display,
         envp.push_back(e.data());
     }
     envp.push_back(nullptr);
-    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    arguments.insert(arguments.begin(), program);
+    std::vector<char*> argv;
+    for (auto& a : arguments) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
-        execve(argv[0], argv, envp.data());
+        execve(argv[0], argv.data(), envp.data());
         _exit(127);
     }
     return pid;
@@ -135,6 +144,16 @@ bool LocaleInstalled(const char* name) {
     return false;
 }
 
+// The series the session runs: exact counts, set points 100, 1050 and 2000, already evacuated.
+constexpr const char* kFactorFile = "-200\r\n950\r\n1e-6\r\n";
+
+// An installed program to drive instead of a copy of the built one, for a check of the package
+// on a machine (see the README): it works in ~/Brk2017 and reads the organisers' factor file.
+std::optional<fs::path> InstalledProgram() {
+    const char* given = std::getenv("TRELKO_E2E_INSTALLED");
+    return given == nullptr || *given == '\0' ? std::nullopt : std::optional<fs::path>(given);
+}
+
 // The counts the exact mode gives at a reached set point, from the physics of the same field.
 std::int32_t ExpectedCounts(double speed) {
     class Form : public TForm1Logic {
@@ -162,12 +181,30 @@ std::int32_t ExpectedCounts(double speed) {
     return static_cast<std::int32_t>(200.0 * form.Model.DetectorRate);
 }
 
-// Locale settings of one run of the program.
+// Locale and language settings of one run of the program.
 struct LocaleCase {
     const char* name;
     std::vector<std::string> settings;
     const char* needs;  // a locale the case is about, or nullptr
+    std::vector<std::string> arguments = {};
+    bool english = false;  // the English edition is asked for
 };
+
+// The words of the windows the session meets, in the language of the case.
+struct Words {
+    std::string login;
+    std::string title;
+    std::string question;
+};
+
+Words WordsOf(const LocaleCase& locale) {
+    if (locale.english) {
+        return {" Login", "Simulation of the Trelko experiment, Brenn Competition 2017",
+                "***CONFIRMATION***"};
+    }
+    return {" Bejelentkezés", "Trelko kísérlet szimulációja Brenn Verseny 2017",
+            "***MEGERŐSÍTÉS***"};
+}
 
 std::string CaseName(const ::testing::TestParamInfo<LocaleCase>& info) {
     return info.param.name;
@@ -187,10 +224,20 @@ class ProgramOnXvfb : public ::testing::TestWithParam<LocaleCase> {
         if (GetParam().needs != nullptr && !LocaleInstalled(GetParam().needs)) {
             GTEST_SKIP() << GetParam().needs << " is not generated (scripts/deps.sh does it)";
         }
-        scratch.emplace("trelko-e2e");
-        dir = scratch->Path();
-        fs::copy_file(TRELKO_BINARY, dir / "trelko");
-        std::ofstream(dir / "faktor.txt") << "-200\r\n950\r\n1e-6\r\n";
+        if (const auto installed = InstalledProgram()) {
+            programPath = *installed;
+            const char* home = std::getenv("HOME");
+            ASSERT_NE(home, nullptr) << "the installed program works in ~/Brk2017";
+            dir = fs::path(home) / "Brk2017";
+            ASSERT_EQ(testing::ReadFile("/etc/trelko/faktor.txt"), kFactorFile)
+                << "the organisers' /etc/trelko/faktor.txt must hold this test's series";
+        } else {
+            scratch.emplace("trelko-e2e");
+            dir = scratch->Path();
+            programPath = dir / "trelko";
+            fs::copy_file(TRELKO_BINARY, programPath);
+            std::ofstream(dir / "faktor.txt") << kFactorFile;
+        }
         display = StartXvfb(xvfb);
         ASSERT_FALSE(display.empty()) << "Xvfb started";
     }
@@ -207,7 +254,8 @@ class ProgramOnXvfb : public ::testing::TestWithParam<LocaleCase> {
     }
 
     void StartProgram() {
-        program = SpawnProgram((dir / "trelko").string(), display, GetParam().settings);
+        program = SpawnProgram(programPath.string(), display, GetParam().settings,
+                               GetParam().arguments);
     }
 
     std::string Xdo(const std::string& args) {
@@ -269,7 +317,8 @@ class ProgramOnXvfb : public ::testing::TestWithParam<LocaleCase> {
     }
 
     std::optional<testing::ScratchFolder> scratch;
-    fs::path dir;
+    fs::path programPath;
+    fs::path dir;  // the program's work folder
     std::string display;
     pid_t xvfb = -1;
     pid_t program = -1;
@@ -286,15 +335,16 @@ std::string BothTitles(const std::string& oldType, const std::string& title) {
 }
 
 TEST_P(EndToEnd, LoginPlaceItemsRunASeriesAndClose) {
+    const Words words = WordsOf(GetParam());
     StartProgram();
 
-    const std::string login = WaitForWindow(" Bejelentkezés");
+    const std::string login = WaitForWindow(words.login);
     ASSERT_FALSE(login.empty()) << "the login shows at start-up";
     Xdo("windowfocus --sync " + login);
     Xdo("type --delay 20 e2e");
     Xdo("key Return");
 
-    const std::string title = "Trelko kísérlet szimulációja Brenn Verseny 2017  (Brk2017_e2e)";
+    const std::string title = words.title + "  (Brk2017_e2e)";
     const std::string main = WaitForWindow("Brk2017_e2e");
     ASSERT_FALSE(main.empty());
     EXPECT_EQ(Xdo("getwindowname " + main), title);
@@ -331,10 +381,11 @@ TEST_P(EndToEnd, LoginPlaceItemsRunASeriesAndClose) {
     // "Vége" on the menu bar, then Enter on the close question (Yes has the focus).
     MoveTo(20, -menuBar / 2);
     Xdo("click 1");
-    const std::string question = WaitForWindow("MEGERŐSÍTÉS");
+    const std::string question = WaitForWindow(words.question.substr(3, words.question.size() - 6));
     ASSERT_FALSE(question.empty()) << "closing asks first";
-    // Not all Latin-1, so the old property holds the title as compound text.
-    EXPECT_EQ(Titles(question), BothTitles("COMPOUND_TEXT", "***MEGERŐSÍTÉS***"));
+    // Not all Latin-1 in Hungarian, so the old property holds the title as compound text.
+    EXPECT_EQ(Titles(question),
+              BothTitles(GetParam().english ? "STRING" : "COMPOUND_TEXT", words.question));
     Xdo("windowfocus --sync " + question);
     Xdo("key Return");
 
@@ -372,15 +423,22 @@ TEST_P(WindowTitles, ReadRightThroughBothProperties) {
     for (const auto& t : titles) {
         all += t + "\n";
     }
-    EXPECT_EQ(all, BothTitles("STRING", " Bejelentkezés") + "\n" +
-                       BothTitles("STRING", "Trelko kísérlet szimulációja Brenn Verseny 2017") +
-                       "\n");
+    const Words words = WordsOf(GetParam());
+    EXPECT_EQ(all,
+              BothTitles("STRING", words.login) + "\n" + BothTitles("STRING", words.title) + "\n");
 }
 
 const LocaleCase kNoLocale{"NoLocale", {}, nullptr};
 const LocaleCase kHungarian{"Hungarian", {"LANG=hu_HU.UTF-8"}, "hu_HU.UTF-8"};
+// The English edition, asked for on the command line or through the variable; its result file
+// is held to the same bytes as the Hungarian sessions'.
+const LocaleCase kEnglish{"English", {}, nullptr, {"--lang", "en"}, true};
+const LocaleCase kEnglishOnHungarian{
+    "EnglishOnHungarianMachine", {"LANG=hu_HU.UTF-8", "TRELKO_LANG=en"}, "hu_HU.UTF-8", {}, true};
 
-INSTANTIATE_TEST_SUITE_P(Locales, EndToEnd, ::testing::Values(kNoLocale, kHungarian), CaseName);
+INSTANTIATE_TEST_SUITE_P(Locales, EndToEnd,
+                         ::testing::Values(kNoLocale, kHungarian, kEnglish, kEnglishOnHungarian),
+                         CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, WindowTitles,
@@ -388,7 +446,10 @@ INSTANTIATE_TEST_SUITE_P(
                       LocaleCase{
                           "PosixOverHungarian", {"LANG=hu_HU.UTF-8", "LC_ALL=POSIX"}, nullptr},
                       LocaleCase{"HungarianLatin2", {"LANG=hu_HU"}, "hu_HU.ISO-8859-2"},
-                      LocaleCase{"MissingLocale", {"LANG=xx_XX.UTF-8"}, nullptr}),
+                      LocaleCase{"MissingLocale", {"LANG=xx_XX.UTF-8"}, nullptr},
+                      // The machine's language is no choice of the program's.
+                      LocaleCase{"EnglishMachine", {"LANG=en_US.UTF-8"}, nullptr},
+                      LocaleCase{"EnglishEdition", {}, nullptr, {"--lang", "en"}, true}),
     CaseName);
 
 }  // namespace

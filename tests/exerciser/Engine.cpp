@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <utility>
 
@@ -204,6 +206,13 @@ void Engine::StartProgram() {
             Fail("document", "Leírás opened " + path);
         }
     };
+    // A held arrow repeats on a wall-clock timer, which no seed replays: its repetition is
+    // exercised by repeated presses instead.
+    for (QAbstractButton* button : form_->findChildren<QAbstractButton*>()) {
+        if (button->autoRepeat()) {
+            button->setAutoRepeatDelay(std::numeric_limits<int>::max());
+        }
+    }
     ResetProgramWatch();
     // The first show starts the login.
     form_->show();
@@ -292,6 +301,9 @@ void Engine::QueueFileAnswers() {
     for (int i = 0; i < 2; ++i) {
         const std::optional<std::string> answer = RandomFileAnswer();
         answers.push_back(answer);
+        if (options_.Trace) {
+            std::printf("  file answer %s\n", answer ? answer->c_str() : "(cancelled)");
+        }
         if (answer) {
             std::error_code error;
             if (fs::is_regular_file(*answer, error)) {
@@ -337,6 +349,9 @@ int Engine::Respond(const std::string& text, const std::string& caption, int fla
                             ", text \"" + text + "\"");
     }
     ++stats_.MessageTexts[text.substr(0, text.find('\r'))];
+    if (options_.Trace) {
+        std::printf("  message %s\n", text.substr(0, text.find('\r')).c_str());
+    }
     if (responderDepth_ > 0) {
         // The one message dialog is open already: it shows the new text and returns at once.
         return kMsgNone;

@@ -433,7 +433,10 @@ TEST_F(GradedClass, BadCommandLinesEndWithOneHungarianLineAndStatusTwo) {
          (scratch.Path() / "nincs").string() + ": nincs ilyen mappa"},
         {{s, "--out", out, "--faktor", (scratch.Path() / "nincs.txt").string()},
          (scratch.Path() / "nincs.txt").string() + ": nem található"},
+        {{s, "--out", out, "--faktor", (scratch.Path() / "nagy.txt").string()},
+         (scratch.Path() / "nagy.txt").string() + ": túl nagy fájl (legfeljebb 64 KiB lehet)"},
     };
+    WriteFile(scratch.Path() / "nagy.txt", "200\r\n50\r\n" + std::string(64 * 1024, '\n'));
     for (const auto& [args, message] : cases) {
         const Invocation run = Run(args);
         EXPECT_EQ(run.Status, 2) << message;
@@ -463,6 +466,9 @@ TEST_F(GradedClass, BadCommandLinesEndWithOneHungarianLineAndStatusTwo) {
     const Invocation help = Run({"--help"});
     EXPECT_EQ(help.Status, 0);
     EXPECT_EQ(help.Out.rfind("Használat: trelko-grade [opciók] BEADÁSOK\n", 0), 0u);
+    const Invocation version = Run({"--version"});
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_EQ(version.Out, "trelko-grade " SIM_PROJECT_VERSION "\n");
 }
 
 }  // namespace

@@ -96,6 +96,8 @@ TEST_F(RunnerProgram, ExitStatusesReachTheShell) {
     EXPECT_EQ(Stderr(), "trelko-runner: ismeretlen opció: --nope (lásd: trelko-runner --help)\n");
     EXPECT_EQ(Start("--help"), 0);
     EXPECT_NE(Stdout().find("--plot"), std::string::npos);
+    EXPECT_EQ(Start("--version"), 0);
+    EXPECT_EQ(Stdout(), "trelko-runner " SIM_PROJECT_VERSION "\n");
 }
 
 }  // namespace

@@ -220,7 +220,7 @@ TEST_F(Runner, SvgPlotIsAWellFormedImageOfTheStatedSize) {
                     xml.attributes().value("height") == QString::number(kPlotHeight);
         } else if (xml.isStartElement() && xml.name() == QStringLiteral("circle")) {
             ++circles;
-        } else if (xml.isCharacters() && xml.text() == QString::fromUtf8(kPlotXLabel)) {
+        } else if (xml.isCharacters() && xml.text() == QString::fromUtf8(kPlotXLabel.Source)) {
             labelled = true;
         }
     }
@@ -384,6 +384,11 @@ TEST(RunnerOptions, TheFirstMistakeOnTheLineIsReported) {
     const auto help = ParseRunnerOptions({g, "-h", "--time", "0", "--bogus"});
     ASSERT_TRUE(help.Options) << help.Error;
     EXPECT_TRUE(help.Options->Help);
+    const auto version = ParseRunnerOptions({"--version", "--bogus"});
+    ASSERT_TRUE(version.Options) << version.Error;
+    EXPECT_TRUE(version.Options->Version);
+    EXPECT_EQ(ParseRunnerOptions({"--bogus", "--version"}).Error,
+              "ismeretlen opció: --bogus" + unknown);
 }
 
 TEST(RunnerOptions, ValuesFollowTheOptionOrItsEqualsSign) {
