@@ -24,6 +24,7 @@
 #include "apparatus/Bejel.h"
 #include "apparatus/Main.h"
 #include "geometry/KompDlg.h"
+#include "translations/Language.h"
 #include "tests/exerciser/Actions.h"
 #include "widgets/MessageDialog.h"
 
@@ -197,6 +198,12 @@ void Engine::RunStep(const Step& step) {
 
 void Engine::StartProgram() {
     ++stats_.Programs;
+    // Each start speaks a language of its own, drawn by the count of starts, so that a run's
+    // actions keep their own choices.
+    const std::vector<std::string> languages = AvailableLanguages();
+    Rng language(stats_.Programs * 0x9E3779B97F4A7C15ULL);
+    UseLanguage(language.Pick(languages));
+    ++stats_.Languages[LanguageInUse()];
     loginCancelled_ = false;
     timersMade_ = 0;
     form_ = std::make_unique<TForm1>(*clock_, folder_.string() + "/");
@@ -336,12 +343,32 @@ void Engine::NotePlanted(const fs::path& path, const std::string& content) {
 
 // ---------------------------------------------------------------- messages and dialogs
 
+namespace {
+
+// The message captions, in Hungarian or in the language in use.
+bool KnownCaption(const std::string& caption) {
+    static const char* const sources[] = {"*** HIBA! ***", "*** HIBA ***", "*** Hiba ***",
+                                          "*** MEGERŐSÍTÉS ***", "***MEGERŐSÍTÉS***"};
+    static const char* const contexts[] = {"Apparatus", "Geometry", "sim::TForm1",
+                                           "sim::TKompDlg", "sim::TBejelentkez"};
+    for (const char* source : sources) {
+        if (caption == source) {
+            return true;
+        }
+        for (const char* context : contexts) {
+            if (caption == QCoreApplication::translate(context, source).toStdString()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 int Engine::Respond(const std::string& text, const std::string& caption, int flags) {
     ++stats_.Messages;
-    static const std::vector<std::string> captions = {"*** HIBA! ***", "*** HIBA ***",
-                                                      "*** Hiba ***", "*** MEGERŐSÍTÉS ***",
-                                                      "***MEGERŐSÍTÉS***"};
-    if (std::find(captions.begin(), captions.end(), caption) == captions.end() ||
+    if (!KnownCaption(caption) ||
         (flags != kMsgOkOnly && flags != kMsgYesNo) || text.empty() ||
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUtf8().toStdString() !=
             text) {
@@ -360,7 +387,8 @@ int Engine::Respond(const std::string& text, const std::string& caption, int fla
     ++modalDepth_;
     const bool question = flags == kMsgYesNo;
     int answer = question ? kMsgNo : kMsgOk;
-    if (forceYes_ && question && text == "Minden adat el van mentve?") {
+    if (forceYes_ && question &&
+        text == QCoreApplication::translate("sim::TForm1", "Minden adat el van mentve?").toStdString()) {
         forceYes_ = false;
         answer = kMsgYes;
     } else if (!Stopping()) {

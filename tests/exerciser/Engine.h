@@ -72,6 +72,7 @@ struct RunStats {
     std::size_t Loads = 0;         // geometry files applied
     std::size_t Saves = 0;         // geometry files written
     std::map<std::string, std::size_t> MessageTexts;
+    std::map<std::string, std::size_t> Languages;  // program starts per language
 };
 
 // The plantable faults, for the help text and the tests.

@@ -335,6 +335,11 @@ int main(int argc, char** argv) {
             stats.LidClosings, stats.PumpDowns, stats.RotorRuns, stats.Counts, stats.Series,
             stats.SeriesPoints, stats.Mounts, stats.Moves, stats.Saves, stats.Loads,
             stats.MessageTexts.size());
+        std::printf("exerciser: program starts by language:");
+        for (const auto& [code, count] : stats.Languages) {
+            std::printf(" %s %zu", code.c_str(), count);
+        }
+        std::printf("\n");
         if (args.Coverage) {
             for (const auto& [text, count] : stats.MessageTexts) {
                 std::printf("  %6zu x %s\n", count, text.c_str());
