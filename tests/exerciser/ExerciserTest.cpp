@@ -167,5 +167,29 @@ TEST(Exerciser, ARunReplaysExactly) {
     EXPECT_EQ(first.Moves, second.Moves);
 }
 
+// The faults the exerciser found, each as the sequence it shrank the failing run to. Every one
+// broke its invariant before the fix.
+struct FoundFault {
+    const char* Invariant;
+    const char* Steps;
+};
+
+class Found : public ::testing::TestWithParam<FoundFault> {};
+
+TEST_P(Found, NoLongerFails) {
+    const std::optional<Failure> failure = RunSequence(GetParam().Steps);
+    EXPECT_FALSE(failure.has_value()) << failure->Kind << " at " << failure->Index << ": "
+                                      << failure->Detail;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, Found,
+    ::testing::Values(
+        // faktor.txt with a negative third line, then a count: the chamber went below nothing.
+        FoundFault{"pressure", "faktor:24e5e9351b3362df routine-measure:bea6dd0b2121cb0d"}),
+    [](const ::testing::TestParamInfo<FoundFault>& fault) {
+        return std::string(fault.param.Invariant) + "_" + std::to_string(fault.index);
+    });
+
 }  // namespace
 }  // namespace sim::exerciser
