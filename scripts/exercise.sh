@@ -15,7 +15,8 @@ fi
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# Aborting on a report lets the exerciser print the seed and the action to replay.
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:abort_on_error=1
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSIM_SANITIZE=ON >/dev/null
 cmake --build build-asan --target exerciser
 exerciser=build-asan/tests/exerciser/exerciser

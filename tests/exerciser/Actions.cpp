@@ -30,8 +30,14 @@ QPoint PointIn(Rng& r, const QRect& area) {
     return {r.Int(area.left(), area.right()), r.Int(area.top(), area.bottom())};
 }
 
+// Where the mouse can reach an item: the part of it within the screen's reach of the panel. The
+// position dialog takes any place far to the left or above, where no pointer goes (and where
+// the toolkit's point arithmetic would overflow).
 QRect RectOf(const FieldItem& item) {
-    return {item.Left, item.Top, std::max(1, item.Width), std::max(1, item.Height)};
+    const QRect reach(-200, -200, 1217 + 400, 393 + 400);
+    const QRect place = QRect(item.Left, item.Top, std::max(1, item.Width), std::max(1, item.Height))
+                            .intersected(reach);
+    return place.isEmpty() ? QRect(reach.left(), reach.top(), 1, 1) : place;
 }
 
 // A click at a random point of a widget, away from its edge, as a person aims.

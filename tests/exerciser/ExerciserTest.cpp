@@ -186,7 +186,13 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, Found,
     ::testing::Values(
         // faktor.txt with a negative third line, then a count: the chamber went below nothing.
-        FoundFault{"pressure", "faktor:24e5e9351b3362df routine-measure:bea6dd0b2121cb0d"}),
+        FoundFault{"pressure", "faktor:24e5e9351b3362df routine-measure:bea6dd0b2121cb0d"},
+        // An evacuated chamber (a low third line), the lid opened, Start of the rotor: it turned
+        // under the open lid.
+        FoundFault{"rotor_with_lid_open",
+                   "faktor:2ed0e99578919f78 press-BitBtn5:2d9f5d5098647943 "
+                   "time-until-settled:c0da65e1834b7ee1 press-BitBtn8:fabd3f549d74ef2b "
+                   "press-BitBtn3:ce80ef809bdbeb96 time-tick:3bfecf4ce3d3fea7"}),
     [](const ::testing::TestParamInfo<FoundFault>& fault) {
         return std::string(fault.param.Invariant) + "_" + std::to_string(fault.index);
     });
