@@ -79,7 +79,7 @@ bool TFocusMark::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Resize:
         case QEvent::Show:
         case QEvent::Hide:
-            if (focused_ != nullptr && (widget == focused_ || widget == companions_[focused_])) {
+            if (focused_ != nullptr && (widget == focused_ || IsCompanion(widget))) {
                 Update();
             }
             break;
@@ -87,6 +87,11 @@ bool TFocusMark::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return false;
+}
+
+bool TFocusMark::IsCompanion(const QWidget* widget) const {
+    const auto it = companions_.find(focused_);
+    return it != companions_.end() && it->second == widget;
 }
 
 void TFocusMark::Follow(QWidget* focused) {
@@ -102,7 +107,7 @@ void TFocusMark::Update() {
     }
     QRect area(focused->mapTo(host_, QPoint(0, 0)), focused->size());
     if (const auto it = companions_.find(focused);
-        it != companions_.end() && it->second && !it->second->isHidden()) {
+        it != companions_.end() && it->second != nullptr && !it->second->isHidden()) {
         area |= QRect(it->second->mapTo(host_, QPoint(0, 0)), it->second->size());
     }
     setGeometry(area.adjusted(-kReach, -kReach, kReach, kReach));

@@ -39,6 +39,8 @@ class TFocusMark : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // Whether widget is ringed together with the focused control.
+    bool IsCompanion(const QWidget* widget) const;
     void Follow(QWidget* focused);
     void Update();
 
