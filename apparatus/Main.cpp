@@ -788,6 +788,9 @@ bool TForm1::ItemKeyPress(FieldItem& item, const QKeyEvent& key) {
 }
 
 void TForm1::StepComponent(FieldItem& component, int dx, int dy) {
+    if (drag_->Dragged() != nullptr) {
+        return;  // the pointer holds an item: its own drop comes first
+    }
     // A step lands the component's top-left corner where a drop released there would.
     const std::int64_t x = std::int64_t{component.Left} + dx;
     const std::int64_t y = std::int64_t{component.Top} + dy;
@@ -812,6 +815,9 @@ void TForm1::StepComponent(FieldItem& component, int dx, int dy) {
 }
 
 void TForm1::PlaceSource(FieldItem& source, FieldItem& marker) {
+    if (drag_->Dragged() != nullptr) {
+        return;  // the pointer holds an item: its own drop comes first
+    }
     // Released on the marker's middle; where on it does not matter.
     const QPoint centre(marker.Left + marker.Width / 2, marker.Top + marker.Height / 2);
     switch (drag_->DropOnto(source, marker, centre)) {

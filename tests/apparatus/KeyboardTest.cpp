@@ -187,6 +187,32 @@ TEST_F(Keyboard, NoStepWhileACountRuns) {
     EXPECT_EQ(form.Announcer->Text(), "Mérés közben a komponens nem mozdítható.");
 }
 
+TEST_F(Keyboard, KeysWaitWhileThePointerHoldsAnItem) {
+    PutAt(logic.Shape7, {kFieldX + 600, kFieldY + 150});
+    QWidget* detector = form.WidgetOf(logic.Shape7);
+    QTest::mousePress(detector, Qt::LeftButton, {}, detector->rect().center());
+    QTest::keyClick(detector, Qt::Key_Right);
+    QTest::keyClick(form.WidgetOf(logic.Image2), Qt::Key_1);
+    EXPECT_EQ(Corner(logic.Shape7), QPoint(kFieldX + 600, kFieldY + 150));
+    EXPECT_EQ(logic.Image2.Tag, 0);
+    EXPECT_EQ(form.Announcer->Text(), "") << "nothing refused: the drag is not over";
+    QTest::mouseRelease(detector, Qt::LeftButton, {}, detector->rect().center());
+}
+
+TEST_F(Keyboard, UpAndDownOnTheSpeedArrowsStepTheSpeed) {
+    // 100 to 2000 in steps of 50.
+    QTest::keyClick(form.UpDown1Widget, Qt::Key_Up);
+    EXPECT_EQ(form.MaskEdit1Widget->text(), "150");
+    QTest::keyClick(form.UpDown1Widget, Qt::Key_Down);
+    QTest::keyClick(form.UpDown1Widget, Qt::Key_Down);
+    EXPECT_EQ(form.MaskEdit1Widget->text(), "100");
+    QAccessibleInterface* arrows = QAccessible::queryAccessibleInterface(form.UpDown1Widget);
+    ASSERT_NE(arrows->valueInterface(), nullptr);
+    arrows->valueInterface()->setCurrentValue(1050);
+    EXPECT_EQ(form.MaskEdit1Widget->text(), "1050");
+    EXPECT_EQ(arrows->valueInterface()->currentValue().toInt(), 1050);
+}
+
 TEST_F(Keyboard, DigitKeysMountAndReturnASourceUnderTheDropRules) {
     QWidget* gold = form.WidgetOf(logic.Image2);
     QTest::keyClick(gold, Qt::Key_1);
