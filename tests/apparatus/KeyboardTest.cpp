@@ -274,6 +274,24 @@ TEST_F(Keyboard, EnterAndTheMenuKeyOpenThePositionDialog) {
     EXPECT_EQ(Corner(logic.Image2), source);
 }
 
+TEST_F(Keyboard, TheEndOfACountIsAnnouncedWithTheCounter) {
+    QTest::keyClick(form.WidgetOf(logic.Image2), Qt::Key_1);
+    QTest::keyClick(form.WidgetOf(logic.Image3), Qt::Key_9);
+    PutAt(logic.HgF, {kFieldX + 480, kFieldY + 150});
+    PutAt(logic.Shape7, {kFieldX + 600, kFieldY + 150});
+    form.Edit5Widget->setText("1");
+    logic.Edit5.Text = "1";
+    QTest::mouseClick(form.CheckBox1Widget, Qt::LeftButton, {}, QPoint(5, 8));
+    QTest::mouseClick(form.BitBtn5Widget, Qt::LeftButton);
+    clock.RunUntil([&] { return logic.Model.MeasurementOn; });
+    EXPECT_EQ(form.Announcer->Text(), "");
+    clock.RunUntil([&] { return !logic.Model.MeasurementOn; });
+    ASSERT_TRUE(messages.Messages().empty());
+    ASSERT_NE(form.Edit6Widget->text().trimmed(), "0") << "something was counted";
+    EXPECT_EQ(form.Announcer->Text(),
+              "A mérés véget ért, számláló: " + form.Edit6Widget->text().trimmed());
+}
+
 TEST_F(Keyboard, TabVisitsThePanelsInReadingOrderThenTheFieldInItsStacking) {
     logic.Model.ParticipantId = "e2e";  // no login at the first show
     form.show();
