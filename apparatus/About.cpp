@@ -10,6 +10,7 @@
 
 #include "BuildInfo.h"
 #include "widgets/ClassicLook.h"
+#include "widgets/FocusMark.h"
 
 namespace sim {
 
@@ -60,6 +61,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     SetWorkFolder({});
+    new TFocusMark(this);
 }
 
 void TAboutBox::SetWorkFolder(const std::string& folder) {

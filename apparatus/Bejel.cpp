@@ -8,6 +8,7 @@
 
 #include "common/FileNames.h"
 #include "widgets/ClassicLook.h"
+#include "widgets/FocusMark.h"
 #include "widgets/MessageDialog.h"
 
 namespace sim {
@@ -29,6 +30,7 @@ TBejelentkez::TBejelentkez(QWidget* parent)
     Label1 = MakeLabel(this, kLabel1, {}, ArialBold(kLabelPixels), Qt::white);
     Password = new QLineEdit(this);
     Password->setGeometry(kPassword);
+    Label1->setBuddy(Password);
     OKBtn = new QPushButton(this);
     OKBtn->setGeometry(kOKBtn);
     OKBtn->setDefault(true);
@@ -36,6 +38,7 @@ TBejelentkez::TBejelentkez(QWidget* parent)
     CancelBtn->setGeometry(kCancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    new TFocusMark(this);
 }
 
 void TBejelentkez::FormActivate() {

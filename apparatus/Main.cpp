@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -21,6 +22,8 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "apparatus/About.h"
 #include "apparatus/Bejel.h"
@@ -32,7 +35,9 @@
 #include "geometry/PanelDrag.h"
 #include "geometry/core/PanelLayout.h"
 #include "geometry/core/Placement.h"
+#include "widgets/Accessibility.h"
 #include "widgets/ClassicLook.h"
+#include "widgets/FocusMark.h"
 #include "widgets/MessageDialog.h"
 #include "widgets/Meter.h"
 #include "widgets/Shapes.h"
@@ -253,6 +258,11 @@ TForm1::TForm1(Clock& clock, std::string programDir, QWidget* parent)
     QImage photo = ApparatusPhoto();
     DrawPhotoFrame(photo, kImage1.width(), kImage1.height());
     Image1->setPixmap(QPixmap::fromImage(photo));
+
+    FocusMark = new TFocusMark(client);
+    FocusMark->RingTogether(UpDown1Widget, MaskEdit1Widget);
+    Announcer = new TAnnouncer(client);
+    DescribeControls();
     SyncControls();
 }
 
@@ -452,16 +462,20 @@ void TForm1::BuildPanel2(QWidget* client) {
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     MakeBevel(Panel2, kBevel2);
-    MakeCaption(Panel2, kLabel2, QT_TR_NOOP("Vákuumszivattyú"));
+    QLabel* pump = MakeCaption(Panel2, kLabel2, QT_TR_NOOP("Vákuumszivattyú"));
     BitBtn8Widget = MakeButton(Panel2, logic.BitBtn8, kBitBtn8, &TForm1Logic::BitBtn8Click);
     BitBtn1Widget = MakeButton(Panel2, logic.BitBtn1, kBitBtn1, &TForm1Logic::BitBtn1Click);
     BitBtn2Widget = MakeButton(Panel2, logic.BitBtn2, kBitBtn2, &TForm1Logic::BitBtn2Click);
 
     MakeBevel(Panel2, kBevel3);
-    MakeCaption(Panel2, kLabel3, QT_TR_NOOP("Fordulatszám  (1/s)"));
+    QLabel* speed = MakeCaption(Panel2, kLabel3, QT_TR_NOOP("Fordulatszám  (1/s)"));
     MaskEdit1Widget = MakeEdit(Panel2, kMaskEdit1, kSpeedPixels, true, kLightYellow);
+    speed->setBuddy(MaskEdit1Widget);
     UpDown1Widget = new TUpDown(Panel2);
     UpDown1Widget->setGeometry(kUpDown1);
+    UpDown1Widget->SetBuddy(MaskEdit1Widget, logic.UpDown1.Min, logic.UpDown1.Max,
+                            logic.UpDown1.Increment);
+    UpDown1Widget->setAccessibleName(speed->text().trimmed());
     connect(UpDown1Widget, &TUpDown::Clicked, this, [this](bool up) {
         logic_->UpDown1Click(up);
         SyncControls();
@@ -470,9 +484,21 @@ void TForm1::BuildPanel2(QWidget* client) {
     BitBtn4Widget = MakeButton(Panel2, logic.BitBtn4, kBitBtn4, &TForm1Logic::BitBtn4Click);
 
     MakeBevel(Panel2, kBevel4);
-    MakeCaption(Panel2, kLabel4, QT_TR_NOOP("Geometria"));
+    QLabel* geometry = MakeCaption(Panel2, kLabel4, QT_TR_NOOP("Geometria"));
     Button1Widget = MakeButton(Panel2, logic.Button1, kButton1, &TForm1Logic::Button1Click);
     Button2Widget = MakeButton(Panel2, logic.Button2, kButton2, &TForm1Logic::Button2Click);
+
+    for (QWidget* control : {BitBtn8Widget, BitBtn1Widget, BitBtn2Widget}) {
+        groups_[control] = pump;
+    }
+    for (QWidget* control :
+         {static_cast<QWidget*>(UpDown1Widget), static_cast<QWidget*>(BitBtn3Widget),
+          static_cast<QWidget*>(BitBtn4Widget)}) {
+        groups_[control] = speed;
+    }
+    for (QWidget* control : {Button1Widget, Button2Widget}) {
+        groups_[control] = geometry;
+    }
 }
 
 void TForm1::BuildPanel1(QWidget* client) {
@@ -481,16 +507,18 @@ void TForm1::BuildPanel1(QWidget* client) {
     Muszer1 = new TMuszer(Panel1);
     Muszer1->setGeometry(kMuszer1);
     Muszer1->SetCaption(tr("Nyomás (mbar)").toStdString());
+    Muszer1->SetReadingFormat(tr("Nyomás: %1 mbar"));
     Muszer2 = new TMuszer(Panel1);
     Muszer2->setGeometry(kMuszer2);
     Muszer2->SetCaption(tr("Fordulatszám (1/s)").toStdString());
+    Muszer2->SetReadingFormat(tr("Fordulatszám: %1 1/s"));
     meterFrame_ = new QTimer(this);
     meterFrame_->setSingleShot(true);
     meterFrame_->setInterval(kMeterFrameMs);
     connect(meterFrame_, &QTimer::timeout, this, [this] { ShowMeterFrame(); });
 
     Panel4 = MakePanel(Panel1, kPanel4, Qt::black);
-    MakeCaption(Panel4, kLabel9, QT_TR_NOOP("MÉRÉS"));
+    QLabel* measurement = MakeCaption(Panel4, kLabel9, QT_TR_NOOP("MÉRÉS"));
     CheckBox1Widget = new QCheckBox(Q(logic.CheckBox1.Caption), Panel4);
     CheckBox1Widget->setGeometry(kCheckBox1);
     CheckBox1Widget->setFont(ArialBold(kLabelPixels));
@@ -506,13 +534,27 @@ void TForm1::BuildPanel1(QWidget* client) {
     Edit5Widget->installEventFilter(this);
     connect(Edit5Widget, &QLineEdit::textEdited, this,
             [this](const QString& text) { logic_->Edit5.Text = text.toStdString(); });
-    MakeCaption(Panel4, kLabel5, QT_TR_NOOP("Számláló"));
+    // The edit under the box's caption is its time: it is named by that caption.
+    Edit5Widget->setAccessibleName(CheckBox1Widget->text().trimmed());
+    QLabel* counter = MakeCaption(Panel4, kLabel5, QT_TR_NOOP("Számláló"));
     Edit6Widget = MakeEdit(Panel4, kEdit6, kCounterPixels, true);
-    MakeCaption(Panel4, kLabel7, QT_TR_NOOP("Mérési idő (s)"));
+    counter->setBuddy(Edit6Widget);
+    QLabel* time = MakeCaption(Panel4, kLabel7, QT_TR_NOOP("Mérési idő (s)"));
     Edit7Widget = MakeEdit(Panel4, kEdit7, kCounterPixels, true);
+    time->setBuddy(Edit7Widget);
+    // The counter and the time are read by Tab too; a click leaves the focus as it was.
+    Edit6Widget->setFocusPolicy(Qt::TabFocus);
+    Edit7Widget->setFocusPolicy(Qt::TabFocus);
     BitBtn7Widget = MakeButton(Panel4, logic.BitBtn7, kBitBtn7, &TForm1Logic::BitBtn7Click);
     BitBtn5Widget = MakeButton(Panel4, logic.BitBtn5, kBitBtn5, &TForm1Logic::BitBtn5Click);
     BitBtn6Widget = MakeButton(Panel4, logic.BitBtn6, kBitBtn6, &TForm1Logic::BitBtn6Click);
+    for (QWidget* control :
+         {static_cast<QWidget*>(CheckBox1Widget), static_cast<QWidget*>(Edit5Widget),
+          static_cast<QWidget*>(Edit6Widget), static_cast<QWidget*>(Edit7Widget),
+          static_cast<QWidget*>(BitBtn7Widget), static_cast<QWidget*>(BitBtn5Widget),
+          static_cast<QWidget*>(BitBtn6Widget)}) {
+        groups_[control] = measurement;
+    }
 }
 
 void TForm1::BuildPanel3(QWidget* client) {
@@ -562,6 +604,10 @@ void TForm1::BuildPanel3(QWidget* client) {
     for (const auto& [item, widget] : itemWidgets_) {
         widgetItems_[widget] = const_cast<FieldItem*>(item);
         widget->installEventFilter(this);
+        // Sources and components are placed from the keyboard too; a click still drags.
+        if (logic.IsComponent(*item) || logic.IsSource(*item)) {
+            widget->setFocusPolicy(Qt::TabFocus);
+        }
     }
     drag_ = std::make_unique<PanelDrag>(Panel3, *logic_, captionBoxes_);
 }
@@ -589,6 +635,204 @@ void TForm1::ApplyStacking() {
     for (QWidget* box : captionBoxes_) {
         box->raise();
     }
+    ApplyTabOrder();
+}
+
+std::vector<QWidget*> TForm1::TabChain() const {
+    std::vector<QWidget*> chain{
+        BitBtn8Widget, BitBtn1Widget, BitBtn2Widget, UpDown1Widget, BitBtn3Widget,   BitBtn4Widget,
+        Button1Widget, Button2Widget, Muszer1,       Muszer2,       CheckBox1Widget, Edit5Widget,
+        Edit6Widget,   Edit7Widget,   BitBtn7Widget, BitBtn5Widget, BitBtn6Widget,
+    };
+    for (const FieldItem* item : logic_->Stacking()) {
+        if (logic_->IsComponent(*item) || logic_->IsSource(*item)) {
+            chain.push_back(WidgetOf(*item));
+        }
+    }
+    return chain;
+}
+
+// Not const, though the compiler would let it be: it rewires this window's focus chain.
+// NOLINTNEXTLINE(readability-make-member-function-const)
+void TForm1::ApplyTabOrder() {
+    const std::vector<QWidget*> chain = TabChain();
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
+    }
+}
+
+void TForm1::DescribeControls() {
+    // The keys' work as actions, for assistive technology that performs actions rather than
+    // pressing keys. Given first: the widgets' accessible descriptions are made with them.
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        FieldItem* component = logic_->Components[slot];
+        SetAccessibleActions(WidgetOf(*component), {{QAccessibleActionInterface::showMenuAction(),
+                                                     "Return", [this, component] {
+                                                         logic_->HgFMouseUp(*component, true);
+                                                         SyncControls();
+                                                     }}});
+    }
+    for (FieldItem* source : {&logic_->Image2, &logic_->Image3}) {
+        FieldItem& bin = source == &logic_->Image2 ? logic_->Shape1 : logic_->Shape4;
+        SetAccessibleActions(
+            WidgetOf(*source),
+            {{tr("Felső jelölőre"), "1", [this, source] { PlaceSource(*source, logic_->Shape2); }},
+             {tr("Alsó jelölőre"), "9", [this, source] { PlaceSource(*source, logic_->Shape3); }},
+             {tr("Vissza a tárolóba"), "0", [this, source, &bin] { PlaceSource(*source, bin); }}});
+    }
+    for (const auto& [control, group] : groups_) {
+        const QString text = group->text().trimmed();
+        if (control->accessibleName() != text) {
+            control->setAccessibleDescription(text);
+        }
+    }
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        WidgetOf(*logic_->Components[slot])
+            ->setAccessibleDescription(
+                tr("Nyilak: mozgatás (Shift: 10 képpont), Enter vagy helyi menü: helyzet"));
+    }
+    for (const FieldItem* source : {&logic_->Image2, &logic_->Image3}) {
+        WidgetOf(*source)->setAccessibleDescription(
+            tr("1: felső jelölő, 9: alsó jelölő, 0: vissza a tárolóba"));
+    }
+}
+
+void TForm1::NameItems() {
+    const TForm1Logic& logic = *logic_;
+    const auto name = [this](const FieldItem& item, const QString& kind) {
+        QWidget* widget = WidgetOf(item);
+        const QString text = tr("%1, x %2, y %3")
+                                 .arg(kind)
+                                 .arg(std::int64_t{item.Left} - kFieldLeft)
+                                 .arg(std::int64_t{item.Top} - kFieldTop);
+        QString& shown = itemNames_[widget];
+        if (shown != text) {
+            shown = text;
+            widget->setAccessibleName(text);
+        }
+    };
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const FieldItem& component = *logic.Components[slot];
+        name(component, Q(ComponentKindText(component.Tag).value_or(std::string())));
+    }
+    for (const FieldItem* source : {&logic.Image2, &logic.Image3}) {
+        name(*source, tr("Au-forrás"));
+    }
+}
+
+void TForm1::AnnounceChanges() {
+    const TForm1Logic& logic = *logic_;
+    const bool measuring = logic.Model.MeasurementOn;
+    const bool series = logic.SeriesRunning();
+    if (shownSeries_ && !series) {
+        Announcer->Announce(tr("A mérési sorozat véget ért."));
+    } else if (shownMeasuring_ && !measuring && !series && !logic.Model.SeriesAborted) {
+        // A count stopped by an error says so in its message instead.
+        Announcer->Announce(
+            tr("A mérés véget ért, számláló: %1").arg(Q(logic.Edit6.Text).trimmed()));
+    }
+    shownMeasuring_ = measuring;
+    shownSeries_ = series;
+}
+
+bool TForm1::ItemKeyPress(FieldItem& item, const QKeyEvent& key) {
+    constexpr int kBigStep = 10;
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) {
+        return false;
+    }
+    const int step = modifiers == Qt::ShiftModifier ? kBigStep : 1;
+    TForm1Logic& logic = *logic_;
+    if (logic.IsComponent(item)) {
+        switch (key.key()) {
+            case Qt::Key_Left:
+                StepComponent(item, -step, 0);
+                return true;
+            case Qt::Key_Right:
+                StepComponent(item, step, 0);
+                return true;
+            case Qt::Key_Up:
+                StepComponent(item, 0, -step);
+                return true;
+            case Qt::Key_Down:
+                StepComponent(item, 0, step);
+                return true;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Menu:
+                // As the right click.
+                logic.HgFMouseUp(item, true);
+                SyncControls();
+                return true;
+            default:
+                return false;
+        }
+    }
+    if (logic.IsSource(item)) {
+        switch (key.key()) {
+            case Qt::Key_1:
+                PlaceSource(item, logic.Shape2);
+                return true;
+            case Qt::Key_9:
+                PlaceSource(item, logic.Shape3);
+                return true;
+            case Qt::Key_0:
+                // Each source has its own spot in the bin.
+                PlaceSource(item, &item == &logic.Image2 ? logic.Shape1 : logic.Shape4);
+                return true;
+            default:
+                return false;
+        }
+    }
+    return false;
+}
+
+void TForm1::StepComponent(FieldItem& component, int dx, int dy) {
+    if (drag_->Dragged() != nullptr) {
+        return;  // the pointer holds an item: its own drop comes first
+    }
+    // A step lands the component's top-left corner where a drop released there would.
+    const std::int64_t x = std::int64_t{component.Left} + dx;
+    const std::int64_t y = std::int64_t{component.Top} + dy;
+    constexpr std::int64_t kMin = std::numeric_limits<int>::min();
+    constexpr std::int64_t kMax = std::numeric_limits<int>::max();
+    PanelDrag::Placing placing = PanelDrag::Placing::Refused;
+    if (x >= kMin && x <= kMax && y >= kMin && y <= kMax) {
+        placing = drag_->DropAt(component, QPoint(static_cast<int>(x), static_cast<int>(y)));
+    }
+    switch (placing) {
+        case PanelDrag::Placing::Dropped:
+            break;
+        case PanelDrag::Placing::NotTaken:
+            Announcer->Announce(tr("Mérés közben a komponens nem mozdítható."));
+            break;
+        case PanelDrag::Placing::Refused:
+            Announcer->Announce(
+                tr("Ide nem tehető: x %1, y %2").arg(x - kFieldLeft).arg(y - kFieldTop));
+            break;
+    }
+    SyncControls();
+}
+
+void TForm1::PlaceSource(FieldItem& source, FieldItem& marker) {
+    if (drag_->Dragged() != nullptr) {
+        return;  // the pointer holds an item: its own drop comes first
+    }
+    // Released on the marker's middle; where on it does not matter.
+    const QPoint centre(marker.Left + marker.Width / 2, marker.Top + marker.Height / 2);
+    switch (drag_->DropOnto(source, marker, centre)) {
+        case PanelDrag::Placing::Dropped:
+            break;
+        case PanelDrag::Placing::NotTaken:
+            Announcer->Announce(tr("A fedél zárva: a forrás nem mozdítható."));
+            break;
+        case PanelDrag::Placing::Refused:
+            Announcer->Announce(tr("Ide nem tehető: x %1, y %2")
+                                    .arg(centre.x() - kFieldLeft)
+                                    .arg(centre.y() - kFieldTop));
+            break;
+    }
+    SyncControls();
 }
 
 void TForm1::SyncButton(QPushButton* button, const ButtonControl& control) {
@@ -636,6 +880,8 @@ void TForm1::SyncControls() {
         }
     }
     ApplyStacking();
+    NameItems();
+    AnnounceChanges();
 }
 
 bool TForm1::event(QEvent* event) {
@@ -679,6 +925,7 @@ void TForm1::ShowMeterFrame() {
     for (TMuszer* meter : {Muszer1, Muszer2}) {
         meter->setUpdatesEnabled(true);
         meter->update();
+        meter->PublishReading();
     }
 }
 
@@ -692,6 +939,13 @@ void TForm1::SelectAllAndFocus(EditControl& edit) {
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
+    if (type == QEvent::KeyPress) {
+        const auto it = widgetItems_.find(static_cast<QWidget*>(watched));
+        if (it != widgetItems_.end() &&
+            ItemKeyPress(*it->second, *static_cast<QKeyEvent*>(event))) {
+            return true;
+        }
+    }
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
         type == QEvent::MouseButtonRelease) {
         auto* widget = static_cast<QWidget*>(watched);

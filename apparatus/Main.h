@@ -21,13 +21,16 @@ class QPushButton;
 class QFrame;
 class QTimer;
 class QFileDialog;
+class QKeyEvent;
 
 namespace sim {
 
 class DragGhost;
 class PanelDrag;
 class TAboutBox;
+class TAnnouncer;
 class TBejelentkez;
+class TFocusMark;
 class TForm2;
 class TKompDlg;
 class TLeiras;
@@ -107,6 +110,13 @@ class TForm1 : public QMainWindow {
     QAction* Vge1 = nullptr;
     QAction* Nvjegy1 = nullptr;
     QAction* Lers1 = nullptr;
+    // The keyboard's focus ring, and what the window says to a screen reader beside the focus.
+    TFocusMark* FocusMark = nullptr;
+    TAnnouncer* Announcer = nullptr;
+
+    // The controls in the order Tab visits them: the panels in reading order, then the sources
+    // and components in their stacking order. Disabled ones are passed over by Tab.
+    std::vector<QWidget*> TabChain() const;
 
     // The widget that shows a panel item.
     QWidget* WidgetOf(const FieldItem& item) const;
@@ -129,6 +139,17 @@ class TForm1 : public QMainWindow {
     void BuildPanel1(QWidget* client);
     void BuildPanel3(QWidget* client);
     void BuildMenu();
+    // Names and descriptions for assistive technology, from the captions and labels shown.
+    void DescribeControls();
+    void ApplyTabOrder();
+    // The keys of a focused source or component; true when the key was theirs.
+    bool ItemKeyPress(FieldItem& item, const QKeyEvent& key);
+    void StepComponent(FieldItem& component, int dx, int dy);
+    void PlaceSource(FieldItem& source, FieldItem& marker);
+    // Names the sources and components by kind and field position.
+    void NameItems();
+    // Says what a person must notice now that the records changed (a count or a series ended).
+    void AnnounceChanges();
     QPushButton* MakeButton(QWidget* parent, const ButtonControl& control, QRect place,
                             void (TForm1Logic::*handler)());
     // Runs a handler the user triggered, then shows its effect.
@@ -161,6 +182,11 @@ class TForm1 : public QMainWindow {
     std::optional<double> shownPressure_;
     std::optional<double> shownSpeed_;
     bool inEdit5Exit_ = false;
+    bool shownMeasuring_ = false;
+    bool shownSeries_ = false;
+    std::map<const QWidget*, QString> itemNames_;
+    // The label of the box each control stands in, which tells the three Start buttons apart.
+    std::map<QWidget*, QLabel*> groups_;
     bool loginShown_ = false;
     bool loginCancelled_ = false;
 };

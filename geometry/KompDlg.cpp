@@ -11,6 +11,7 @@
 
 #include "common/Conversions.h"
 #include "widgets/ClassicLook.h"
+#include "widgets/FocusMark.h"
 #include "widgets/MessageDialog.h"
 
 namespace sim {
@@ -96,6 +97,12 @@ TKompDlg::TKompDlg(QWidget* parent)
     setTabOrder(edit2_, button1_);
     setTabOrder(button1_, okBtn_);
     setTabOrder(okBtn_, cancelBtn_);
+
+    // The boxes are named by the labels before them.
+    label1_->setBuddy(edit3_);
+    label3_->setBuddy(edit1_);
+    label4_->setBuddy(edit2_);
+    new TFocusMark(this);
 }
 
 TKompDlg::~TKompDlg() = default;

@@ -71,6 +71,31 @@ void PanelDrag::Cancel() {
     QGuiApplication::restoreOverrideCursor();
 }
 
+PanelDrag::Placing PanelDrag::DropAt(PanelItem& dragged, QPoint panelPos) {
+    if (dragged_ != nullptr || !owner_.CanTake(dragged)) {
+        return Placing::NotTaken;
+    }
+    PanelItem* target = ItemAt(panelPos);
+    if (target == nullptr) {
+        return Placing::Refused;
+    }
+    return DropOnto(dragged, *target, panelPos);
+}
+
+PanelDrag::Placing PanelDrag::DropOnto(PanelItem& dragged, PanelItem& target, QPoint panelPos) {
+    // Not while the pointer holds an item.
+    if (dragged_ != nullptr || !owner_.CanTake(dragged)) {
+        return Placing::NotTaken;
+    }
+    const int x = panelPos.x() - target.Left;
+    const int y = panelPos.y() - target.Top;
+    if (!owner_.Accepts(target, dragged, x, y)) {
+        return Placing::Refused;
+    }
+    owner_.Drop(target, dragged, x, y);
+    return Placing::Dropped;
+}
+
 bool PanelDrag::MouseEvent(PanelItem& item, QWidget* widget, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint panelPos = widget->mapTo(panel_, mouse->position().toPoint());

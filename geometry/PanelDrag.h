@@ -52,6 +52,14 @@ class PanelDrag {
 
     // The topmost shown item under a point of the panel.
     PanelItem* ItemAt(QPoint panelPos) const;
+
+    // A drop made without the pointer, as the keyboard places an item: the same questions to the
+    // owner as a release of the button at panelPos, so it is refused where that would be.
+    enum class Placing { NotTaken, Refused, Dropped };
+    // Onto the topmost item under panelPos, as a release there.
+    Placing DropAt(PanelItem& dragged, QPoint panelPos);
+    // Onto a given target, released at panelPos (a source onto its marker).
+    Placing DropOnto(PanelItem& dragged, PanelItem& target, QPoint panelPos);
     const PanelItem* Dragged() const { return dragged_; }
     DragGhost* Ghost() const { return ghost_; }
 

@@ -9,7 +9,8 @@ set -euo pipefail
 # Each group with why it is needed, for the message before sudo asks for a password.
 declare -A why=(
     [build]="to build the programs, with Qt's own texts and the translation tools"
-    [tests]="to run the tests: a virtual display, a headless browser, the linter"
+    [tests]="to run the tests: a virtual display, a headless browser, the linter, a private
+             accessibility bus and a screen reader's view of the window"
     [package]="to make and check the Debian package"
     [extra]="named on the command line"
 )
@@ -18,7 +19,8 @@ declare -A groups=(
              libboost-math-dev libcli11-dev locales
              qt6-translations-l10n qt6-l10n-tools qt6-tools-dev"
     [tests]="libgtest-dev libgmock-dev libbenchmark-dev clang-tidy chromium fonts-dejavu-core
-             fonts-liberation xvfb xauth xdotool x11-utils"
+             fonts-liberation xvfb xauth xdotool x11-utils
+             dbus-daemon dbus-session-bus-common at-spi2-core python3 python3-pyatspi"
     [package]="help2man dpkg-dev file lintian desktop-file-utils appstream"
     [extra]="$*"
 )

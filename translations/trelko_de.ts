@@ -1130,6 +1130,62 @@ megszakítva: az addig mért pontok az eredményfájlban maradnak, egész sorokk
         <source>Mérési idő (s)</source>
         <translation>Messzeit (s)</translation>
     </message>
+    <message>
+        <source>Nyomás: %1 mbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fordulatszám: %1 1/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Felső jelölőre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alsó jelölőre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vissza a tárolóba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nyilak: mozgatás (Shift: 10 képpont), Enter vagy helyi menü: helyzet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1: felső jelölő, 9: alsó jelölő, 0: vissza a tárolóba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, x %2, y %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Au-forrás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A mérési sorozat véget ért.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A mérés véget ért, számláló: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mérés közben a komponens nem mozdítható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ide nem tehető: x %1, y %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fedél zárva: a forrás nem mozdítható.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sim::TKompDlg</name>

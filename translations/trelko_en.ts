@@ -1249,6 +1249,62 @@ interrupted: the points measured so far stay in the result file, as whole lines.
         <source>Mérési idő (s)</source>
         <translation>Counting time (s)</translation>
     </message>
+    <message>
+        <source>Nyomás: %1 mbar</source>
+        <translation>Pressure: %1 mbar</translation>
+    </message>
+    <message>
+        <source>Fordulatszám: %1 1/s</source>
+        <translation>Rotor speed: %1 1/s</translation>
+    </message>
+    <message>
+        <source>Felső jelölőre</source>
+        <translation>Onto the top marker</translation>
+    </message>
+    <message>
+        <source>Alsó jelölőre</source>
+        <translation>Onto the bottom marker</translation>
+    </message>
+    <message>
+        <source>Vissza a tárolóba</source>
+        <translation>Back to the bin</translation>
+    </message>
+    <message>
+        <source>Nyilak: mozgatás (Shift: 10 képpont), Enter vagy helyi menü: helyzet</source>
+        <translation>Arrows: move (Shift: 10 pixels), Enter or context menu: position</translation>
+    </message>
+    <message>
+        <source>1: felső jelölő, 9: alsó jelölő, 0: vissza a tárolóba</source>
+        <translation>1: top marker, 9: bottom marker, 0: back to the bin</translation>
+    </message>
+    <message>
+        <source>%1, x %2, y %3</source>
+        <translation>%1, x %2, y %3</translation>
+    </message>
+    <message>
+        <source>Au-forrás</source>
+        <translation>Au source</translation>
+    </message>
+    <message>
+        <source>A mérési sorozat véget ért.</source>
+        <translation>The measurement series has ended.</translation>
+    </message>
+    <message>
+        <source>A mérés véget ért, számláló: %1</source>
+        <translation>The measurement has ended, counter: %1</translation>
+    </message>
+    <message>
+        <source>Mérés közben a komponens nem mozdítható.</source>
+        <translation>The component cannot be moved during a measurement.</translation>
+    </message>
+    <message>
+        <source>Ide nem tehető: x %1, y %2</source>
+        <translation>It cannot be placed here: x %1, y %2</translation>
+    </message>
+    <message>
+        <source>A fedél zárva: a forrás nem mozdítható.</source>
+        <translation>The lid is closed: the source cannot be moved.</translation>
+    </message>
 </context>
 <context>
     <name>sim::TKompDlg</name>

@@ -16,7 +16,9 @@
 #include <cstdint>
 #include <utility>
 
+#include "widgets/Accessibility.h"
 #include "widgets/ClassicLook.h"
+#include "widgets/FocusMark.h"
 
 namespace sim {
 
@@ -217,10 +219,13 @@ TSMsg::TSMsg(QWidget* owner)
     font_.setStyleHint(QFont::SansSerif);
     setFont(font_);
     SetColours(this, kTeal, Qt::black);
+    // Read as the toolkit's own message box is: an alert whose text is a label in it.
+    SetAccessibleRole(this, QAccessible::AlertMessage);
     bevel1_ = MakeSunkenBevel(this);
     bevel1_->move(kBevelLeft, kBevelTop);
 
     image1_ = new TextView(*this, this);
+    SetAccessibleRole(image1_, QAccessible::StaticText);
 
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         auto* button = new GlyphButton(kButtons[i], this);
@@ -232,6 +237,7 @@ TSMsg::TSMsg(QWidget* owner)
         buttons_[i] = button;
     }
     tabOrder_ = buttons_;
+    new TFocusMark(this);
 }
 
 TSMsg::~TSMsg() = default;
@@ -270,6 +276,14 @@ void TSMsg::Prepare(const std::string& text, const std::string& caption, int fla
     }
     setWindowTitle(QString::fromUtf8(caption));
     lines_.clear();
+    // The text as written, one line per line, not as wrapped to the screen.
+    QStringList written;
+    for (const std::string& line : SplitMessageLines(text)) {
+        written << QString::fromStdString(line);
+    }
+    const QString spoken = written.join(u'\n');
+    image1_->setAccessibleName(spoken);
+    setAccessibleDescription(spoken);
 
     const QPoint textPos(bevel1_->x() + kTextInset, bevel1_->y() + kTextInset);
     image1_->move(textPos);
@@ -288,12 +302,11 @@ void TSMsg::Prepare(const std::string& text, const std::string& caption, int fla
 
     // A line wider than the screen is wrapped, so the reason and the buttons stay on it.
     const QScreen* shownOn = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    const int wrapWidth =
-        shownOn == nullptr
-            ? QWIDGETSIZE_MAX
-            : std::max(fm.averageCharWidth(), shownOn->availableGeometry().width() -
-                                                  2 * textPos.x() - kTextAreaExtraWidth -
-                                                  kFrameAllowance);
+    const int wrapWidth = shownOn == nullptr
+                              ? QWIDGETSIZE_MAX
+                              : std::max(fm.averageCharWidth(),
+                                         shownOn->availableGeometry().width() - 2 * textPos.x() -
+                                             kTextAreaExtraWidth - kFrameAllowance);
     maxW = std::min(maxW, wrapWidth);
     for (const std::string& line : SplitMessageLines(text)) {
         WrapLine(QString::fromStdString(line), fm, wrapWidth, lines_);
@@ -413,6 +426,7 @@ void TSMsg::reject() {
 void TSMsg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     FocusFirstInTabOrder();
+    NotifyAccessible(this, QAccessible::Alert);
 }
 
 void TSMsg::keyPressEvent(QKeyEvent* event) {

@@ -14,6 +14,7 @@
 
 #include "common/Conversions.h"
 #include "common/Format.h"
+#include "widgets/Accessibility.h"
 
 namespace sim {
 
@@ -174,7 +175,21 @@ QLineEdit* MakeReadOnlyEdit(QWidget* parent, const char* name, int pointSize,
         palette.setColor(group, QPalette::Text, foreground);
     }
     edit->setPalette(palette);
+    // A click selects its text as before; Tab passes by: the meter itself is what is read.
+    edit->setFocusPolicy(Qt::ClickFocus);
     return edit;
+}
+
+// A whole number in superscript digits, as a power of ten is written.
+QString Superscript(int n) {
+    static constexpr char16_t kDigits[] =
+        u"\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077\u2078\u2079";
+    QString text;
+    for (const QChar c : QString::number(n)) {
+        text +=
+            c == u'-' ? QChar(u'\u207B') : QChar(kDigits[static_cast<std::size_t>(c.digitValue())]);
+    }
+    return text;
 }
 
 }  // namespace
@@ -216,6 +231,9 @@ TMuszer::TMuszer(QWidget* owner)
       labelMetrics_(labelFont_, &dial_),
       editFontFace_(MeterFont(kEdit1PointSize)) {
     labelWidths_.fill(-1);
+    InstallAccessibleFactory();
+    // Reached by Tab, so that a screen reader reads it; a click leaves the focus as it was.
+    setFocusPolicy(Qt::TabFocus);
 
     resize(kInitialWidth, kInitialHeight);
 
@@ -292,6 +310,39 @@ void TMuszer::SetValue(double v) {
         mant_ = v / std::pow(10.0, xExp_);
     }
     TakeReading();
+}
+
+QString TMuszer::ShownNumber() const {
+    return QString::fromStdString(Format("%12.4g", mant_)).trimmed() + QChar(u'\u00B7') +
+           QStringLiteral("10") + Superscript(xExp_);
+}
+
+QString TMuszer::AccessibleReading() const {
+    return readingFormat_.arg(ShownNumber());
+}
+
+double TMuszer::ShownValue() const {
+    // Read back from the digits, so that 9.8 and 2 give 980 and not a neighbour of it.
+    return QString::fromStdString(Format("%.4ge%d", mant_, xExp_)).toDouble();
+}
+
+double TMuszer::FullScale() const {
+    return xMax_ * std::pow(10.0, xExp_);
+}
+
+double TMuszer::Resolution() const {
+    // Three significant digits: the mantissa's hundredths.
+    return std::pow(10.0, xExp_ - 2);
+}
+
+void TMuszer::PublishReading() {
+    const QString reading = AccessibleReading();
+    if (reading == publishedReading_) {
+        return;
+    }
+    publishedReading_ = reading;
+    NotifyAccessibleValue(this, ShownValue());
+    NotifyAccessible(this, QAccessible::DescriptionChanged);
 }
 
 void TMuszer::TakeReading() {

@@ -64,6 +64,19 @@ class TMuszer : public QWidget {
     // returns s as it is.
     QString PadToWidth(const QString& s, int boxWidth, char mode, int pointSize);
 
+    // What assistive technology hears: the number as the boxes show it, mantissa and power of
+    // ten ("2.54·10⁻⁵"), put into the format's %1 ("Nyomás: %1 mbar"; "%1" by default).
+    void SetReadingFormat(const QString& format) { readingFormat_ = format; }
+    QString ShownNumber() const;
+    QString AccessibleReading() const;
+    // The shown number as a value, the scale's full deflection, and the last shown digit's unit.
+    double ShownValue() const;
+    double FullScale() const;
+    double Resolution() const;
+    // Tells assistive technology about a changed reading; its owner paces the calls, so a
+    // reading that changes a hundred times a second is not sent as often.
+    void PublishReading();
+
     QFrame* Panel1() const { return panel1_; }
     QWidget* Image1() const { return image1_; }
     QWidget* Shape1() const { return shape1_; }
@@ -98,6 +111,8 @@ class TMuszer : public QWidget {
     double value_ = 0;
     bool auto_ = true;
     std::string caption_ = "Caption";
+    QString readingFormat_ = QStringLiteral("%1");
+    QString publishedReading_;
     std::int32_t xMax_ = 10;
     bool inverse_ = false;
 

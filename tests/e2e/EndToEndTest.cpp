@@ -4,7 +4,9 @@
 // it drives an installed program instead of a copy of the built one. The session runs with no
 // locale at all, as on a fresh machine, and in Hungarian, and in the English edition, whose
 // result file must be the same bytes; the window titles are read in more locales, also on a
-// machine whose own language is English, where the program still speaks Hungarian.
+// machine whose own language is English, where the program still speaks Hungarian. The same
+// session is run with key presses alone, and through the accessibility bus as a screen reader
+// works it; both must leave the same result file.
 
 #include <gtest/gtest.h>
 
@@ -104,6 +106,8 @@ pid_t SpawnProgram(const std::string& program, const std::string& display,
     argv.push_back(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
+        // A group of its own, so that whatever it starts (a private bus) ends with it.
+        setpgid(0, 0);
         execve(argv[0], argv.data(), envp.data());
         _exit(127);
     }
@@ -181,6 +185,15 @@ std::int32_t ExpectedCounts(double speed) {
     return static_cast<std::int32_t>(200.0 * form.Model.DetectorRate);
 }
 
+// The result file of the session's series, the same bytes in every language and with any input.
+std::string ExpectedResult() {
+    std::string expected = "Faktor=       -200\r\n";
+    for (const double setpoint : {100.0, 1050.0, 2000.0}) {
+        expected += Format("%10.0f, %10d\r\n", setpoint, ExpectedCounts(setpoint));
+    }
+    return expected;
+}
+
 // Locale and language settings of one run of the program.
 struct LocaleCase {
     const char* name;
@@ -244,7 +257,7 @@ class ProgramOnXvfb : public ::testing::TestWithParam<LocaleCase> {
 
     void TearDown() override {
         if (program > 0) {
-            kill(program, SIGKILL);
+            kill(-program, SIGKILL);
             waitpid(program, nullptr, 0);
         }
         if (xvfb > 0) {
@@ -260,6 +273,29 @@ class ProgramOnXvfb : public ::testing::TestWithParam<LocaleCase> {
 
     std::string Xdo(const std::string& args) {
         return Shell("DISPLAY=" + display + " " + kToolLocale + "xdotool " + args + " 2>/dev/null");
+    }
+
+    // Key presses only, to the window that has the keyboard.
+    void Keys(const std::string& keys) { Xdo("key --delay 30 " + keys); }
+
+    // A new window gets the keyboard as a window manager would give it.
+    void FocusWindow(const std::string& name) {
+        const std::string id = WaitForWindow(name);
+        ASSERT_FALSE(id.empty()) << name << " shows";
+        Xdo("windowfocus --sync " + id);
+    }
+
+    // The series' result file once it holds its fourth line, and what it must hold.
+    std::string WaitForResult() {
+        const fs::path result = dir / "Brk2017_e2e.txt";
+        std::string content;
+        WaitUntil(
+            [&] {
+                content = testing::ReadFile(result);
+                return std::count(content.begin(), content.end(), '\n') >= 4;
+            },
+            90s);
+        return content;
     }
 
     // How xprop shows a window's old (Latin-1) and new (UTF-8) title properties.
@@ -328,6 +364,8 @@ class ProgramOnXvfb : public ::testing::TestWithParam<LocaleCase> {
 };
 
 class EndToEnd : public ProgramOnXvfb {};
+class KeyboardOnly : public ProgramOnXvfb {};
+class ScreenReader : public ProgramOnXvfb {};
 class WindowTitles : public ProgramOnXvfb {};
 
 std::string BothTitles(const std::string& oldType, const std::string& title) {
@@ -362,19 +400,7 @@ TEST_P(EndToEnd, LoginPlaceItemsRunASeriesAndClose) {
     MoveTo(488 + 576 + 12 + 26, 4 + 9 + 242 + 12);
     Xdo("click 1");
 
-    const fs::path result = dir / "Brk2017_e2e.txt";
-    std::string content;
-    WaitUntil(
-        [&] {
-            content = testing::ReadFile(result);
-            return std::count(content.begin(), content.end(), '\n') >= 4;
-        },
-        90s);
-    std::string expected = "Faktor=       -200\r\n";
-    for (const double setpoint : {100.0, 1050.0, 2000.0}) {
-        expected += Format("%10.0f, %10d\r\n", setpoint, ExpectedCounts(setpoint));
-    }
-    EXPECT_EQ(content, expected);
+    EXPECT_EQ(WaitForResult(), ExpectedResult());
 
     const std::string memory = Shell("grep VmHWM /proc/" + std::to_string(program) + "/status");
     std::printf("peak resident memory of the session: %s\n", memory.c_str());
@@ -396,6 +422,80 @@ TEST_P(EndToEnd, LoginPlaceItemsRunASeriesAndClose) {
     }
     EXPECT_EQ(program, -1) << "the program ended after Yes";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+}
+
+// The same session with key presses alone: no pointer event at all. Tab's ring runs through
+// the panels and then the field's sources and components in their stacking order, so from the
+// first control Shift+Tab reaches the topmost source, then the one below it, then the components.
+TEST_P(KeyboardOnly, SameSessionSameResultFile) {
+    StartProgram();
+    FocusWindow(WordsOf(GetParam()).login);
+    Keys("e 2 e Return");
+    FocusWindow("Brk2017_e2e");  // the lid's button has the focus
+
+    Keys("shift+Tab 9");  // the topmost source onto the bottom marker
+    Keys("shift+Tab 1");  // the other onto the top marker
+    // Four lead shields below the sources, then the detector: its corner at field (600, 150)
+    // through the position dialog that Enter opens, as a right click does.
+    Keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Return");
+    FocusWindow("Komponens");
+    Keys("6 0 0 Tab 1 5 0 Return");
+    FocusWindow("Brk2017_e2e");
+    // The target below it, at field (480, 150).
+    Keys("shift+Tab Return");
+    FocusWindow("Komponens");
+    Keys("4 8 0 Tab 1 5 0 Return");
+    FocusWindow("Brk2017_e2e");
+    // The measurement's Start is the control before the field (its Stop is disabled).
+    Keys("shift+Tab space");
+
+    EXPECT_EQ(WaitForResult(), ExpectedResult()) << "the mouse session's bytes";
+
+    // Alt opens the menu bar on "Vége"; Yes has the focus in the question.
+    Keys("alt Return");
+    FocusWindow(WordsOf(GetParam()).question.substr(3, WordsOf(GetParam()).question.size() - 6));
+    Keys("Return");
+    int status = -1;
+    if (WaitUntil([&] { return waitpid(program, &status, WNOHANG) == program; }, 10s)) {
+        program = -1;
+    }
+    EXPECT_EQ(program, -1) << "the program ended after Yes";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+}
+
+// The session as a screen reader's user has it: a script on a private accessibility bus finds
+// the controls by role and name and works them through AT-SPI alone (tests/e2e/screen_reader.py).
+TEST_P(ScreenReader, WorksTheWindowThroughTheAccessibilityBus) {
+    if (Shell("command -v dbus-run-session").empty() ||
+        Shell("/usr/bin/python3 -c 'import pyatspi' 2>&1 && echo ok") != "ok" ||
+        !fs::exists("/usr/libexec/at-spi-bus-launcher")) {
+        GTEST_SKIP() << "dbus-run-session, at-spi2-core or python3-pyatspi missing";
+    }
+    const fs::path log = dir / "screen_reader.log";
+    // The program and the script on one private session bus; the program's own end is waited
+    // for once the script has answered the close question.
+    const std::string script =
+        "\"$1\" & app=$!\n"
+        "/usr/bin/python3 \"$2\" \"$app\" \"$3\" \"$4\" >\"$5\" 2>&1; s=$?\n"
+        "[ $s -eq 0 ] || kill $app\n"
+        "wait $app; a=$?\n"
+        "[ $s -eq 0 ] && exit $a; exit $s\n";
+    std::vector<std::string> settings = GetParam().settings;
+    settings.emplace_back("QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1");
+    program = SpawnProgram(
+        Shell("command -v dbus-run-session"), display, settings,
+        {"--", "/bin/sh", "-c", script, "sh", programPath.string(), SCREEN_READER_SCRIPT,
+         dir.string(), std::to_string(ExpectedCounts(2000.0)), log.string()});
+    int status = -1;
+    if (WaitUntil([&] { return waitpid(program, &status, WNOHANG) == program; }, 200s)) {
+        program = -1;
+    }
+    const std::string said = testing::ReadFile(log);
+    std::printf("%s", said.c_str());
+    EXPECT_EQ(program, -1) << "the session ended";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    EXPECT_NE(said.find("ok: answered"), std::string::npos);
+    EXPECT_EQ(testing::ReadFile(dir / "Brk2017_e2e.txt"), ExpectedResult());
 }
 
 // The two windows shown at start-up, through the old title property (which some window managers,
@@ -440,6 +540,10 @@ const LocaleCase kEnglishOnHungarian{
 INSTANTIATE_TEST_SUITE_P(Locales, EndToEnd,
                          ::testing::Values(kNoLocale, kHungarian, kEnglish, kEnglishOnHungarian),
                          CaseName);
+
+INSTANTIATE_TEST_SUITE_P(Locales, KeyboardOnly, ::testing::Values(kNoLocale), CaseName);
+// Names are looked up in Hungarian, the language of a machine without a setting.
+INSTANTIATE_TEST_SUITE_P(Locales, ScreenReader, ::testing::Values(kNoLocale), CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, WindowTitles,

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -188,6 +189,32 @@ TEST_F(EnglishWindow, TitlePanelsMenusAndButtonsSpeakEnglish) {
     logic.BitBtn8Click();
     form.SyncControls();
     EXPECT_EQ(form.BitBtn8Widget->text(), "Open lid");
+}
+
+TEST_F(EnglishWindow, WhatAScreenReaderHearsIsEnglish) {
+    int described = 0;
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
+        if (accessible == nullptr) {
+            continue;
+        }
+        for (const QAccessible::Text kind :
+             {QAccessible::Name, QAccessible::Description, QAccessible::Value}) {
+            const QString text = accessible->text(kind);
+            described += text.isEmpty() ? 0 : 1;
+            EXPECT_FALSE(HasHungarianLetter(text.toStdString()))
+                << w->metaObject()->className() << " " << kind << ": " << text.toStdString();
+        }
+    }
+    EXPECT_GT(described, 60);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Muszer1)->text(QAccessible::Value),
+              "Pressure: 9.8·10² mbar");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.WidgetOf(logic.Shape7))
+                  ->text(QAccessible::Name),
+              "Detector, x 1107, y 205");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.BitBtn5Widget)
+                  ->text(QAccessible::Description),
+              "MEASUREMENT");
 }
 
 TEST_F(EnglishWindow, CaptionsStayOverTheirBoxes) {
