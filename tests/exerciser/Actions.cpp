@@ -13,6 +13,7 @@
 #include <string>
 
 #include "apparatus/Main.h"
+#include "tests/TestSupport.h"
 #include "tests/exerciser/Engine.h"
 #include "widgets/Shapes.h"
 
@@ -21,10 +22,6 @@ namespace sim::exerciser {
 namespace fs = std::filesystem;
 
 namespace {
-
-void WriteFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-}
 
 QPoint PointIn(Rng& r, const QRect& area) {
     return {r.Int(area.left(), area.right()), r.Int(area.top(), area.bottom())};
@@ -287,7 +284,7 @@ void MenuHelp(Engine& e) {
         if (fs::exists(document)) {
             fs::remove(document, ignored);
         } else {
-            WriteFile(document, "PK\x03\x04");
+            testing::WriteFile(document, "PK\x03\x04");
         }
     }
     e.Form().Lers1->trigger();
@@ -320,7 +317,7 @@ void Faktor(Engine& e) {
         return;  // none
     }
     if (kind < 16) {
-        WriteFile(path, "");
+        testing::WriteFile(path, "");
         return;
     }
     if (kind < 20) {
@@ -332,7 +329,7 @@ void Faktor(Engine& e) {
         for (char& c : bytes) {
             c = static_cast<char>(r.Int(0, 255));
         }
-        WriteFile(path, bytes);
+        testing::WriteFile(path, bytes);
         return;
     }
     static const std::vector<std::string> factors = {
@@ -356,7 +353,7 @@ void Faktor(Engine& e) {
     if (r.Chance(0.7)) {
         text += LineEnd(r);
     }
-    WriteFile(path, text);
+    testing::WriteFile(path, text);
 }
 
 void PutInt(std::string& bytes, std::int32_t value) {
@@ -404,7 +401,7 @@ void PlantGeometry(Engine& e) {
         }
         content.append(static_cast<std::size_t>(r.Between(1, 60)), 'x');
     }
-    WriteFile(path, content);
+    testing::WriteFile(path, content);
     e.NotePlanted(path, content);
 }
 

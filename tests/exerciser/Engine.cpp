@@ -25,6 +25,7 @@
 #include "apparatus/Main.h"
 #include "geometry/KompDlg.h"
 #include "translations/Language.h"
+#include "tests/TestSupport.h"
 #include "tests/exerciser/Actions.h"
 #include "widgets/MessageDialog.h"
 
@@ -42,13 +43,6 @@ constexpr int kDialogGiveUp = 40;
 // The three timers of the window's logic, in the order it makes them.
 constexpr int kTimer1 = 1;
 constexpr int kTimer3 = 3;
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 }  // namespace
 
@@ -314,7 +308,7 @@ void Engine::QueueFileAnswers() {
         if (answer) {
             std::error_code error;
             if (fs::is_regular_file(*answer, error)) {
-                const std::string bytes = ReadAll(*answer);
+                const std::string bytes = testing::ReadFile(*answer);
                 if (bytes.size() >= 48) {
                     Places values{};
                     for (std::size_t k = 0; k < values.size(); ++k) {

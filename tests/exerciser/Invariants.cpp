@@ -14,9 +14,11 @@
 #include <sstream>
 
 #include "apparatus/Main.h"
+#include "apparatus/core/FactorFile.h"
 #include "geometry/DragGhost.h"
 #include "common/FileNames.h"
 #include "common/Format.h"
+#include "tests/TestSupport.h"
 #include "tests/exerciser/Engine.h"
 
 namespace sim::exerciser {
@@ -26,17 +28,10 @@ namespace fs = std::filesystem;
 namespace {
 
 // The rotor's highest speed plus the largest speed step a series may take beyond it.
-constexpr double kHighestSpeed = 2000 + 1900;
+constexpr double kHighestSpeed = kRotorSpeedMax + kMaxSpeedStep;
 // Below this the pump's random floor can lift the pressure a little (it stays below it).
 constexpr double kPumpFloorSpan = 5e-5;
 constexpr int kTimer3 = 3;
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 std::string Place(const FieldItem& item) {
     return "(" + std::to_string(item.Left) + ", " + std::to_string(item.Top) + ")";
@@ -392,7 +387,7 @@ void Engine::CheckFolder(const fs::path& folder) {
             continue;
         }
         if (name.find(".Brk2017_") != std::string::npos) {
-            const std::string content = ReadAll(entry.path());
+            const std::string content = testing::ReadFile(entry.path());
             const auto planted = planted_.find(entry.path());
             std::string& known = knownFiles_[entry.path()];
             if (known != content && (planted == planted_.end() || planted->second != content)) {
@@ -414,7 +409,7 @@ void Engine::CheckFolder(const fs::path& folder) {
 // during the series, the set points are what the arrows made them: whole speeds of the rotor's
 // range (or of a series beyond it).
 void Engine::CheckResultFile(const fs::path& path) {
-    const std::string content = ReadAll(path);
+    const std::string content = testing::ReadFile(path);
     const auto bad = [&](const std::string& why) {
         Fail("result-file", path.filename().string() + ": " + why + "; the file is \"" +
                                 ShownText(content.substr(0, 400)) + "\"");
