@@ -306,7 +306,9 @@ void TForm1Logic::BitBtn3Click() {
 void TForm1Logic::BitBtn4Click() {
     Model.RotorDriveOn = false;
     BitBtn4.Enabled = false;
-    BitBtn3.Enabled = true;
+    // Under the refresh's rule, not simply enabled: after an error switched the drive off, Stop
+    // stays enabled while the lid opens, and a Start enabled here would turn the rotor under it.
+    BitBtn3.Enabled = RotorMayStart();
 }
 
 void TForm1Logic::Timer2Timer() {
@@ -363,8 +365,7 @@ void TForm1Logic::RefreshApparatus() {
     BitBtn8.Enabled = Model.AmbientPressure - kLidMargin < Model.Pressure && !seriesRunning_;
     // The lid too: with an ambient pressure below the limit (faktor.txt's third line, an
     // evacuated chamber) the pressure alone would let the rotor start under the open lid.
-    BitBtn3.Enabled =
-        Model.LidClosed && Model.Pressure < kRotorStartPressure && !Model.RotorDriveOn;
+    BitBtn3.Enabled = RotorMayStart();
     if (!Model.ErrorText.empty()) {
         const std::string text = std::move(Model.ErrorText);
         Model.ErrorText.clear();
@@ -378,6 +379,10 @@ void TForm1Logic::RefreshApparatus() {
     const bool counting = Model.MeasurementOn;
     FixComponents(counting);
     BitBtn5.Enabled = !counting && !seriesRunning_;
+}
+
+bool TForm1Logic::RotorMayStart() const {
+    return Model.LidClosed && Model.Pressure < kRotorStartPressure && !Model.RotorDriveOn;
 }
 
 void TForm1Logic::FixComponents(bool fixed) {

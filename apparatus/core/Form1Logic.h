@@ -199,6 +199,8 @@ class TForm1Logic {
     void RunSpeedSeries();
     void WaitUntil(const std::function<bool()>& done);
     void FixComponents(bool fixed);
+    // The rotor's Start may be pressed: lid closed, chamber evacuated, drive off.
+    bool RotorMayStart() const;
     void ReportFailure(const std::string& text);
 
     std::optional<IdentifierClaim> claim_;

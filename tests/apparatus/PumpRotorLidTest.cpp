@@ -297,6 +297,32 @@ TEST_F(PumpRotorLid, TheRotorNeverStartsUnderTheOpenLid) {
     EXPECT_FALSE(form.BitBtn3.Enabled);
 }
 
+// An error switches the drive off but leaves the rotor's Stop enabled; the lid then opens at
+// rest. Stop must not enable Start under the open lid (it turned the rotor there).
+TEST_F(PumpRotorLid, StopAfterAnErrorDoesNotEnableStartUnderTheOpenLid) {
+    form.Model.AmbientPressure = 1e-6;
+    form.Model.Pressure = 1e-6;
+    form.BitBtn8Click();
+    form.RefreshApparatus();
+    form.BitBtn3Click();
+    form.Model.ErrorText = "Nincs forrás elhelyezve";
+    form.RefreshApparatus();
+    ASSERT_EQ(form.Messages.size(), 1U);
+    ASSERT_FALSE(form.Model.RotorDriveOn);
+    ASSERT_TRUE(form.BitBtn4.Enabled);
+
+    form.BitBtn8Click();
+    ASSERT_FALSE(form.Model.LidClosed);
+    form.BitBtn4Click();
+    EXPECT_FALSE(form.BitBtn3.Enabled);
+
+    // Closed again, Stop leaves Start enabled as before.
+    form.BitBtn8Click();
+    form.BitBtn3Click();
+    form.BitBtn4Click();
+    EXPECT_TRUE(form.BitBtn3.Enabled);
+}
+
 // The lid opens with the pump still on where the chamber stands near its ambient pressure
 // (faktor.txt's third line reset it, or the ambient pressure is below 10 mbar). The pump stops
 // with it, so that the measurement Start starts it again.

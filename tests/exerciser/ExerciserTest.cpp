@@ -192,7 +192,15 @@ INSTANTIATE_TEST_SUITE_P(
         FoundFault{"rotor_with_lid_open",
                    "faktor:2ed0e99578919f78 press-BitBtn5:2d9f5d5098647943 "
                    "time-until-settled:c0da65e1834b7ee1 press-BitBtn8:fabd3f549d74ef2b "
-                   "press-BitBtn3:ce80ef809bdbeb96 time-tick:3bfecf4ce3d3fea7"}),
+                   "press-BitBtn3:ce80ef809bdbeb96 time-tick:3bfecf4ce3d3fea7"},
+        // An error switched the drive off with the rotor's Stop left enabled; the lid opened,
+        // Stop enabled Start, and Start turned the rotor under the open lid.
+        FoundFault{"rotor_with_lid_open",
+                   "auto-stop:21074745fa7c7529 faktor:5411c9c6e8ef0a22 "
+                   "press-BitBtn5:92f2c966d2351248 routine-spin-up:f70da847899ca90d "
+                   "press-BitBtn8:bcff31af0af9b747 press-BitBtn4:5b67073dc7696ed6 "
+                   "type-time:50bec1713f5e6c73 press-BitBtn3:cdcdda1777866ce9 "
+                   "press-BitBtn5:25be4827ba0a2a98"}),
     [](const ::testing::TestParamInfo<FoundFault>& fault) {
         return std::string(fault.param.Invariant) + "_" + std::to_string(fault.index);
     });
