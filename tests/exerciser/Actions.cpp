@@ -13,6 +13,7 @@
 #include <string>
 
 #include "apparatus/Main.h"
+#include "geometry/core/PanelLayout.h"
 #include "tests/TestSupport.h"
 #include "tests/exerciser/Engine.h"
 #include "widgets/Shapes.h"
@@ -27,11 +28,16 @@ QPoint PointIn(Rng& r, const QRect& area) {
     return {r.Int(area.left(), area.right()), r.Int(area.top(), area.bottom())};
 }
 
+// The panel and a margin around it, in panel coordinates.
+QRect PanelWithMargin(int margin) {
+    return {-margin, -margin, kPanelWidth + 2 * margin, kPanelHeight + 2 * margin};
+}
+
 // Where the mouse can reach an item: the part of it within the screen's reach of the panel. The
 // position dialog takes any place far to the left or above, where no pointer goes (and where
 // the toolkit's point arithmetic would overflow).
 QRect RectOf(const FieldItem& item) {
-    const QRect reach(-200, -200, 1217 + 400, 393 + 400);
+    const QRect reach = PanelWithMargin(200);
     const QRect place = QRect(item.Left, item.Top, std::max(1, item.Width), std::max(1, item.Height))
                             .intersected(reach);
     return place.isEmpty() ? QRect(reach.left(), reach.top(), 1, 1) : place;
@@ -67,7 +73,7 @@ const FieldItem& RandomComponent(Engine& e) {
 }
 
 QPoint AnywhereInPanel(Engine& e, int margin) {
-    return PointIn(e.R(), QRect(-margin, -margin, 1217 + 2 * margin, 393 + 2 * margin));
+    return PointIn(e.R(), PanelWithMargin(margin));
 }
 
 // A press somewhere, a few moves, and a release somewhere: on the rotor's markers for a
