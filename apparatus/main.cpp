@@ -20,6 +20,7 @@
 #include "apparatus/Startup.h"
 #include "apparatus/core/ProgramOptions.h"
 #include "assets/Pictures.h"
+#include "common/Platform.h"
 #include "common/Translate.h"
 #include "translations/Language.h"
 #include "widgets/MessageDialog.h"
@@ -124,8 +125,10 @@ int main(int argc, char** argv) {
     request.ExecutableDir = ExecutableDir(argv[0]);
     request.Option = options.WorkFolder;
     request.Environment = Environment(sim::kWorkFolderVariable);
-    request.Home = Environment("HOME");
-    request.InstalledDir = sim::kInstalledProgramDir;
+    // On Windows the known folders: Documents for the home, Program Files for the installed.
+    const auto documents = sim::platform::DocumentsFolder();
+    request.Home = documents ? documents : Environment("HOME");
+    request.InstalledDir = sim::platform::ProgramFilesFolder().value_or(sim::kInstalledProgramDir);
     const sim::WorkFolder folder = sim::ChooseWorkFolder(request);
     if (folder.Error) {
         // Also for a terminal: the window may not be able to show it.
@@ -148,7 +151,7 @@ int main(int argc, char** argv) {
 
     sim::QtClock clock;
     const std::unique_ptr<sim::TForm1> form1 =
-        sim::OpenMainWindow(clock, folder, {sim::kSystemFactorFile, sim::kSystemDocumentFolder});
+        sim::OpenMainWindow(clock, folder, {sim::SystemFactorFile(), sim::kSystemDocumentFolder});
     int result = 1;
     if (form1 != nullptr) {
         form1->show();

@@ -1,18 +1,16 @@
 #include "common/Format.h"
 
-#include <clocale>
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
 
-#include <locale.h>
+#include "common/Platform.h"
 
 namespace sim {
 
 std::string Format(const char* format, ...) {
     // A per-thread C locale keeps "." even after the toolkit adopted the user's locale.
-    static locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", nullptr);
-    const locale_t previous = uselocale(cLocale);
+    const platform::CNumbers numbers;
 
     va_list args;
     va_start(args, format);
@@ -27,8 +25,6 @@ std::string Format(const char* format, ...) {
         result.assign(buffer.data(), static_cast<std::size_t>(length));
     }
     va_end(args);
-
-    uselocale(previous);
     return result;
 }
 

@@ -2,7 +2,10 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
+
+#include "common/Platform.h"
 
 namespace sim {
 
@@ -21,15 +24,9 @@ class IdentifierClaim {
                                                        const std::string& participantId);
     static std::string LockFileName(const std::string& participantId);
 
-    IdentifierClaim(IdentifierClaim&& other) noexcept;
-    IdentifierClaim& operator=(IdentifierClaim&& other) noexcept;
-    IdentifierClaim(const IdentifierClaim&) = delete;
-    IdentifierClaim& operator=(const IdentifierClaim&) = delete;
-    ~IdentifierClaim();
-
   private:
-    explicit IdentifierClaim(int fd) : fd_(fd) {}
-    int fd_ = -1;
+    explicit IdentifierClaim(platform::File file) : file_(std::move(file)) {}
+    platform::File file_;
 };
 
 }  // namespace sim

@@ -1,93 +1,64 @@
 #include "common/ReplaceFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
+
+#include "common/Platform.h"
 
 namespace sim {
 
 namespace {
 
 // Creates a new, empty temporary file in folder; never opens an existing file or a link.
-int CreateTemporary(const std::filesystem::path& folder, std::string& name) {
+platform::File CreateTemporary(const std::filesystem::path& folder, std::string& name,
+                               int& error) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = (folder / (".replacing-" + std::to_string(::getpid()) + "-" +
-                          std::to_string(counter.fetch_add(1)) + ".tmp"))
-                   .string();
-        const int fd =
-            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
+        name = platform::TextOf(folder / (".replacing-" + std::to_string(platform::ProcessId()) +
+                                          "-" + std::to_string(counter.fetch_add(1)) + ".tmp"));
+        platform::File file = platform::OpenForWriting(name, true, false, error);
+        if (file.IsOpen() || error != EEXIST) {
+            return file;
         }
     }
-    errno = EEXIST;
-    return -1;
-}
-
-// Writes everything, then syncs; returns 0 or the error number.
-int WriteAndSync(int fd, std::string_view content) {
-    const char* data = content.data();
-    std::size_t left = content.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, left);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno;
-        }
-        data += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return ::fsync(fd) == 0 ? 0 : errno;
-}
-
-void SyncFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);  // best effort: the new file is complete either way
-        ::close(fd);
-    }
+    error = EEXIST;
+    return {};
 }
 
 }  // namespace
 
 std::optional<ReplaceFileFailure> ReplaceFile(const std::string& path, std::string_view content) {
     using Stage = ReplaceFileFailure::Stage;
-    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::filesystem::path folder = platform::PathOf(path).parent_path();
     if (folder.empty()) {
         folder = ".";
     }
     std::string temporary;
-    const int fd = CreateTemporary(folder, temporary);
-    if (fd < 0) {
-        return ReplaceFileFailure{Stage::Create, errno};
+    int error = 0;
+    platform::File file = CreateTemporary(folder, temporary, error);
+    if (!file.IsOpen()) {
+        return ReplaceFileFailure{Stage::Create, error};
     }
     // A replaced file keeps its permissions (a private file stays private); a link is replaced
     // like a new file.
-    struct stat old {};
-    if (::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        ::fchmod(fd, old.st_mode & 07777);
+    file.TakePermissionsOf(path);
+    error = file.WriteAll(content);
+    if (error == 0) {
+        error = file.Sync();
     }
-    int error = WriteAndSync(fd, content);
-    if (::close(fd) != 0 && error == 0) {
-        error = errno;
+    if (const int closeError = file.Close(); closeError != 0 && error == 0) {
+        error = closeError;
     }
     if (error != 0) {
-        ::unlink(temporary.c_str());
+        platform::RemoveFile(temporary);
         return ReplaceFileFailure{Stage::Write, error};
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = errno;
-        ::unlink(temporary.c_str());
+    if (error = platform::ReplaceWith(temporary, path); error != 0) {
+        platform::RemoveFile(temporary);
         return ReplaceFileFailure{Stage::Rename, error};
     }
-    SyncFolder(folder);
+    platform::SyncFolder(platform::TextOf(folder));
     return std::nullopt;
 }
 

@@ -12,6 +12,8 @@ declare -A why=(
     [tests]="to run the tests: a virtual display, a headless browser, the linter, a private
              accessibility bus and a screen reader's view of the window"
     [package]="to make and check the Debian package"
+    [windows]="to build the programs for Windows from Debian's sources of their libraries and
+               to run their tests under Wine"
     [extra]="named on the command line"
 )
 declare -A groups=(
@@ -22,12 +24,14 @@ declare -A groups=(
              fonts-liberation xvfb xauth xdotool x11-utils
              dbus-daemon dbus-session-bus-common at-spi2-core python3 python3-pyatspi"
     [package]="help2man dpkg-dev file lintian desktop-file-utils appstream"
+    [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 googletest
+               dpkg-dev time msitools osslsigncode"
     [extra]="$*"
 )
 
 missing=()
 reasons=()
-for group in build tests package extra; do
+for group in build tests package windows extra; do
     for p in ${groups[$group]}; do
         if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$p")
@@ -47,7 +51,20 @@ for entry in "${locales[@]}"; do
     fi
 done
 
-if [ ${#missing[@]} -eq 0 ] && [ ${#ungenerated[@]} -eq 0 ]; then
+# The Windows libraries are built from Debian's source packages, which apt fetches only from a
+# deb-src entry: one beside the machine's own entries for bookworm, from the same mirror.
+deb_src=/etc/apt/sources.list.d/trelko-deb-src.sources
+need_deb_src=0
+if ! apt-get indextargets 'Created-By: Sources' 2>/dev/null | grep -q .; then
+    need_deb_src=1
+fi
+
+windows_toolchain() {
+    bash "$(dirname "$0")/windows-toolchain.sh"
+}
+
+if [ ${#missing[@]} -eq 0 ] && [ ${#ungenerated[@]} -eq 0 ] && [ "$need_deb_src" -eq 0 ]; then
+    windows_toolchain
     exit 0
 fi
 
@@ -58,6 +75,7 @@ if [ "$(id -u)" -ne 0 ]; then
             echo "deps.sh: these Debian packages are missing and installing them needs root:"
             printf '%s\n' "${reasons[@]}"
             [ ${#ungenerated[@]} -eq 0 ] || echo "  and the locales: ${ungenerated[*]}"
+            [ "$need_deb_src" -eq 0 ] || echo "  and a deb-src entry in $deb_src"
             echo "This user is not root and sudo is not installed. Run as root once:"
             echo "  bash scripts/deps.sh $*"
             echo "(or install sudo and give this user the right to use it); then run this again."
@@ -68,10 +86,21 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "deps.sh: installing needs root, so it runs apt-get and locale-gen through sudo."
 fi
 
+if [ "$need_deb_src" -eq 0 ] && [ ${#missing[@]} -gt 0 ]; then
+    "${as_root[@]}" apt-get update
+fi
+if [ "$need_deb_src" -eq 1 ]; then
+    mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Created-By: Packages' 'Codename: bookworm' |
+        grep -v security | head -1)
+    echo "Adding a deb-src entry for bookworm from ${mirror:=http://deb.debian.org/debian/}"
+    printf '%s\n' "Types: deb-src" "URIs: $mirror" "Suites: bookworm bookworm-updates" \
+        "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |
+        "${as_root[@]}" tee "$deb_src" >/dev/null
+    "${as_root[@]}" apt-get update
+fi
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing:"
     printf '%s\n' "${reasons[@]}"
-    "${as_root[@]}" apt-get update
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y --no-install-recommends "${missing[@]}"
 fi
@@ -85,3 +114,5 @@ if [ ${#ungenerated[@]} -gt 0 ]; then
     done
     "${as_root[@]}" locale-gen
 fi
+
+windows_toolchain

@@ -2,14 +2,14 @@
 
 // Helpers every test folder shares: a scratch folder per test and whole-file reads and writes.
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <system_error>
+
+#include "common/Platform.h"
 
 namespace sim::testing {
 
@@ -32,11 +32,12 @@ inline void WriteFile(const fs::path& path, const std::string& content) {
 class ScratchFolder {
   public:
     explicit ScratchFolder(const std::string& stem = "sim-test") {
-        std::string pattern = (fs::temp_directory_path() / (stem + "-XXXXXX")).string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("no scratch folder: " + pattern);
+        int error = 0;
+        path_ = platform::PathOf(platform::MakeUniqueFolder(
+            platform::TextOf(fs::temp_directory_path()), stem + "-", error));
+        if (error != 0) {
+            throw std::runtime_error("no scratch folder: " + path_.string());
         }
-        path_ = pattern;
         fs::permissions(path_, fs::perms(0755));
     }
     ~ScratchFolder() {

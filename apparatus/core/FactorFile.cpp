@@ -1,15 +1,12 @@
 #include "apparatus/core/FactorFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdint>
 #include <utility>
 
 #include "common/Conversions.h"
 #include "common/FileNames.h"
+#include "common/Platform.h"
 #include "common/Translate.h"
 
 namespace sim {
@@ -27,22 +24,6 @@ std::string_view WithoutByteOrderMark(std::string_view line) {
     constexpr std::string_view kMark = "\xEF\xBB\xBF";
     return line.starts_with(kMark) ? line.substr(kMark.size()) : line;
 }
-
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 }  // namespace
 
@@ -68,27 +49,29 @@ std::vector<std::string> SplitTextLines(std::string_view content, std::size_t ma
 
 SettingsFile ReadSettingsFile(const std::string& path, std::size_t maxBytes) {
     SettingsFile result;
-    // Non-blocking, so that a pipe without a writer cannot hold the program.
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.get() < 0) {
-        if (errno != ENOENT && errno != ENOTDIR) {
+    // A pipe without a writer cannot hold the program.
+    int error = 0;
+    platform::File file = platform::OpenForReading(path, error);
+    if (!file.IsOpen()) {
+        if (error != ENOENT && error != ENOTDIR) {
             result.Status = TextFileStatus::Unreadable;
-            result.Error = errno;
+            result.Error = error;
         }
         return result;
     }
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0) {
+    bool regular = false;
+    std::uint64_t size = 0;
+    if (error = file.Describe(regular, size); error != 0) {
         result.Status = TextFileStatus::Unreadable;
-        result.Error = errno;
+        result.Error = error;
         return result;
     }
     // Only a plain file: a device might never end.
-    if (!S_ISREG(info.st_mode)) {
+    if (!regular) {
         result.Status = TextFileStatus::Unreadable;
         return result;
     }
-    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+    if (size > maxBytes) {
         result.Status = TextFileStatus::TooLarge;
         return result;
     }
@@ -96,13 +79,10 @@ SettingsFile ReadSettingsFile(const std::string& path, std::size_t maxBytes) {
     std::string content(maxBytes + 1, '\0');
     std::size_t got = 0;
     while (got < content.size()) {
-        const ssize_t n = ::read(file.get(), content.data() + got, content.size() - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
+        const std::int64_t n = file.Read(content.data() + got, content.size() - got, error);
         if (n < 0) {
             result.Status = TextFileStatus::Unreadable;
-            result.Error = errno;
+            result.Error = error;
             return result;
         }
         if (n == 0) {

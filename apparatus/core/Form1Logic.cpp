@@ -1,14 +1,10 @@
 #include "apparatus/core/Form1Logic.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/types.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <utility>
@@ -17,6 +13,7 @@
 #include "common/Conversions.h"
 #include "common/FileNames.h"
 #include "common/Format.h"
+#include "common/Platform.h"
 #include "geometry/core/GeometryFile.h"
 #include "geometry/core/PanelLayout.h"
 #include "geometry/core/Placement.h"
@@ -58,74 +55,60 @@ void Place(FieldItem& item, const ItemPlace& place, std::int32_t tag = 0) {
 // The result file of a speed series: every line goes through to the disk as it is written, so
 // a killed program keeps the points already measured.
 struct TForm1Logic::SeriesFile {
-    std::FILE* File = nullptr;
-    off_t Written = 0;  // bytes of whole lines
+    platform::File File;
+    std::uint64_t Written = 0;  // bytes of whole lines
 
     // Creates the file anew: a link in its place is replaced, never written through, and
     // anything else that is not a regular file is refused untouched. Returns 0, the error
     // number, or -1 for "not a regular file".
     int Open(const std::string& path) {
-        struct stat existing {};
-        if (::lstat(path.c_str(), &existing) == 0) {
-            if (S_ISLNK(existing.st_mode)) {
-                if (::unlink(path.c_str()) != 0) {
-                    return errno;
+        switch (platform::KindOf(path)) {
+            case platform::Kind::Link:
+                if (const int error = platform::RemoveFile(path); error != 0) {
+                    return error;
                 }
-            } else if (!S_ISREG(existing.st_mode)) {
+                break;
+            case platform::Kind::Missing:
+            case platform::Kind::Regular:
+                break;
+            case platform::Kind::Directory:
+            case platform::Kind::Other:
                 return -1;
-            }
         }
         // Without following a link that appeared meanwhile, and without waiting on a pipe.
-        const int fd =
-            ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0666);
-        if (fd < 0) {
-            return errno;
-        }
-        struct stat info {};
-        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-            const int error = S_ISREG(info.st_mode) ? errno : -1;
-            ::close(fd);
+        int error = 0;
+        File = platform::OpenForWriting(path, false, false, error);
+        if (!File.IsOpen()) {
             return error;
         }
-        // Non-blocking only so that opening a pipe could not wait; writes must not be partial.
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-        if (::ftruncate(fd, 0) != 0) {
-            const int error = errno;
-            ::close(fd);
-            return error;
+        bool regular = false;
+        std::uint64_t size = 0;
+        error = File.Describe(regular, size);
+        if (error == 0 && !regular) {
+            error = -1;
         }
-        File = ::fdopen(fd, "wb");
-        if (File == nullptr) {
-            const int error = errno;
-            ::close(fd);
-            return error;
+        if (error == 0) {
+            error = File.Truncate(0);
         }
-        // Unbuffered, so that nothing of a failed line stays behind to be written later.
-        std::setvbuf(File, nullptr, _IONBF, 0);
-        return 0;
-    }
-    // Returns 0 or the error number.
-    int WriteLine(const std::string& line) {
-        const std::string withEnd = line + "\r\n";
-        if (std::fwrite(withEnd.data(), 1, withEnd.size(), File) == withEnd.size() &&
-            std::fflush(File) == 0) {
-            Written += static_cast<off_t>(withEnd.size());
-            return 0;
+        if (error != 0) {
+            File.Close();
         }
-        const int error = errno;
-        // A part of a line (the disk full) could be read as another point: cut it off again.
-        const int ignored = ::ftruncate(::fileno(File), Written);
-        (void)ignored;
         return error;
     }
-    bool Close() {
-        if (File == nullptr) {
-            return true;
+    // Each line goes straight to the file, so nothing of a failed line stays behind to be
+    // written later. Returns 0 or the error number.
+    int WriteLine(const std::string& line) {
+        const std::string withEnd = line + "\r\n";
+        const int error = File.WriteAll(withEnd);
+        if (error == 0) {
+            Written += withEnd.size();
+            return 0;
         }
-        const bool ok = std::fclose(File) == 0;
-        File = nullptr;
-        return ok;
+        // A part of a line (the disk full) could be read as another point: cut it off again.
+        File.Truncate(Written);
+        return error;
     }
+    bool Close() { return File.Close() == 0; }
     ~SeriesFile() { Close(); }
 };
 

@@ -92,10 +92,11 @@ Opciók:
 Kilépési kód: 0 a program rendben véget ért; 1 nincs grafikus kijelző, vagy a
 munkamappa nem használható; 2 hibás opció, egysoros üzenettel.
 )HELP"));
+    const std::string systemFactorFile = SystemFactorFile();
     const std::pair<std::string_view, std::string_view> values[] = {
         {"{VARIABLE}", kWorkFolderVariable},
         {"{HOME_FOLDER}", kHomeWorkFolderName},
-        {"{SYSTEM_FACTOR}", kSystemFactorFile},
+        {"{SYSTEM_FACTOR}", systemFactorFile},
         {"{SYSTEM_DOCS}", kSystemDocumentFolder}};
     // A translation that lost a token shows the text without that name.
     for (const auto& [token, value] : values) {

@@ -1,13 +1,11 @@
 #include "apparatus/core/WorkFolder.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
 #include "common/FileNames.h"
+#include "common/Platform.h"
 #include "common/Translate.h"
 
 namespace sim {
@@ -16,15 +14,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Writable(const std::string& folder) {
-    struct stat info {};
-    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           ::access(folder.c_str(), W_OK | X_OK) == 0;
+char Separator() {
+    return static_cast<char>(fs::path::preferred_separator);
 }
 
 std::string WithSeparator(std::string folder) {
-    if (folder.empty() || folder.back() != '/') {
-        folder += '/';
+    if (folder.empty() || (folder.back() != '/' && folder.back() != Separator())) {
+        folder += Separator();
     }
     return folder;
 }
@@ -36,27 +32,43 @@ WorkFolder Refused(const std::string& folder, const std::string& reason) {
 }
 
 WorkFolder Checked(const std::string& folder) {
-    struct stat info {};
-    if (::stat(folder.c_str(), &info) != 0) {
-        return Refused(folder, errno == ENOENT ? Tr(SIM_TR("Apparatus", "nem létezik"))
-                                               : std::string(std::strerror(errno)));
+    int error = 0;
+    if (platform::IsWritableFolder(folder, &error)) {
+        return {WithSeparator(folder), std::nullopt};
     }
-    if (!S_ISDIR(info.st_mode)) {
-        return Refused(folder, Tr(SIM_TR("Apparatus", "nem mappa")));
+    switch (error) {
+        case ENOENT:
+            return Refused(folder, Tr(SIM_TR("Apparatus", "nem létezik")));
+        case ENOTDIR:
+            return Refused(folder, Tr(SIM_TR("Apparatus", "nem mappa")));
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return Refused(folder, Tr(SIM_TR("Apparatus", "nem írható")));
+        default:
+            return Refused(folder, std::strerror(error));
     }
-    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-        return Refused(folder, Tr(SIM_TR("Apparatus", "nem írható")));
-    }
-    return {WithSeparator(folder), std::nullopt};
 }
 
 std::string Absolute(const std::string& folder) {
     std::error_code error;
-    const fs::path absolute = fs::absolute(folder, error);
-    return error ? folder : absolute.lexically_normal().string();
+    const fs::path absolute = fs::absolute(platform::PathOf(folder), error);
+    return error ? folder : platform::TextOf(absolute.lexically_normal());
+}
+
+// Whether folder is inside (or is) the folder under.
+bool Inside(const std::string& folder, const std::string& under) {
+    return !under.empty() && WithSeparator(folder).starts_with(WithSeparator(under));
 }
 
 }  // namespace
+
+std::string SystemFactorFile() {
+    if (const auto shared = platform::ProgramDataFolder()) {
+        return platform::TextOf(platform::PathOf(*shared) / "trelko" / "faktor.txt");
+    }
+    return "/etc/trelko/faktor.txt";
+}
 
 WorkFolder ChooseWorkFolder(const WorkFolderRequest& request) {
     if (request.Option && !request.Option->empty()) {
@@ -65,9 +77,8 @@ WorkFolder ChooseWorkFolder(const WorkFolderRequest& request) {
     if (request.Environment && !request.Environment->empty()) {
         return Checked(Absolute(*request.Environment));
     }
-    const bool installed = !request.InstalledDir.empty() && WithSeparator(request.ExecutableDir) ==
-                                                                WithSeparator(request.InstalledDir);
-    if (!installed && Writable(request.ExecutableDir)) {
+    const bool installed = Inside(request.ExecutableDir, request.InstalledDir);
+    if (!installed && platform::IsWritableFolder(request.ExecutableDir)) {
         return {WithSeparator(request.ExecutableDir), std::nullopt};
     }
     if (!request.Home || request.Home->empty()) {
@@ -81,9 +92,9 @@ WorkFolder ChooseWorkFolder(const WorkFolderRequest& request) {
                                              "munkamappát a --dir opcióval vagy a TRELKO_DIR "
                                              "változóval")));
     }
-    const std::string folder = (fs::path(*request.Home) / kHomeWorkFolderName).string();
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        return Refused(folder, std::strerror(errno));
+    const std::string folder = platform::TextOf(platform::PathOf(*request.Home) / kHomeWorkFolderName);
+    if (const int error = platform::MakeFolder(folder, true); error != 0 && error != EEXIST) {
+        return Refused(folder, std::strerror(error));
     }
     return Checked(folder);
 }

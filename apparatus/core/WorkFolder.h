@@ -10,8 +10,6 @@ namespace sim {
 // whose folder belongs to the system, works in a folder of the user's home.
 inline constexpr const char* kHomeWorkFolderName = "Brk2017";
 inline constexpr const char* kWorkFolderVariable = "TRELKO_DIR";
-// An organiser's settings for a whole machine, read when the work folder has no faktor.txt.
-inline constexpr const char* kSystemFactorFile = "/etc/trelko/faktor.txt";
 // Where an installed copy keeps the task document when the work folder has none.
 inline constexpr const char* kSystemDocumentFolder = "/usr/share/doc/trelko/";
 
@@ -19,9 +17,11 @@ struct WorkFolderRequest {
     std::string ExecutableDir;               // the program's own folder
     std::optional<std::string> Option;       // --dir
     std::optional<std::string> Environment;  // TRELKO_DIR
-    std::optional<std::string> Home;         // HOME
-    // Where the build installs the program (none when empty). A copy running from there is
-    // the system's: it works in the home even for a user who may write there (root).
+    // HOME; on Windows the user's Documents folder
+    std::optional<std::string> Home;
+    // Where the build installs the program (none when empty); on Windows, Program Files. A copy
+    // running from there or below is the system's: it works in the home even for a user who may
+    // write there (root, an administrator).
     std::string InstalledDir;
 };
 
@@ -30,9 +30,14 @@ struct WorkFolder {
     std::optional<std::string> Error;  // why it cannot be used, for the message at start-up
 };
 
+// An organiser's settings for a whole machine, read when the work folder has no faktor.txt:
+// /etc/trelko/faktor.txt, on Windows %ProgramData%\trelko\faktor.txt (the known folder).
+std::string SystemFactorFile();
+
 // --dir, else TRELKO_DIR, else the program's folder when the user may write into it and it is
-// not the installed folder, else ~/Brk2017 (made, private to the user, when missing). The folder
-// chosen must be a folder the user may write into; an explicitly named one is never made.
+// not in the installed folder, else ~/Brk2017 (on Windows Documents\Brk2017; made, private to
+// the user, when missing). The folder chosen must be a folder the user may write into; an
+// explicitly named one is never made.
 WorkFolder ChooseWorkFolder(const WorkFolderRequest& request);
 
 }  // namespace sim

@@ -1,13 +1,10 @@
 #include "geometry/core/GeometryFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
 
+#include "common/Platform.h"
 #include "common/ReplaceFile.h"
 #include "common/Translate.h"
 #include "geometry/core/PanelLayout.h"
@@ -28,38 +25,12 @@ std::string Report(TrText what, const std::string& path, int error) {
     return Tr(what, {path, Reason(error)});
 }
 
-// Closes on scope exit unless released; close errors matter only where checked explicitly.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    // Closes now and returns 0 or the error number.
-    int Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0 ? 0 : errno;
-    }
-
-  private:
-    int fd_;
-};
-
-// Reads until size bytes or end of file; returns the count, or -1 with errno set.
-ssize_t ReadUpTo(int fd, unsigned char* data, std::size_t size) {
+// Reads until size bytes or end of file; returns the count, or -1 with the error in error.
+std::int64_t ReadUpTo(platform::File& file, unsigned char* data, std::size_t size, int& error) {
     std::size_t got = 0;
     while (got < size) {
-        const ssize_t n = ::read(fd, data + got, size - got);
+        const std::int64_t n = file.Read(data + got, size - got, error);
         if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
             return -1;
         }
         if (n == 0) {
@@ -67,7 +38,7 @@ ssize_t ReadUpTo(int fd, unsigned char* data, std::size_t size) {
         }
         got += static_cast<std::size_t>(n);
     }
-    return static_cast<ssize_t>(got);
+    return static_cast<std::int64_t>(got);
 }
 
 }  // namespace
@@ -117,25 +88,27 @@ std::optional<std::string> SaveGeometryFile(const std::string& path, const Geome
 }
 
 LoadedGeometry LoadGeometryFile(const std::string& path) {
-    // Non-blocking open, so a pipe chosen by mistake cannot hang the program.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.get() < 0) {
-        return {std::nullopt, Report(kCannotOpen, path, errno)};
+    // A pipe or a device chosen by mistake cannot hold the program.
+    int error = 0;
+    platform::File file = platform::OpenForReading(path, error);
+    if (!file.IsOpen()) {
+        return {std::nullopt, Report(kCannotOpen, path, error)};
     }
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0) {
-        return {std::nullopt, Report(kCannotRead, path, errno)};
+    bool regular = false;
+    std::uint64_t size = 0;
+    if (error = file.Describe(regular, size); error != 0) {
+        return {std::nullopt, Report(kCannotRead, path, error)};
     }
-    if (!S_ISREG(info.st_mode)) {
+    if (!regular) {
         return {std::nullopt, Tr(kCannotRead, {path, Tr(kNotRegularFile)})};
     }
 
     std::array<unsigned char, kGeometryFileSize> bytes{};
-    const ssize_t got = ReadUpTo(file.get(), bytes.data(), bytes.size());
+    const std::int64_t got = ReadUpTo(file, bytes.data(), bytes.size(), error);
     if (got < 0) {
-        return {std::nullopt, Report(kCannotRead, path, errno)};
+        return {std::nullopt, Report(kCannotRead, path, error)};
     }
-    if (const int error = file.Close(); error != 0) {
+    if (error = file.Close(); error != 0) {
         return {std::nullopt,
                 Report(SIM_TR("Geometry", "A fájl nem zárható le: %1 (%2)"), path, error)};
     }

@@ -1,13 +1,7 @@
 #include "runner/core/Runner.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <stdlib.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
+#include <csignal>
 #include <cmath>
 #include <cstring>
 #include <exception>
@@ -21,6 +15,7 @@
 #include "common/FileNames.h"
 #include "common/Format.h"
 #include "common/IdentifierClaim.h"
+#include "common/Platform.h"
 #include "common/ReplaceFile.h"
 #include "common/Translate.h"
 #include "common/VirtualClock.h"
@@ -135,7 +130,8 @@ FactorPlan PlanFactorFile(const RunnerOptions& options) {
         plan.Content = JoinLines(lines);
     } else {
         source =
-            options.FactorFile.value_or((fs::path(options.OutputDir) / kFactorFileName).string());
+            options.FactorFile.value_or(
+                platform::TextOf(platform::PathOf(options.OutputDir) / kFactorFileName));
         const std::optional<std::string> content =
             ReadFactorFile(source, options.FactorFile.has_value());
         if (!content) {
@@ -173,25 +169,22 @@ FactorPlan PlanFactorFile(const RunnerOptions& options) {
 class WorkFolder {
   public:
     explicit WorkFolder(const std::string& parent) {
-        std::string pattern =
-            (fs::path(parent) / (std::string(kWorkFolderPrefix) + std::string(kWorkFolderPattern)))
-                .string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw BadInput{FolderNotWritable(parent, errno)};
-        }
-        path_ = pattern;
-        const std::string lockPath = path_ + "/" + kWorkLockName;
-        lock_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        // Blocking: another run may hold the new lock for a moment while it looks for stale
-        // folders; it leaves a folder whose lock file is still empty alone.
-        if (lock_ < 0 || ::flock(lock_, LOCK_EX) != 0) {
-            const int error = errno;
-            Remove();
+        int error = 0;
+        path_ = platform::MakeUniqueFolder(parent, std::string(kWorkFolderPrefix), error);
+        if (error != 0) {
             throw BadInput{FolderNotWritable(parent, error)};
         }
-        const std::string owner = std::to_string(::getpid()) + "\n";
-        if (::write(lock_, owner.data(), owner.size()) != static_cast<ssize_t>(owner.size())) {
-            const int error = errno;
+        const std::string lockPath = platform::TextOf(platform::PathOf(path_) / kWorkLockName);
+        lock_ = platform::OpenForWriting(lockPath, true, true, error);
+        // Blocking: another run may hold the new lock for a moment while it looks for stale
+        // folders; it leaves a folder whose lock file is still empty alone.
+        if (error == 0) {
+            error = lock_.Lock(true);
+        }
+        if (error == 0) {
+            error = lock_.WriteAll(std::to_string(platform::ProcessId()) + "\n");
+        }
+        if (error != 0) {
             Remove();
             throw BadInput{FolderNotWritable(parent, error)};
         }
@@ -202,18 +195,23 @@ class WorkFolder {
     const std::string& Path() const { return path_; }
 
   private:
-    // Removed while still locked, so no other run takes it for a stale one half-way.
+    // Removed while still locked, so no other run takes it for a stale one half-way; the lock
+    // file itself last, as Windows removes no folder while a file in it is open.
     void Remove() {
         std::error_code error;
-        fs::remove_all(path_, error);
-        if (lock_ >= 0) {
-            ::close(lock_);
-            lock_ = -1;
+        const fs::path folder = platform::PathOf(path_);
+        for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+             entry.increment(error)) {
+            if (entry->path().filename() != kWorkLockName) {
+                fs::remove_all(entry->path(), error);
+            }
         }
+        lock_.Close();
+        fs::remove_all(folder, error);
     }
 
     std::string path_;
-    int lock_ = -1;
+    platform::File lock_;
 };
 
 // The private folders of runs that were killed outright: the lock is free and was taken once
@@ -222,66 +220,75 @@ class WorkFolder {
 void RemoveStaleWorkFolders(const std::string& parent) {
     std::vector<fs::path> candidates;
     std::error_code error;
-    for (fs::directory_iterator entry(parent, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
+    for (fs::directory_iterator entry(platform::PathOf(parent), error), end;
+         !error && entry != end; entry.increment(error)) {
+        const std::string name = platform::TextOf(entry->path().filename());
         if (name.size() == kWorkFolderNameLength && name.starts_with(kWorkFolderPrefix) &&
             entry->is_directory(error) && !entry->is_symlink(error)) {
             candidates.push_back(entry->path());
         }
     }
     for (const fs::path& folder : candidates) {
-        const std::string lockPath = (folder / kWorkLockName).string();
-        const int lock = ::open(lockPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
-        if (lock < 0) {
+        const std::string lockPath = platform::TextOf(folder / kWorkLockName);
+        if (platform::KindOf(lockPath) != platform::Kind::Regular) {
             continue;
         }
-        struct stat info {};
-        if (::flock(lock, LOCK_EX | LOCK_NB) == 0 && ::fstat(lock, &info) == 0 &&
-            S_ISREG(info.st_mode) && info.st_size > 0) {
+        int openError = 0;
+        platform::File lock = platform::OpenForReading(lockPath, openError);
+        bool regular = false;
+        std::uint64_t size = 0;
+        if (lock.IsOpen() && lock.Lock(false) == 0 && lock.Describe(regular, size) == 0 &&
+            regular && size > 0) {
+            lock.Close();
             fs::remove_all(folder, error);
         }
-        ::close(lock);
     }
 }
 
 // Whether a file can be put at path the way WriteFileReplacing does it: a new file in its
 // folder, then a rename over the name. Returns the message when it cannot.
 std::optional<std::string> CheckReplaceable(const std::string& path) {
-    struct stat existing {};
-    if (::lstat(path.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) {
+    if (platform::KindOf(path) == platform::Kind::Directory) {
         return NotCreated(path, Reason(EISDIR));
     }
-    fs::path folder = fs::path(path).parent_path();
+    fs::path folder = platform::PathOf(path).parent_path();
     if (folder.empty()) {
         folder = ".";
     }
-    std::string probe = (folder / ".trelko-runner-probe-XXXXXX").string();
-    const int fd = ::mkstemp(probe.data());
-    if (fd < 0) {
-        const int error = errno;
+    const std::string probe = platform::TextOf(
+        folder / (".trelko-runner-probe-" + std::to_string(platform::ProcessId())));
+    int error = 0;
+    platform::File file = platform::OpenForWriting(probe, true, true, error);
+    if (!file.IsOpen()) {
         std::error_code ignored;
         return NotCreated(
             path, fs::is_directory(folder, ignored) ? CreationReason(error) : Reason(error));
     }
-    ::close(fd);
-    ::unlink(probe.c_str());
+    file.Close();
+    platform::RemoveFile(probe);
     return std::nullopt;
 }
 
 // The output folder must be there and be a folder; whether it takes files is found when the
 // identifier is claimed in it.
 void CheckOutputFolder(const std::string& folder) {
-    struct stat info {};
-    if (::stat(folder.c_str(), &info) != 0) {
-        const int error = errno;
-        if (error == ENOENT || error == ENOTDIR) {
-            throw BadInput{Tr(SIM_TR("Runner", "%1: nincs ilyen mappa"), {folder})};
-        }
+    int error = 0;
+    platform::Kind kind = platform::KindOf(folder, &error);
+    if (kind == platform::Kind::Link) {
+        std::error_code ignored;
+        const fs::file_status target = fs::status(platform::PathOf(folder), ignored);
+        kind = fs::is_directory(target)  ? platform::Kind::Directory
+               : fs::exists(target)      ? platform::Kind::Regular
+                                         : platform::Kind::Missing;
+    }
+    if (kind == platform::Kind::Missing) {
+        throw BadInput{Tr(SIM_TR("Runner", "%1: nincs ilyen mappa"), {folder})};
+    }
+    if (error != 0) {
         throw BadInput{
             Tr(SIM_TR("Runner", "%1: a mappa nem érhető el (%2)"), {folder, Reason(error)})};
     }
-    if (!S_ISDIR(info.st_mode)) {
+    if (kind != platform::Kind::Directory) {
         throw BadInput{Tr(SIM_TR("Runner", "%1: nem mappa"), {folder})};
     }
 }
@@ -362,10 +369,8 @@ Outcome RunApparatus(const RunnerOptions& options, const std::string& programDir
         outcome.Messages = form.Messages;
         outcome.StopSignal = caught;
         const std::string written = form.ResultFilePath();
-        std::error_code error;
-        if (fs::exists(written, error)) {
-            fs::rename(written, resultTarget, error);
-            if (error) {
+        if (platform::KindOf(written) != platform::Kind::Missing) {
+            if (const int error = platform::ReplaceWith(written, resultTarget); error != 0) {
                 throw BadInput{ResultFileNotWritable(resultTarget, Reason(error))};
             }
             outcome.ResultFile = resultTarget;
@@ -450,10 +455,9 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err, cons
     WorkFolder work(options.OutputDir);
     const std::string participant = kParticipantPrefix + *options.Identifier;
     const std::string resultTarget =
-        (fs::path(options.OutputDir) / (participant + ".txt")).string();
+        platform::TextOf(platform::PathOf(options.OutputDir) / (participant + ".txt"));
     // Everything the run will write must be writable before the series is spent on it.
-    struct stat existing {};
-    if (::lstat(resultTarget.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) {
+    if (platform::KindOf(resultTarget) == platform::Kind::Directory) {
         throw BadInput{ResultFileNotWritable(resultTarget, Reason(EISDIR))};
     }
     for (const auto& target : {options.CsvPath, options.PlotPath}) {
@@ -462,8 +466,8 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err, cons
         }
     }
     if (factor.Content) {
-        Require(WriteFileReplacing((fs::path(work.Path()) / kFactorFileName).string(),
-                                   *factor.Content));
+        Require(WriteFileReplacing(
+            platform::TextOf(platform::PathOf(work.Path()) / kFactorFileName), *factor.Content));
     }
     const Outcome outcome = RunApparatus(options, work.Path() + "/", resultTarget, stopSignal);
 

@@ -1,9 +1,8 @@
 #include "runner/core/StopSignal.h"
 
-#include <signal.h>
-
 #include <csignal>
-#include <initializer_list>
+
+#include "common/Platform.h"
 
 namespace sim {
 
@@ -18,14 +17,7 @@ void Note(int signal) {
 }  // namespace
 
 void CatchStopSignals() {
-    struct sigaction action {};
-    action.sa_handler = Note;
-    sigemptyset(&action.sa_mask);
-    // Restarted calls: a file write under way is never cut short by the signal.
-    action.sa_flags = static_cast<int>(SA_RESTART | SA_RESETHAND);
-    for (const int signal : {SIGINT, SIGTERM}) {
-        ::sigaction(signal, &action, nullptr);
-    }
+    platform::CatchStopRequests(Note);
 }
 
 int CaughtStopSignal() {

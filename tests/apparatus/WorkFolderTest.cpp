@@ -93,12 +93,12 @@ TEST_F(WorkFolderChoice, AReadOnlyProgramFolderSendsTheFilesHome) {
         testing::RunInChild(testing::ChildOptions::AsUnprivileged(scratch.Path().string()), [&] {
             const WorkFolder chosen = ChooseWorkFolder(Request());
             struct stat info {};
-            ::stat((home / "Brk2017").c_str(), &info);
+            ::stat((home / "Brk2017").string().c_str(), &info);
             return chosen.Path + " " + (chosen.Error ? *chosen.Error : "") + " " +
                    std::to_string(info.st_mode & 0777);
         });
     if (child.Skipped) {
-        GTEST_SKIP() << "a child cannot give up root's rights here";
+        GTEST_SKIP() << child.SkipReason;
     }
     ASSERT_TRUE(child.Exited) << child.Output;
     EXPECT_EQ(child.Output, Slash(home / "Brk2017") + "  " + std::to_string(0700));
@@ -117,7 +117,7 @@ TEST_F(WorkFolderChoice, AReadOnlyNamedFolderOrNoHomeIsRefused) {
                    ChooseWorkFolder(homeless).Error.value_or("");
         });
     if (child.Skipped) {
-        GTEST_SKIP() << "a child cannot give up root's rights here";
+        GTEST_SKIP() << child.SkipReason;
     }
     ASSERT_TRUE(child.Exited) << child.Output;
     EXPECT_EQ(child.Output,

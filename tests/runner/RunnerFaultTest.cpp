@@ -392,7 +392,7 @@ TEST_F(RunnerFault, ReadOnlyFoldersAreRefusedWithTheReason) {
         return Status(Invoke(args)) + BeforeTheSeries({csv});
     });
     if (child.Skipped) {
-        GTEST_SKIP() << "a child cannot give up root's rights here";
+        GTEST_SKIP() << child.SkipReason;
     }
     EXPECT_FALSE(child.Hung) << "a series was started";
     EXPECT_EQ(child.Output, "2 trelko-runner: " + readOnly.string() +

@@ -1,0 +1,220 @@
+#include <fcntl.h>
+#include <locale.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+#include "common/Platform.h"
+
+namespace sim::platform {
+
+const bool kWindows = false;
+
+std::filesystem::path PathOf(std::string_view utf8) {
+    return std::filesystem::path(utf8);
+}
+
+std::string TextOf(const std::filesystem::path& path) {
+    return path.string();
+}
+
+namespace {
+
+int Fd(std::intptr_t handle) {
+    return static_cast<int>(handle);
+}
+
+File Opened(int fd, int& error) {
+    error = fd < 0 ? errno : 0;
+    return File(fd);
+}
+
+}  // namespace
+
+File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, kNone)) {}
+
+File& File::operator=(File&& other) noexcept {
+    if (this != &other) {
+        Close();
+        handle_ = std::exchange(other.handle_, kNone);
+    }
+    return *this;
+}
+
+File::~File() {
+    Close();
+}
+
+std::int64_t File::Read(void* buffer, std::size_t size, int& error) {
+    for (;;) {
+        const ssize_t n = ::read(Fd(handle_), buffer, size);
+        if (n >= 0 || errno != EINTR) {
+            error = n < 0 ? errno : 0;
+            return n;
+        }
+    }
+}
+
+int File::WriteAll(std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t n = ::write(Fd(handle_), data.data(), data.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+int File::Sync() {
+    return ::fsync(Fd(handle_)) == 0 ? 0 : errno;
+}
+
+int File::Truncate(std::uint64_t size) {
+    return ::ftruncate(Fd(handle_), static_cast<off_t>(size)) == 0 ? 0 : errno;
+}
+
+int File::Close() {
+    if (handle_ == kNone) {
+        return 0;
+    }
+    const int fd = Fd(std::exchange(handle_, kNone));
+    return ::close(fd) == 0 ? 0 : errno;
+}
+
+int File::Describe(bool& regular, std::uint64_t& size) {
+    struct stat info {};
+    if (::fstat(Fd(handle_), &info) != 0) {
+        return errno;
+    }
+    regular = S_ISREG(info.st_mode);
+    size = static_cast<std::uint64_t>(info.st_size);
+    return 0;
+}
+
+void File::TakePermissionsOf(const std::string& like) {
+    struct stat old {};
+    if (::lstat(like.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        ::fchmod(Fd(handle_), old.st_mode & 07777);
+    }
+}
+
+int File::Lock(bool wait) {
+    return ::flock(Fd(handle_), LOCK_EX | (wait ? 0 : LOCK_NB)) == 0 ? 0 : errno;
+}
+
+File OpenForReading(const std::string& path, int& error) {
+    return Opened(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK), error);
+}
+
+File OpenForWriting(const std::string& path, bool mustBeNew, bool privateFile, int& error) {
+    // Non-blocking only so that opening a pipe cannot wait; writes must not be partial.
+    const int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
+    const int fd = ::open(path.c_str(), flags | (mustBeNew ? O_EXCL : 0), privateFile ? 0600 : 0666);
+    if (fd >= 0) {
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    }
+    return Opened(fd, error);
+}
+
+Kind KindOf(const std::string& path, int* error) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return Kind::Missing;
+        }
+        if (error != nullptr) {
+            *error = errno;
+        }
+        return Kind::Other;
+    }
+    if (error != nullptr) {
+        *error = 0;
+    }
+    return S_ISREG(info.st_mode)   ? Kind::Regular
+           : S_ISDIR(info.st_mode) ? Kind::Directory
+           : S_ISLNK(info.st_mode) ? Kind::Link
+                                   : Kind::Other;
+}
+
+int RemoveFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 ? 0 : errno;
+}
+
+int ReplaceWith(const std::string& from, const std::string& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);  // best effort: the new file is complete either way
+        ::close(fd);
+    }
+}
+
+bool IsWritableFolder(const std::string& path, int* error) {
+    struct stat info {};
+    const bool writable = ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+                          ::access(path.c_str(), W_OK | X_OK) == 0;
+    if (error != nullptr) {
+        *error = writable ? 0 : errno;
+    }
+    return writable;
+}
+
+int MakeFolder(const std::string& path, bool privateFolder) {
+    return ::mkdir(path.c_str(), privateFolder ? 0700 : 0777) == 0 ? 0 : errno;
+}
+
+std::string MakeUniqueFolder(const std::string& parent, const std::string& prefix, int& error) {
+    std::string pattern = TextOf(PathOf(parent) / (prefix + "XXXXXX"));
+    error = ::mkdtemp(pattern.data()) == nullptr ? errno : 0;
+    return pattern;
+}
+
+int ProcessId() {
+    return static_cast<int>(::getpid());
+}
+
+CNumbers::CNumbers() {
+    static const locale_t cLocale = ::newlocale(LC_NUMERIC_MASK, "C", nullptr);
+    previous_ = reinterpret_cast<std::intptr_t>(::uselocale(cLocale));
+}
+
+CNumbers::~CNumbers() {
+    ::uselocale(reinterpret_cast<locale_t>(previous_));
+}
+
+void CatchStopRequests(void (*note)(int)) {
+    struct sigaction action {};
+    action.sa_handler = note;
+    sigemptyset(&action.sa_mask);
+    // Restarted calls: a file write under way is never cut short by the signal.
+    action.sa_flags = static_cast<int>(SA_RESTART | SA_RESETHAND);
+    for (const int signal : {SIGINT, SIGTERM}) {
+        ::sigaction(signal, &action, nullptr);
+    }
+}
+
+std::optional<std::string> DocumentsFolder() {
+    return std::nullopt;
+}
+
+std::optional<std::string> ProgramDataFolder() {
+    return std::nullopt;
+}
+
+std::optional<std::string> ProgramFilesFolder() {
+    return std::nullopt;
+}
+
+}  // namespace sim::platform

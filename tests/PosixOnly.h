@@ -1,0 +1,43 @@
+#pragma once
+
+// The POSIX calls a few tests make to set up a fault: a pipe in a file's place, a file size limit
+// that makes a write fail. Windows has neither: such a test is skipped there with its reason
+// (SIM_SKIP_ON_WINDOWS), and the declarations below only let its body compile.
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "common/Platform.h"
+
+#define SIM_SKIP_ON_WINDOWS(reason)         \
+    if (::sim::platform::kWindows) {        \
+        GTEST_SKIP() << "Windows: " reason; \
+    }
+
+#ifdef _WIN32
+#include <csignal>
+#define SIGXFSZ SIGTERM
+#define RLIMIT_FSIZE 1
+using rlim_t = unsigned long long;
+struct rlimit {
+    rlim_t rlim_cur = 0;
+    rlim_t rlim_max = 0;
+};
+inline int getrlimit(int, rlimit*) {
+    errno = ENOSYS;
+    return -1;
+}
+inline int setrlimit(int, const rlimit*) {
+    errno = ENOSYS;
+    return -1;
+}
+inline int mkfifo(const char*, int) {
+    errno = ENOSYS;
+    return -1;
+}
+#else
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
