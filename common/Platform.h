@@ -30,20 +30,20 @@ class File {
 
     bool IsOpen() const { return handle_ != kNone; }
     // Bytes read (0 at the end), or -1 with the error in error.
-    std::int64_t Read(void* buffer, std::size_t size, int& error);
+    std::int64_t Read(void* buffer, std::size_t size, int& error) const;
     // Each returns 0 or the error number.
-    int WriteAll(std::string_view data);
-    int Sync();
-    int Truncate(std::uint64_t size);
+    int WriteAll(std::string_view data) const;
+    int Sync() const;
+    int Truncate(std::uint64_t size) const;
     int Close();
     // 0 with regular and size, or the error number.
-    int Describe(bool& regular, std::uint64_t& size);
+    int Describe(bool& regular, std::uint64_t& size) const;
     // An exclusive lock that ends with the file's handle, and with the process in any way. 0,
     // EWOULDBLOCK when another handle holds it (unless wait), or the error number.
-    int Lock(bool wait);
-    // The permissions of the regular file at like, if there is one (POSIX permission bits; a
-    // Windows file replaced by ReplaceWith keeps its own).
-    void TakePermissionsOf(const std::string& like);
+    int Lock(bool wait) const;
+    // The permissions of the regular file at like, if there is one (POSIX permission bits;
+    // Windows files take their folder's access rules).
+    void TakePermissionsOf(const std::string& like) const;
 
   private:
     static constexpr std::intptr_t kNone = -1;
@@ -64,8 +64,8 @@ Kind KindOf(const std::string& path, int* error = nullptr);
 
 // Each returns 0 or the error number.
 int RemoveFile(const std::string& path);
-// Puts the complete file from in the place of to in one step, through to the disk; a regular
-// file replaced keeps its permissions.
+// Puts the complete file from in the place of to in one step, through to the disk. A folder at
+// to is refused (EISDIR).
 int ReplaceWith(const std::string& from, const std::string& to);
 // The folder's entries on the disk, best effort.
 void SyncFolder(const std::string& folder);
@@ -89,7 +89,9 @@ class CNumbers {
     CNumbers& operator=(const CNumbers&) = delete;
 
   private:
-    std::intptr_t previous_ = 0;
+    // What the thread had before: its locale (POSIX); the runtime's per-thread setting and the
+    // locale's name (Windows).
+    void* previous_ = nullptr;
     std::string previousName_;
 };
 

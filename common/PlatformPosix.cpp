@@ -50,7 +50,7 @@ File::~File() {
     Close();
 }
 
-std::int64_t File::Read(void* buffer, std::size_t size, int& error) {
+std::int64_t File::Read(void* buffer, std::size_t size, int& error) const {
     for (;;) {
         const ssize_t n = ::read(Fd(handle_), buffer, size);
         if (n >= 0 || errno != EINTR) {
@@ -60,7 +60,7 @@ std::int64_t File::Read(void* buffer, std::size_t size, int& error) {
     }
 }
 
-int File::WriteAll(std::string_view data) {
+int File::WriteAll(std::string_view data) const {
     while (!data.empty()) {
         const ssize_t n = ::write(Fd(handle_), data.data(), data.size());
         if (n < 0) {
@@ -74,11 +74,11 @@ int File::WriteAll(std::string_view data) {
     return 0;
 }
 
-int File::Sync() {
+int File::Sync() const {
     return ::fsync(Fd(handle_)) == 0 ? 0 : errno;
 }
 
-int File::Truncate(std::uint64_t size) {
+int File::Truncate(std::uint64_t size) const {
     return ::ftruncate(Fd(handle_), static_cast<off_t>(size)) == 0 ? 0 : errno;
 }
 
@@ -90,7 +90,7 @@ int File::Close() {
     return ::close(fd) == 0 ? 0 : errno;
 }
 
-int File::Describe(bool& regular, std::uint64_t& size) {
+int File::Describe(bool& regular, std::uint64_t& size) const {
     struct stat info {};
     if (::fstat(Fd(handle_), &info) != 0) {
         return errno;
@@ -100,14 +100,14 @@ int File::Describe(bool& regular, std::uint64_t& size) {
     return 0;
 }
 
-void File::TakePermissionsOf(const std::string& like) {
+void File::TakePermissionsOf(const std::string& like) const {
     struct stat old {};
     if (::lstat(like.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
         ::fchmod(Fd(handle_), old.st_mode & 07777);
     }
 }
 
-int File::Lock(bool wait) {
+int File::Lock(bool wait) const {
     return ::flock(Fd(handle_), LOCK_EX | (wait ? 0 : LOCK_NB)) == 0 ? 0 : errno;
 }
 
@@ -187,11 +187,11 @@ int ProcessId() {
 
 CNumbers::CNumbers() {
     static const locale_t cLocale = ::newlocale(LC_NUMERIC_MASK, "C", nullptr);
-    previous_ = reinterpret_cast<std::intptr_t>(::uselocale(cLocale));
+    previous_ = ::uselocale(cLocale);
 }
 
 CNumbers::~CNumbers() {
-    ::uselocale(reinterpret_cast<locale_t>(previous_));
+    ::uselocale(static_cast<locale_t>(previous_));
 }
 
 void CatchStopRequests(void (*note)(int)) {

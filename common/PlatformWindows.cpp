@@ -148,7 +148,7 @@ File::~File() {
     Close();
 }
 
-std::int64_t File::Read(void* buffer, std::size_t size, int& error) {
+std::int64_t File::Read(void* buffer, std::size_t size, int& error) const {
     DWORD got = 0;
     const DWORD wanted = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
     if (!::ReadFile(Handle(handle_), buffer, wanted, &got, nullptr)) {
@@ -164,7 +164,7 @@ std::int64_t File::Read(void* buffer, std::size_t size, int& error) {
     return got;
 }
 
-int File::WriteAll(std::string_view data) {
+int File::WriteAll(std::string_view data) const {
     while (!data.empty()) {
         DWORD written = 0;
         const DWORD chunk =
@@ -177,11 +177,11 @@ int File::WriteAll(std::string_view data) {
     return 0;
 }
 
-int File::Sync() {
+int File::Sync() const {
     return ::FlushFileBuffers(Handle(handle_)) ? 0 : LastErrno();
 }
 
-int File::Truncate(std::uint64_t size) {
+int File::Truncate(std::uint64_t size) const {
     LARGE_INTEGER position{};
     position.QuadPart = static_cast<LONGLONG>(size);
     if (!::SetFilePointerEx(Handle(handle_), position, nullptr, FILE_BEGIN) ||
@@ -198,7 +198,7 @@ int File::Close() {
     return ::CloseHandle(Handle(std::exchange(handle_, kNone))) ? 0 : LastErrno();
 }
 
-int File::Describe(bool& regular, std::uint64_t& size) {
+int File::Describe(bool& regular, std::uint64_t& size) const {
     HandleKind kind;
     if (const int error = KindOfHandle(Handle(handle_), kind); error != 0) {
         return error;
@@ -209,15 +209,15 @@ int File::Describe(bool& regular, std::uint64_t& size) {
     return 0;
 }
 
-int File::Lock(bool wait) {
+int File::Lock(bool wait) const {
     OVERLAPPED where{};
     where.OffsetHigh = kLockOffsetHigh;
     const DWORD flags = LOCKFILE_EXCLUSIVE_LOCK | (wait ? 0 : LOCKFILE_FAIL_IMMEDIATELY);
     return ::LockFileEx(Handle(handle_), flags, 0, 1, 0, &where) ? 0 : LastErrno();
 }
 
-void File::TakePermissionsOf(const std::string&) {
-    // A new file takes its folder's access rules, and ReplaceWith keeps the replaced file's.
+void File::TakePermissionsOf(const std::string&) const {
+    // A new file takes its folder's access rules, as the file it replaces did.
 }
 
 File OpenForReading(const std::string& path, int& error) {
@@ -278,18 +278,14 @@ int RemoveFile(const std::string& path) {
 }
 
 int ReplaceWith(const std::string& from, const std::string& to) {
-    const std::wstring source = Wide(from);
     const std::wstring target = Wide(to);
-    // ReplaceFileW keeps the replaced file's access rules and attributes; a new name, or one
-    // ReplaceFileW cannot take (a reparse point), is a move that reaches the disk before it
-    // returns.
-    if (::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
-        (::GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT) == 0 &&
-        ::ReplaceFileW(target.c_str(), source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                       nullptr, nullptr)) {
-        return 0;
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return EISDIR;
     }
-    return ::MoveFileExW(source.c_str(), target.c_str(),
+    // A move within the folder, on the disk before it returns. The new file has its folder's
+    // access rules, as the replaced one had unless someone changed them by hand.
+    return ::MoveFileExW(Wide(from).c_str(), target.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? 0
                : LastErrno();
@@ -357,7 +353,8 @@ int ProcessId() {
 
 CNumbers::CNumbers() {
     // The C runtime's locale for this thread alone, then "C" for numbers in it.
-    previous_ = ::_configthreadlocale(_ENABLE_PER_THREAD_LOCALE);
+    previous_ = reinterpret_cast<void*>(
+        static_cast<std::intptr_t>(::_configthreadlocale(_ENABLE_PER_THREAD_LOCALE)));
     const char* name = std::setlocale(LC_NUMERIC, nullptr);
     previousName_ = name != nullptr ? name : "C";
     std::setlocale(LC_NUMERIC, "C");
@@ -365,7 +362,7 @@ CNumbers::CNumbers() {
 
 CNumbers::~CNumbers() {
     std::setlocale(LC_NUMERIC, previousName_.c_str());
-    ::_configthreadlocale(static_cast<int>(previous_));
+    ::_configthreadlocale(static_cast<int>(reinterpret_cast<std::intptr_t>(previous_)));
 }
 
 namespace {

@@ -59,6 +59,7 @@ if ! apt-get indextargets 'Created-By: Sources' 2>/dev/null | grep -q .; then
     need_deb_src=1
 fi
 
+# The libraries of the Windows build of the cores (Qt for Windows only when asked for).
 windows_toolchain() {
     bash "$(dirname "$0")/windows-toolchain.sh"
 }

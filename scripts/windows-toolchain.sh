@@ -7,9 +7,14 @@
 # on. A build runs aside and is moved into place only when complete, so an interrupted one is
 # started again next time. Needs no root; the packages and the deb-src entry come from deps.sh.
 #
-#     bash scripts/windows-toolchain.sh              builds what is missing
-#     bash scripts/windows-toolchain.sh --prefixes   the same, then prints the install folders
-#                                                    as one CMake list (for SIM_WINDOWS_PREFIXES)
+#     bash scripts/windows-toolchain.sh [--qt]             builds what is missing
+#     bash scripts/windows-toolchain.sh [--qt] --prefixes  the same, then prints the install
+#                                                          folders as one CMake list (for
+#                                                          SIM_WINDOWS_PREFIXES)
+#
+# Qt is built only with --qt: the cores' build and tests need GoogleTest and libjpeg alone, and
+# Qt's first build takes the better part of an hour on two cores. With ccache installed the
+# compiler goes through it, so that an interrupted build picks up where it stopped.
 #
 # TRELKO_WINDOWS_CACHE overrides the cache folder (default: ~/.cache/trelko-windows).
 set -euo pipefail
@@ -17,11 +22,14 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 toolchain=$repo/cmake/mingw-w64-x86_64.cmake
 
 print_prefixes=0
-case ${1:-} in
-    --prefixes) print_prefixes=1 ;;
-    "") ;;
-    *) echo "usage: bash scripts/windows-toolchain.sh [--prefixes]" >&2; exit 2 ;;
-esac
+with_qt=0
+for arg in "$@"; do
+    case $arg in
+        --prefixes) print_prefixes=1 ;;
+        --qt) with_qt=1 ;;
+        *) echo "usage: bash scripts/windows-toolchain.sh [--qt] [--prefixes]" >&2; exit 2 ;;
+    esac
+done
 
 # An empty environment has no HOME and no locale: the user's home from the password database,
 # and a UTF-8 locale every Debian has, for the tools' messages and file names.
@@ -96,8 +104,13 @@ debian_source() {
     mv "$dir" src
 }
 
+launcher=()
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 cmake_cross() {
-    nice -n 10 cmake -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release "$@"
+    nice -n 10 cmake -G Ninja -Wno-dev -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" "$@"
 }
 
 build_and_install() {
@@ -129,12 +142,13 @@ jpeg_prefix=$(prefix_of libjpeg "$jpeg_version" "${jpeg_options[@]}")
 # --- qtbase: Core, Gui, Widgets, Test and the Windows platform plugin, shared, with the host's
 # tools. Debian's source lacks the tablet header the platform plugin includes, so no tablet
 # events. Off: what the programs do not use, and Qt's JPEG plugin (the program decodes its
-# pictures with libjpeg itself).
+# pictures with libjpeg itself). OpenGL stays, loaded at run time (no library to link): the
+# Windows platform plugin of 6.4 does not build without it.
 qt_version=$(version_of qt6-base-dev)
 qt_options=(
     -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
-    -DFEATURE_tabletevent=OFF -DFEATURE_opengl=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_opengl_dynamic=ON -DFEATURE_dbus=OFF -DFEATURE_sql=OFF
     -DFEATURE_network=OFF -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF
     -DFEATURE_jpeg=OFF -DFEATURE_pkg_config=OFF
 )
@@ -150,8 +164,12 @@ qt_prefix=$(prefix_of qtbase "$qt_version" "${qt_options[@]}")
 
 cached googletest "$gtest_prefix" build_gtest
 cached libjpeg "$jpeg_prefix" build_jpeg
-cached qtbase "$qt_prefix" build_qt
+prefixes="$jpeg_prefix;$gtest_prefix"
+if [ "$with_qt" -eq 1 ]; then
+    cached qtbase "$qt_prefix" build_qt
+    prefixes="$qt_prefix;$prefixes"
+fi
 
 if [ "$print_prefixes" -eq 1 ]; then
-    echo "$qt_prefix;$jpeg_prefix;$gtest_prefix"
+    echo "$prefixes"
 fi

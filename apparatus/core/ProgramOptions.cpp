@@ -29,6 +29,8 @@ ParsedProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
     CLI::App line;
     line.set_help_flag();
     line.allow_extras();
+    // On Windows too: "/x" is a path, never an option.
+    line.allow_windows_style_options(false);
     CLI::Option* dir =
         line.add_option("--dir", folder)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     line.add_flag("-h,--help", options.Help);

@@ -14,13 +14,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-char Separator() {
-    return static_cast<char>(fs::path::preferred_separator);
-}
-
+// "/" on Windows too, which takes both; a folder named with "\" keeps it.
 std::string WithSeparator(std::string folder) {
-    if (folder.empty() || (folder.back() != '/' && folder.back() != Separator())) {
-        folder += Separator();
+    if (folder.empty() || (folder.back() != '/' &&
+                           folder.back() != static_cast<char>(fs::path::preferred_separator))) {
+        folder += '/';
     }
     return folder;
 }

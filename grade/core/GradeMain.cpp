@@ -150,6 +150,8 @@ ParsedGradeOptions ParseGradeOptions(const std::vector<std::string>& args) {
     CLI::App line;
     line.set_help_flag();
     line.allow_extras();
+    // On Windows too: "/x" is a path, never an option.
+    line.allow_windows_style_options(false);
     line.add_option("submissions", folders);
     CLI::Option* outOption = line.add_option("--out", outDir);
     CLI::Option* jobsOption = line.add_option("--jobs", jobs);

@@ -110,6 +110,8 @@ class CommandLine : public CLI::App {
     explicit CommandLine(std::string& geometryPath) {
         set_help_flag();
         allow_extras();
+        // On Windows too: "/x" is a path, never an option.
+        allow_windows_style_options(false);
         geometry_ = add_option("geometry", geometryPath);
         add_option("-h,--help",
                    [this](const CLI::results_t& given) -> bool {

@@ -161,15 +161,14 @@ TEST_F(GeometryFiles, ReplacingTheWrittenFileAsksFirst) {
     form.Button1Click();
     ASSERT_EQ(form.Messages.size(), 1U);
     EXPECT_EQ(form.Messages[0].Text, "A(z) g.Brk2017_K fájl már létezik.\rFelülírjam?");
-    std::ifstream in(written, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    // Read and closed: Windows replaces no file that is open without sharing its removal.
+    const std::string bytes = testing::ReadFile(written);
     EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 1121 & 0xFF) << "No keeps the old file";
 
     form.Answer = 6;
     form.FileAnswers.push_back((dir / "g").string());
     form.Button1Click();
-    std::ifstream again(written, std::ios::binary);
-    const std::string replaced((std::istreambuf_iterator<char>(again)), {});
+    const std::string replaced = testing::ReadFile(written);
     EXPECT_EQ(static_cast<unsigned char>(replaced[0]), 516 & 0xFF);
 }
 

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/Platform.h"
+
 namespace sim {
 namespace {
 
@@ -58,7 +60,8 @@ TEST(ProgramOptions, HelpNamesTheOptionsAndTheFoldersOfTheRule) {
     const std::string help = ProgramHelpText();
     EXPECT_EQ(help.rfind("Használat: trelko [opciók]\n", 0), 0U);
     for (const char* named : {"--dir MAPPA", "--help", "--version", "TRELKO_DIR", "~/Brk2017",
-                              "/etc/trelko/faktor.txt", "/usr/share/doc/trelko/"}) {
+                              platform::kWindows ? "\\trelko\\faktor.txt" : "/etc/trelko/faktor.txt",
+                              "/usr/share/doc/trelko/"}) {
         EXPECT_NE(help.find(named), std::string::npos) << named;
     }
     EXPECT_EQ(help.find('{'), std::string::npos) << "every placeholder filled";

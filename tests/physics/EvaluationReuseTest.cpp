@@ -1,3 +1,4 @@
+#include "tests/PosixOnly.h"
 #include "tests/physics/Rig.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +87,8 @@ TEST(EvaluationReuse, RatesKeepTheirBitsFromBeforeReuse) {
         double DetectorRate;
         double TargetResonantRate;
     };
+    SIM_SKIP_ON_WINDOWS("these are the bits of glibc's exp and atan2; the C runtime's differ in "
+                        "the last bits (the counts do not: tests/platforms/compare-results.sh)");
     const Bits expected[] = {
         {350, 0x1.6a0869ba12b19p+5, 0x1.5e20ab21f93c6p-5},
         {1400, 0x1.69714b4d2897fp+5, 0x1.d5b2d820cb25ap+2},
