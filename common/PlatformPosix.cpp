@@ -163,12 +163,18 @@ void SyncFolder(const std::string& folder) {
 
 bool IsWritableFolder(const std::string& path, int* error) {
     struct stat info {};
-    const bool writable = ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-                          ::access(path.c_str(), W_OK | X_OK) == 0;
-    if (error != nullptr) {
-        *error = writable ? 0 : errno;
+    int code = 0;
+    if (::stat(path.c_str(), &info) != 0) {
+        code = errno;
+    } else if (!S_ISDIR(info.st_mode)) {
+        code = ENOTDIR;
+    } else if (::access(path.c_str(), W_OK | X_OK) != 0) {
+        code = errno;
     }
-    return writable;
+    if (error != nullptr) {
+        *error = code;
+    }
+    return code == 0;
 }
 
 int MakeFolder(const std::string& path, bool privateFolder) {
