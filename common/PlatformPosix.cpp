@@ -163,12 +163,11 @@ void SyncFolder(const std::string& folder) {
 
 bool IsWritableFolder(const std::string& path, int* error) {
     struct stat info {};
-    int code = 0;
-    if (::stat(path.c_str(), &info) != 0) {
-        code = errno;
-    } else if (!S_ISDIR(info.st_mode)) {
+    int code = ::stat(path.c_str(), &info) == 0 ? 0 : errno;
+    if (code == 0 && !S_ISDIR(info.st_mode)) {
         code = ENOTDIR;
-    } else if (::access(path.c_str(), W_OK | X_OK) != 0) {
+    }
+    if (code == 0 && ::access(path.c_str(), W_OK | X_OK) != 0) {
         code = errno;
     }
     if (error != nullptr) {
