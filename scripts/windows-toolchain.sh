@@ -142,8 +142,10 @@ jpeg_prefix=$(prefix_of libjpeg "$jpeg_version" "${jpeg_options[@]}")
 # --- qtbase: Core, Gui, Widgets, Test and the Windows platform plugin, shared, with the host's
 # tools. Debian's source lacks the tablet header the platform plugin includes, so no tablet
 # events. Off: what the programs do not use, and Qt's JPEG plugin (the program decodes its
-# pictures with libjpeg itself). OpenGL stays, loaded at run time (no library to link): the
-# Windows platform plugin of 6.4 does not build without it.
+# pictures with libjpeg itself), the Direct2D platform plugin, FreeType (Windows draws text with
+# its own engines), and the formats and writers no program reads or writes. OpenGL stays,
+# loaded at run time (no library to link): the Windows platform plugin of 6.4 does not build
+# without it.
 qt_version=$(version_of qt6-base-dev)
 qt_options=(
     -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
@@ -151,6 +153,9 @@ qt_options=(
     -DFEATURE_tabletevent=OFF -DFEATURE_opengl_dynamic=ON -DFEATURE_dbus=OFF -DFEATURE_sql=OFF
     -DFEATURE_network=OFF -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF
     -DFEATURE_jpeg=OFF -DFEATURE_pkg_config=OFF
+    -DFEATURE_direct2d=OFF -DFEATURE_vulkan=OFF -DFEATURE_freetype=OFF -DFEATURE_pdf=OFF
+    -DFEATURE_textodfwriter=OFF -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
+    -DFEATURE_systemtrayicon=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
 )
 build_qt() {
     debian_source qt6-base "$qt_version"
