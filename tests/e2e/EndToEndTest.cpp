@@ -422,6 +422,15 @@ TEST_P(EndToEnd, LoginPlaceItemsRunASeriesAndClose) {
     }
     EXPECT_EQ(program, -1) << "the program ended after Yes";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+
+    // The folder as organisers collect it from this machine: one contestant, whatever else the
+    // window left beside the result (its lock file, the program itself, faktor.txt).
+    if (scratch) {
+        EXPECT_EQ(Shell(std::string(kToolLocale) + "'" + TRELKO_GRADE + "' '" + dir.string() +
+                        "' --out '" + (dir / "jelentes").string() + "' --quiet --csv-only"),
+                  "1 versenyző, 1 nincs geometria\nÖsszesítő: " +
+                      (dir / "jelentes" / "osszesito.csv").string());
+    }
 }
 
 // The same session with key presses alone: no pointer event at all. Tab's ring runs through

@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -360,7 +361,13 @@ TEST_F(GeometryFileTest, FailedSavesReportAndLeaveNothingBehind) {
     EXPECT_TRUE(SaveGeometryFile(taken, kSample));
     EXPECT_TRUE(fs::is_directory(taken));
     EXPECT_EQ(ReadBytes(taken + "/benne").size(), 3u);
-    EXPECT_EQ(Entries(), std::vector<std::string>{"mappa.K"});
+    // A pipe in its place is refused as it stands, not replaced by a file.
+    const std::string pipe = PathOf("cso.K");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    EXPECT_EQ(SaveGeometryFile(pipe, kSample),
+              "A fájl nem hozható létre: " + pipe + " (ez egy csővezeték (FIFO), nem közönséges fájl)");
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(Entries().size(), 2u) << "no temporary left";
 }
 
 TEST_F(GeometryFileTest, FailedWriteKeepsThePreviousFile) {

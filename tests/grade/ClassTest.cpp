@@ -22,11 +22,7 @@ using testing::GeneratedContestant;
 using testing::ReadFile;
 using testing::WriteFile;
 
-struct Invocation {
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
+using testing::Invocation;
 
 // A class written into a scratch folder, one subfolder per contestant.
 class GradedClass : public ::testing::Test {
@@ -61,14 +57,8 @@ class GradedClass : public ::testing::Test {
         return byId;
     }
 
-    Invocation Run(const std::vector<std::string>& args) {
-        std::ostringstream out;
-        std::ostringstream err;
-        Invocation result;
-        result.Status = GradeMain(args, out, err);
-        result.Out = out.str();
-        result.Err = err.str();
-        return result;
+    static Invocation Run(const std::vector<std::string>& args) {
+        return testing::InvokeMain(GradeMain, args);
     }
 
     static std::string Joined(const std::vector<std::string>& reasons) {

@@ -283,11 +283,19 @@ TEST_F(RunnerFault, APrivateFolderOfAKilledRunIsRemovedByTheNextRun) {
     const std::vector<fs::path> left = WorkFolders(out);
     ASSERT_EQ(left.size(), 1U) << "what a killed run leaves";
 
+    const std::string measured = PrivateResult("killed");
+
     const fs::path settingUp = out / ".trelko-runner-abcdef";
     fs::create_directory(settingUp);
     BackgroundRunner running(Args(kSlowSeries, "running"), dir / "stderr-running");
     ASSERT_TRUE(running.Started());
     ASSERT_TRUE(running.WaitUntil([&] { return !PrivateResult("running").empty(); }));
+    // The next run removed the killed run's folder, said so, and kept the points measured.
+    EXPECT_EQ(ReadFile(dir / "stderr-running"),
+              "trelko-runner: egy megszakadt futás mappáját eltávolítottam: " +
+                  left.front().string() + "; az addig mért pontjai megmaradtak: " +
+                  (out / "Brk2017_killed.txt").string() + "\n");
+    EXPECT_EQ(ReadFile(out / "Brk2017_killed.txt").substr(0, measured.size()), measured);
 
     EXPECT_EQ(Status(Invoke(Args({"--sources", "1,9", "--step", "1000", "--time", "1"}))), "0 ");
     EXPECT_FALSE(fs::exists(left.front())) << "the killed run's folder removed";
@@ -362,9 +370,12 @@ TEST_F(RunnerFault, TargetsThatCannotBeWrittenAreRefusedBeforeTheSeries) {
                                   {"--csv", (dir / "nincs" / "x.csv").string()});
         std::vector<std::string> plotOverAFolder = options;
         plotOverAFolder.insert(plotOverAFolder.end(), {"--plot", (dir / "abra.svg").string()});
+        // A rename over a device would have made /dev/null a regular file, as root.
+        std::vector<std::string> csvOverADevice = options;
+        csvOverADevice.insert(csvOverADevice.end(), {"--csv", "/dev/null"});
         std::string shown = BeforeTheSeries({options});
         fs::remove(out / "Brk2017_cmp.txt");
-        return shown + BeforeTheSeries({csvInMissingFolder, plotOverAFolder});
+        return shown + BeforeTheSeries({csvInMissingFolder, plotOverAFolder, csvOverADevice});
     });
     EXPECT_FALSE(child.Hung) << "a series was started";
     EXPECT_EQ(child.Output, "2 trelko-runner: " + (out / "Brk2017_cmp.txt").string() +
@@ -374,7 +385,10 @@ TEST_F(RunnerFault, TargetsThatCannotBeWrittenAreRefusedBeforeTheSeries) {
                                 ": nem hozható létre (nem létezik)\n"
                                 "2 trelko-runner: " +
                                 (dir / "abra.svg").string() +
-                                ": nem hozható létre (ez egy mappa, nem közönséges fájl)\n");
+                                ": nem hozható létre (ez egy mappa, nem közönséges fájl)\n"
+                                "2 trelko-runner: /dev/null: nem hozható létre (ez egy eszköz, "
+                                "nem közönséges fájl)\n");
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
     EXPECT_TRUE(fs::is_directory(dir / "abra.svg"));
 }
 
