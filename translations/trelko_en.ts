@@ -764,8 +764,16 @@ Ha a munkamappában nincs faktor.txt, a program a {SYSTEM_FACTOR} fájlt
 olvassa (a szervezők beállítása az egész gépre). Ha a munkamappában nincs
 Brenn2017.docx, a {SYSTEM_DOCS} mappában keresi.
 
+A program versenyváltozatként indul, pontosan úgy, ahogy a versenyen. A tanórai
+változat (mérési napló grafikonnal és exporttal, gyorsítható idő, a kísérlet
+fizikája, nagyítás) a --class opcióval, a {MODE_VARIABLE}=class környezeti
+változóval, vagy a munkamappa (ha ott nincs, a {SYSTEM_MODE_FOLDER} mappa)
+{MODE_FILE} fájljával indul, amelyben egyetlen szó áll: class vagy
+competition.
+
 Opciók:
   --dir MAPPA            a munkamappa
+  --class                a tanórai változat
   --lang KÓD             a program nyelve, pl. en (angol); alapérték hu (magyar); a
                          TRELKO_LANG változó is megadhatja; a fájlok minden nyelven
                          ugyanazok
@@ -793,8 +801,15 @@ Without a faktor.txt in the work folder, the program reads {SYSTEM_FACTOR} (the
 organisers&apos; setting for the whole machine). Without a Brenn2017.docx in the work folder,
 it looks in the {SYSTEM_DOCS} folder.
 
+The program starts as the competition edition, exactly as at the competition. The class
+edition (a measurement log with a plot and export, faster time, the physics of the
+experiment, zoom) starts with the --class option, the {MODE_VARIABLE}=class environment
+variable, or a {MODE_FILE} file in the work folder (else in the {SYSTEM_MODE_FOLDER} folder)
+that holds a single word: class or competition.
+
 Options:
   --dir FOLDER           the work folder
+  --class                the class edition
   --lang CODE            the program&apos;s language, e.g. en (English); default hu
                          (Hungarian); the TRELKO_LANG variable may give it too; the files
                          are the same in every language
