@@ -893,12 +893,12 @@ void TForm1::KeepFocusInBox(QWidget* leaving) {
     };
     const auto after = std::find_if(at + 1, chain.end(), takes);
     if (after != chain.end()) {
-        (*after)->setFocus(Qt::TabFocusReason);
+        FocusMark->HandFocus(*after);
         return;
     }
     const auto before = std::find_if(std::make_reverse_iterator(at), chain.rend(), takes);
     if (before != chain.rend()) {
-        (*before)->setFocus(Qt::BacktabFocusReason);
+        FocusMark->HandFocus(*before);
     }
 }
 
@@ -1130,10 +1130,13 @@ void TForm1::FitToScreen() {
     // The specified place where the window fits there, else the nearest place inside the area.
     const QSize outer(frame.width() + static_cast<int>(std::ceil(client.width() * scale)),
                       frame.height() + static_cast<int>(std::ceil(client.height() * scale)));
+    // At a fractional scale factor the screen's pixels round the edges: keep one pixel spare.
+    const qreal ratio = devicePixelRatioF();
+    const int spare = ratio == std::floor(ratio) ? 0 : 1;
     const int x = std::clamp(kWindowPos.x(), area.left(),
-                             std::max(area.left(), area.right() + 1 - outer.width()));
+                             std::max(area.left(), area.right() + 1 - spare - outer.width()));
     const int y = std::clamp(kWindowPos.y(), area.top(),
-                             std::max(area.top(), area.bottom() + 1 - outer.height()));
+                             std::max(area.top(), area.bottom() + 1 - spare - outer.height()));
     move(x, y);
 }
 
@@ -1165,6 +1168,8 @@ void TForm1::ShowScaled(double scale) {
     view_->setTransform(QTransform::fromScale(scale, scale));
     view_->setFixedSize(static_cast<int>(std::ceil(kClientSize.width() * scale)),
                         static_cast<int>(std::ceil(kClientSize.height() * scale)));
+    // The window takes its new size now, not at the next layout pass: it is placed next.
+    layout()->activate();
 }
 
 }  // namespace sim

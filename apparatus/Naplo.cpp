@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -29,6 +29,7 @@ namespace {
 constexpr QSize kInitialSize(760, 640);
 constexpr int kGap = 8;  // between the main window and the log
 constexpr int kPlotMinimumHeight = 280;
+constexpr int kMinimumWidth = 400;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -54,32 +55,24 @@ PlotData PlotOf(const MeasurementLog& log) {
 
 }  // namespace
 
-// The runner's plot, painted to the widget's size with its proportions kept.
-class TPlotView : public QWidget {
-  public:
-    explicit TPlotView(QWidget* parent) : QWidget(parent) {
-        setMinimumHeight(kPlotMinimumHeight);
-        setAccessibleName(TNaplo::tr("Grafikon"));
-    }
-    void SetData(PlotData shown) {
-        data_ = std::move(shown);
-        update();
-    }
-    const PlotData& Data() const { return data_; }
+TPlotView::TPlotView(QWidget* parent) : QWidget(parent) {
+    setMinimumHeight(kPlotMinimumHeight);
+    setAccessibleName(TNaplo::tr("Grafikon"));
+}
 
-  protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
-        const double scale = std::min(width() / double{kPlotWidth}, height() / double{kPlotHeight});
-        painter.translate((width() - kPlotWidth * scale) / 2, (height() - kPlotHeight * scale) / 2);
-        painter.scale(scale, scale);
-        PaintPlot(data_, painter);
-    }
+void TPlotView::SetData(PlotData shown) {
+    data_ = std::move(shown);
+    update();
+}
 
-  private:
-    PlotData data_;
-};
+void TPlotView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    const double scale = std::min(width() / double{kPlotWidth}, height() / double{kPlotHeight});
+    painter.translate((width() - kPlotWidth * scale) / 2, (height() - kPlotHeight * scale) / 2);
+    painter.scale(scale, scale);
+    PaintPlot(data_, painter);
+}
 
 TNaplo::TNaplo(QWidget* owner) : QWidget(owner, Qt::Window), owner_(owner) {
     setWindowTitle(tr("Mérési napló"));
@@ -95,6 +88,7 @@ TNaplo::TNaplo(QWidget* owner) : QWidget(owner, Qt::Window), owner_(owner) {
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->verticalHeader()->setVisible(false);
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Table->setAccessibleName(windowTitle());
     Plot = new TPlotView(this);
 
@@ -107,11 +101,12 @@ TNaplo::TNaplo(QWidget* owner) : QWidget(owner, Qt::Window), owner_(owner) {
     connect(CopyButton, &QPushButton::clicked, this, [this] { CopyToClipboard(); });
     connect(ClearButton, &QPushButton::clicked, this, [this] { ClearLog(); });
 
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {SaveCsvButton, SavePngButton, CopyButton, ClearButton}) {
-        buttons->addWidget(button);
-    }
-    buttons->addStretch();
+    // Two rows of two, so that the log fits a narrow room beside the main window.
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(SaveCsvButton, 0, 0);
+    buttons->addWidget(SavePngButton, 0, 1);
+    buttons->addWidget(CopyButton, 1, 0);
+    buttons->addWidget(ClearButton, 1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Status);
     layout->addWidget(Table, 1);
@@ -206,12 +201,16 @@ void TNaplo::PlaceBesideOwner() {
     }
     const QRect area = screen->availableGeometry();
     const QRect main = owner_->frameGeometry();
-    // Beside the main window where there is room, else over its right edge, inside the screen.
-    QPoint at(main.right() + kGap, main.top());
-    if (at.x() + width() > area.right()) {
-        at.setX(main.left() - kGap - width());
+    // Beside the main window, narrower where the room there is less, on the side with more
+    // room; over the main window's right edge only where neither side has enough.
+    const int right = area.right() - main.right() - kGap;
+    const int left = main.left() - kGap - area.left();
+    const int room = std::max(right, left);
+    if (room >= kMinimumWidth) {
+        resize(std::min(width(), room), height());
     }
-    if (at.x() < area.left()) {
+    QPoint at(right >= left ? main.right() + kGap : main.left() - kGap - width(), main.top());
+    if (room < kMinimumWidth) {
         at.setX(area.right() - width());
     }
     at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - height())));
@@ -241,7 +240,7 @@ void TNaplo::WriteFile(const std::string& path, const std::string& content) {
         ShowMessageDialog(tr("A fájl nem írható:\r%1 (%2)")
                               .arg(Q(path), Q(std::strerror(failure->Error)))
                               .toStdString(),
-                          tr("*** HIBA ***").toStdString(), kMsgOkOnly);
+                          Tr(kInputErrorCaption), kMsgOkOnly);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "apparatus/core/Form1Logic.h"
 #include "apparatus/core/MeasurementLog.h"
+#include "runner/core/Plot.h"
 
 class QLabel;
 class QPushButton;
@@ -15,7 +16,20 @@ class QTableWidget;
 
 namespace sim {
 
-class TPlotView;
+
+// The runner's plot, painted to the widget's size with its proportions kept.
+class TPlotView : public QWidget {
+  public:
+    explicit TPlotView(QWidget* parent);
+    void SetData(PlotData shown);
+    const PlotData& Data() const { return data_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    PlotData data_;
+};
 
 // The class edition's measurement log: a window beside the main window with a table of every
 // finished count and series point, a live plot of the counts against the rotor speed with

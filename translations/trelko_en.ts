@@ -155,6 +155,34 @@
         <source>A faktor.txt 3. sorában a nyomás nem lehet negatív: %1</source>
         <translation>Line 3 of faktor.txt: the pressure cannot be negative: %1</translation>
     </message>
+    <message>
+        <source>Idő</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Fordulatszám (1/s)</source>
+        <translation>Rotor speed (1/s)</translation>
+    </message>
+    <message>
+        <source>Mérési idő (s)</source>
+        <translation>Measuring time (s)</translation>
+    </message>
+    <message>
+        <source>Beütésszám</source>
+        <translation>Counts</translation>
+    </message>
+    <message>
+        <source>Beütés/s</source>
+        <translation>Counts/s</translation>
+    </message>
+    <message>
+        <source>± 1 szórás (1/s)</source>
+        <translation>± 1 standard deviation (1/s)</translation>
+    </message>
+    <message>
+        <source>Sorozat pontja</source>
+        <translation>Series point</translation>
+    </message>
 </context>
 <context>
     <name>Geometry</name>
@@ -820,6 +848,14 @@ Exit status: 0 the program ended normally; 1 no graphical display, or the work f
 cannot be used; 2 a bad option, with a one-line message.
 </translation>
     </message>
+    <message>
+        <source>%1: ismeretlen üzemmód: &quot;%2&quot; (lehet: %3 vagy %4); a program versenyváltozatként indul</source>
+        <translation>%1: unknown mode: &quot;%2&quot; (it may be %3 or %4); the program starts as the competition edition</translation>
+    </message>
+    <message>
+        <source>%1: a fájl nem olvasható, vagy nem egyetlen szó; a program versenyváltozatként indul</source>
+        <translation>%1: the file cannot be read or is not a single word; the program starts as the competition edition</translation>
+    </message>
 </context>
 <context>
     <name>Runner</name>
@@ -1320,6 +1356,42 @@ interrupted: the points measured so far stay in the result file, as whole lines.
         <source>A fedél zárva: a forrás nem mozdítható.</source>
         <translation>The lid is closed: the source cannot be moved.</translation>
     </message>
+    <message>
+        <source>Üzemmód: verseny</source>
+        <translation>Mode: competition</translation>
+    </message>
+    <message>
+        <source>A kísérlet fizikája</source>
+        <translation>The physics of the experiment</translation>
+    </message>
+    <message>
+        <source>Üzemmód: tanóra</source>
+        <translation>Mode: class</translation>
+    </message>
+    <message>
+        <source>Tanóra</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Mérési napló</source>
+        <translation>Measurement log</translation>
+    </message>
+    <message>
+        <source>Idő: ×%1</source>
+        <translation>Time: ×%1</translation>
+    </message>
+    <message>
+        <source>Nagyítás</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Kicsinyítés</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Eredeti méret</source>
+        <translation>Actual size</translation>
+    </message>
 </context>
 <context>
     <name>sim::TKompDlg</name>
@@ -1377,6 +1449,77 @@ interrupted: the points measured so far stay in the result file, as whole lines.
     <message>
         <source>Leírás</source>
         <translation>Guide</translation>
+    </message>
+</context>
+<context>
+    <name>sim::TNaplo</name>
+    <message>
+        <source>Egyes mérések</source>
+        <translation>Single counts</translation>
+    </message>
+    <message>
+        <source>%1. sorozat</source>
+        <translation>Series %1</translation>
+    </message>
+    <message>
+        <source>Grafikon</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>Mérési napló</source>
+        <translation>Measurement log</translation>
+    </message>
+    <message>
+        <source>Mentés CSV-fájlba…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>Grafikon mentése PNG-be…</source>
+        <translation>Save the plot as PNG…</translation>
+    </message>
+    <message>
+        <source>Másolás a vágólapra</source>
+        <translation>Copy to the clipboard</translation>
+    </message>
+    <message>
+        <source>Napló törlése</source>
+        <translation>Clear the log</translation>
+    </message>
+    <message>
+        <source>A sorozat véget ért: %1 pont.</source>
+        <translation>The series has ended: %1 points.</translation>
+    </message>
+    <message>
+        <source>A sorozat megszakadt: %1 pont készült el a(z) %2 közül.</source>
+        <translation>The series was stopped: %1 of %2 points measured.</translation>
+    </message>
+    <message>
+        <source>Idő: ×%1</source>
+        <translation>Time: ×%1</translation>
+    </message>
+    <message>
+        <source>%1. pont / %2, %3 1/s</source>
+        <translation>point %1 of %2, %3 1/s</translation>
+    </message>
+    <message>
+        <source>A fájl nem írható:<byte value="xd"/>%1 (%2)</source>
+        <translation>The file cannot be written:<byte value="xd"/>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Napló mentése</source>
+        <translation>Save the log</translation>
+    </message>
+    <message>
+        <source>CSV-fájlok (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Grafikon mentése</source>
+        <translation>Save the plot</translation>
+    </message>
+    <message>
+        <source>PNG-képek (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
     </message>
 </context>
 <context>
