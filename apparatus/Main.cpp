@@ -1163,6 +1163,7 @@ void TForm1::ShowScaled(double scale) {
         view_->setFocusPolicy(Qt::StrongFocus);
         setCentralWidget(view_);
         scene->setFocusItem(proxy_);
+        EmbedAccessibly(view_, client_);
     }
     scale_ = scale;
     view_->setTransform(QTransform::fromScale(scale, scale));

@@ -611,6 +611,11 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(Locales, KeyboardOnly, ::testing::Values(kNoLocale), CaseName);
 // Names are looked up in Hungarian, the language of a machine without a setting.
 INSTANTIATE_TEST_SUITE_P(Locales, ScreenReader, ::testing::Values(kNoLocale), CaseName);
+// On a screen the window must shrink to fit, through the scaled view.
+INSTANTIATE_TEST_SUITE_P(Screens, ScreenReader,
+                         ::testing::Values(LocaleCase{"Scaled1024x600", {}, nullptr, {}, false,
+                                                      "1024x600x24"}),
+                         CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, WindowTitles,
