@@ -1,12 +1,15 @@
 #include "common/ReplaceFile.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
+
+#include "common/ErrorText.h"
 
 namespace sim {
 
@@ -57,8 +60,19 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
+std::string ReplaceFileFailure::Reason() const {
+    return At == Stage::NotRegular ? FileKindReason(Mode) : SystemReason(Error);
+}
+
 std::optional<ReplaceFileFailure> ReplaceFile(const std::string& path, std::string_view content) {
     using Stage = ReplaceFileFailure::Stage;
+    // A rename would put a file in place of a device (/dev/null made a regular file) or fail
+    // over a folder only after the writing: refuse both before anything is made.
+    struct stat old {};
+    const bool exists = ::lstat(path.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode) && !S_ISLNK(old.st_mode)) {
+        return ReplaceFileFailure{Stage::NotRegular, 0, static_cast<unsigned>(old.st_mode)};
+    }
     std::filesystem::path folder = std::filesystem::path(path).parent_path();
     if (folder.empty()) {
         folder = ".";
@@ -70,8 +84,7 @@ std::optional<ReplaceFileFailure> ReplaceFile(const std::string& path, std::stri
     }
     // A replaced file keeps its permissions (a private file stays private); a link is replaced
     // like a new file.
-    struct stat old {};
-    if (::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    if (exists && S_ISREG(old.st_mode)) {
         ::fchmod(fd, old.st_mode & 07777);
     }
     int error = WriteAndSync(fd, content);
@@ -89,6 +102,22 @@ std::optional<ReplaceFileFailure> ReplaceFile(const std::string& path, std::stri
     }
     SyncFolder(folder);
     return std::nullopt;
+}
+
+int RenameNoReplace(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return errno;
+    }
+    // A file system without the flag (some network and FAT mounts): look first. The
+    // participant's claim keeps the other programs away meanwhile.
+    struct stat taken {};
+    if (::lstat(to.c_str(), &taken) == 0) {
+        return EEXIST;
+    }
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
 }  // namespace sim

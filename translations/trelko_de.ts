@@ -32,10 +32,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>nem közönséges fájl</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A(z) &quot;%1&quot; azonosítót ebben a mappában már egy másik<byte value="xd"/>futó program használja:<byte value="xd"/>%2<byte value="xd"/>Adj meg másik azonosítót!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -192,10 +188,6 @@
     </message>
     <message>
         <source>A fájl nem olvasható: %1 (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>nem közönséges fájl</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -374,10 +366,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Több eredményfájl ugyanezzel az azonosítóval: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Nincs eredményfájl (%1.txt), csak geometria.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -451,10 +439,6 @@
     </message>
     <message>
         <source>hibás geometriafájl (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>nem közönséges fájl</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -631,6 +615,111 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>nem értékelhető</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden beütésszám 0: a sorozatból nem dönthető el, melyik geometrián mérték.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pontban a számláló elérte a felső határát (%2): ezek nem mért beütésszámok, a sorozat nem értékelhető.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;üres azonosító&gt;</source>
+        <extracomment>Shown for an identifier that was left empty at the login; no identifier can hold &lt; or &gt;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Üres azonosító: a bejelentkezéskor nem írtak be semmit (Brk2017_.txt).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ez az azonosító más mappában is szerepel eredményfájllal: %1. Minden mappa sorozatát külön értékeltük; a legjobb ítélet számít.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájlok a jelentés mappájában vannak; értékeltük őket.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korábbi sorozat megőrzött fájlja, nem értékelve: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mappa: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem olvasott mappák és fájlok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ezeket az értékelő nem olvasta be; ha versenyzői fájl van köztük, másold be olvasható helyre, és értékeld újra.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem olvasott: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 nem olvasott mappa vagy fájl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a mappa nem olvasható: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a mappa tartalma nem olvasható végig: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a fájl nem olvasható: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link a beadások mappáján kívülre (%1); nem követtük</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link a beadások mappáján belülre (%1); a célját ott értékeljük, ahol van</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link, amely nem létező fájlra mutat (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>versenyzői fájlnak látszik, de ilyen nevű fájlt a programok nem írnak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egy megszakadt trelko-runner futás saját mappája, mért pont nélkül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egy megszakadt trelko-runner futás saját mappája, benne a részeredménye: %1; a trelko-runner következő futása ebben a mappában a mappa mellé menti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a program sem tölti be: „%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>korábbi sorozat (nem értékelve)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: ezen a néven már egy fájl áll, nem mappa; adj meg másik --out mappát</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: ezen a néven már áll valami, ami nem mappa (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Használat: trelko-grade [opciók] BEADÁSOK
 
 Egy egész csoport méréseit értékeli. A BEADÁSOK mappát almappáival együtt bejárja
@@ -641,9 +730,17 @@ geometriája. Minden alapjelre a program saját számítása adja a várható be
 ütemszámot az illesztés becsli. Geometriánként Pearson-féle khi-négyzet próba; a
 legkisebb khi2 adja a legjobb geometriát.
 
-Ítéletek (az első, amelyik teljesül): hibás fájl, nincs geometria, nem illik (p &lt; 0.001,
+Ítéletek (az első, amelyik teljesül): hibás fájl, nincs geometria, nem értékelhető
+(minden beütésszám 0, vagy a számláló elérte a felső határát), nem illik (p &lt; 0.001,
 vagy pontos módban eltérés), hiányos (a sorozat 2000 1/s előtt megszakadt), rendben.
-Eredményfájl nélkül, csak geometriával: nincs eredmény.
+Eredményfájl nélkül, csak geometriával: nincs eredmény. Az ítélet azt mondja meg, hogy
+a sorozat valódi és teljes-e, nem azt, hogy jó-e a fizikai megoldás.
+
+Csak a programok által írt fájlokat olvassa: a Brk2017_AZONOSÍTÓ.txt.N a korábbi
+sorozatok megőrzött fájlja (felsorolja, nem értékeli), a zárolófájlokat kihagyja. Ha
+egy azonosító több mappában is szerepel eredményfájllal, mindegyiket külön értékeli, és
+megjelöli. Amit nem tud beolvasni (olvashatatlan mappa vagy fájl, link), azt a
+jelentés külön felsorolja, és a szabványos hibakimenetre is kiírja.
 
 Kötelező:
   BEADÁSOK               a versenyzők fájljainak mappája
@@ -1035,6 +1132,105 @@ megszakítva: az addig mért pontok az eredményfájlban maradnak, egész sorokk
     </message>
     <message>
         <source>--pressure: a nyomás nem lehet negatív</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egy megszakadt futás mappájában részeredmény maradt, ezért a mappa megmaradt: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egy megszakadt futás mappáját eltávolítottam: %1 (mért pont nem volt benne)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egy megszakadt futás mappáját eltávolítottam: %1; az addig mért pontjai megmaradtak: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>figyelem: a Faktor 0, így minden beütésszám 0 lesz (pontos módhoz negatív Faktor kell)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a korábbi sorozat fájlja nem nevezhető át (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a korábbi sorozat eredményfájlja megmaradt: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>figyelem: %1 mérésben a számláló elérte a felső határát (%2): ezek nem mért beütésszámok; kisebb Faktorral mérj</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--id: az azonosító legfeljebb %1 bájt lehet, ez %2 bájt</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>System</name>
+    <message>
+        <source>nem létezik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs hozzá jogosultság</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>túl hosszú név: egy név legfeljebb %1 bájt, egy útvonal legfeljebb %2 bájt lehet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs elég hely a lemezen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a fájl elérte a megengedett legnagyobb méretet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>csak olvasható fájlrendszer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>már létezik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>az útvonal egy része nem mappa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ez egy mappa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>túl sok szimbolikus link (talán önmagára mutat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rendszerhiba %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ez egy mappa, nem közönséges fájl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ez egy eszköz, nem közönséges fájl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ez egy csővezeték (FIFO), nem közönséges fájl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ez egy socket, nem közönséges fájl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem közönséges fájl</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

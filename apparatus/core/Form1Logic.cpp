@@ -7,14 +7,15 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <utility>
 
 #include "apparatus/core/FactorFile.h"
+#include "apparatus/core/ResultFiles.h"
 #include "common/Conversions.h"
+#include "common/ErrorText.h"
 #include "common/FileNames.h"
 #include "common/Format.h"
 #include "geometry/core/GeometryFile.h"
@@ -39,10 +40,10 @@ constexpr TrText kImbalanceText =
 constexpr TrText kResultFileNotWritten =
     SIM_TR("Apparatus", "Az eredményfájl írása nem sikerült:\r%1 (%2)");
 
-// The reason of a failed system call (a negative error: not a regular file), as the other
-// file messages give it in parentheses.
-std::string Reason(int error) {
-    return error < 0 ? Tr(SIM_TR("Apparatus", "nem közönséges fájl")) : std::strerror(error);
+// The reason of a failed system call (a negative error: not a regular file, of this kind), as
+// the other file messages give it in parentheses.
+std::string Reason(int error, unsigned mode = 0) {
+    return error < 0 ? FileKindReason(mode) : SystemReason(error);
 }
 
 void Place(FieldItem& item, const ItemPlace& place, std::int32_t tag = 0) {
@@ -61,10 +62,14 @@ struct TForm1Logic::SeriesFile {
     std::FILE* File = nullptr;
     off_t Written = 0;  // bytes of whole lines
 
-    // Creates the file anew: a link in its place is replaced, never written through, and
-    // anything else that is not a regular file is refused untouched. Returns 0, the error
-    // number, or -1 for "not a regular file".
-    int Open(const std::string& path) {
+    unsigned RefusedMode = 0;  // the kind of what stood at the path, when refused (-1)
+
+    // Creates the file anew: an earlier series' file is kept under the next earlier-series
+    // name first, a link in its place is replaced, never written through, and anything else
+    // that is not a regular file is refused untouched. Returns 0, the error number, or -1 for
+    // "not a regular file".
+    int Open(const std::string& folder, const std::string& participantId) {
+        const std::string path = folder + ResultFileName(participantId);
         struct stat existing {};
         if (::lstat(path.c_str(), &existing) == 0) {
             if (S_ISLNK(existing.st_mode)) {
@@ -72,28 +77,23 @@ struct TForm1Logic::SeriesFile {
                     return errno;
                 }
             } else if (!S_ISREG(existing.st_mode)) {
+                RefusedMode = static_cast<unsigned>(existing.st_mode);
                 return -1;
+            } else {
+                if (const int error = KeepEarlierResult(folder, participantId).Error; error != 0) {
+                    return error;
+                }
             }
         }
-        // Without following a link that appeared meanwhile, and without waiting on a pipe.
-        const int fd =
-            ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0666);
+        // Never an existing file: whatever appeared meanwhile is not this series' to empty.
+        // Without following a link, and without waiting on a pipe.
+        const int fd = ::open(
+            path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0666);
         if (fd < 0) {
             return errno;
         }
-        struct stat info {};
-        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-            const int error = S_ISREG(info.st_mode) ? errno : -1;
-            ::close(fd);
-            return error;
-        }
         // Non-blocking only so that opening a pipe could not wait; writes must not be partial.
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-        if (::ftruncate(fd, 0) != 0) {
-            const int error = errno;
-            ::close(fd);
-            return error;
-        }
         File = ::fdopen(fd, "wb");
         if (File == nullptr) {
             const int error = errno;
@@ -416,7 +416,7 @@ std::optional<std::string> TForm1Logic::ClaimIdentifier(const std::string& ident
 }
 
 std::string TForm1Logic::ResultFilePath() const {
-    return Model.ProgramDir + Model.ParticipantId + ".txt";
+    return Model.ProgramDir + ResultFileName(Model.ParticipantId);
 }
 
 void TForm1Logic::ReportFailure(const std::string& text) {
@@ -551,10 +551,10 @@ void TForm1Logic::RunSpeedSeries() {
     };
 
     Model.RotorSpeedSetpoint = kSeriesFirstSetpoint - Model.SpeedStep;
-    if (const int error = file.Open(ResultFilePath()); error != 0) {
+    if (const int error = file.Open(Model.ProgramDir, Model.ParticipantId); error != 0) {
         seriesRunning_ = false;
         ReportFailure(Tr(SIM_TR("Apparatus", "Az eredményfájl nem hozható létre:\r%1 (%2)"),
-                         {ResultFilePath(), Reason(error)}));
+                         {ResultFilePath(), Reason(error, file.RefusedMode)}));
         return;
     }
     if (const int error = file.WriteLine(Format("Faktor= %10d", Model.CountFactor)); error != 0) {
@@ -746,10 +746,7 @@ void TForm1Logic::Button2Click() {
         return;
     }
     if (!GeometryFitsPanel(*loaded.Values)) {
-        ReportFailure(Tr(SIM_TR("Apparatus",
-                                "A geometria nem tölthető be, mert egy elem a "
-                                "panelen kívülre kerülne:\r%1"),
-                         {ShownText(*chosen)}));
+        ReportFailure(Tr(kGeometryOutsidePanel, {ShownText(*chosen)}));
         return;
     }
     ApplyGeometry(*loaded.Values, Components, Model.Slots);

@@ -32,6 +32,9 @@ inline constexpr TrText kSaveCaption = SIM_TR("Apparatus", "Mentés");
 inline constexpr TrText kLoadCaption = SIM_TR("Apparatus", "Betöltés");
 inline constexpr TrText kAutoStopCaption = SIM_TR("Apparatus", "Mérés leáll (s)");
 inline constexpr TrText kClearCaption = SIM_TR("Apparatus", "Törlés");
+// A geometry that would put a component outside the panel is not loaded (%1: the file).
+inline constexpr TrText kGeometryOutsidePanel = SIM_TR(
+    "Apparatus", "A geometria nem tölthető be, mert egy elem a panelen kívülre kerülne:\r%1");
 // The file dialogs' filter that lists every file.
 inline constexpr TrText kAllFiles = SIM_TR("Apparatus", "Minden fájl");
 

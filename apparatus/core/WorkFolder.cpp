@@ -4,9 +4,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 
+#include "common/ErrorText.h"
 #include "common/FileNames.h"
 #include "common/Translate.h"
 
@@ -38,8 +38,8 @@ WorkFolder Refused(const std::string& folder, const std::string& reason) {
 WorkFolder Checked(const std::string& folder) {
     struct stat info {};
     if (::stat(folder.c_str(), &info) != 0) {
-        return Refused(folder, errno == ENOENT ? Tr(SIM_TR("Apparatus", "nem létezik"))
-                                               : std::string(std::strerror(errno)));
+        return Refused(
+            folder, errno == ENOENT ? Tr(SIM_TR("Apparatus", "nem létezik")) : SystemReason(errno));
     }
     if (!S_ISDIR(info.st_mode)) {
         return Refused(folder, Tr(SIM_TR("Apparatus", "nem mappa")));
@@ -83,7 +83,7 @@ WorkFolder ChooseWorkFolder(const WorkFolderRequest& request) {
     }
     const std::string folder = (fs::path(*request.Home) / kHomeWorkFolderName).string();
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        return Refused(folder, std::strerror(errno));
+        return Refused(folder, SystemReason(errno));
     }
     return Checked(folder);
 }

@@ -1,8 +1,10 @@
 #include "grade/core/GradeMain.h"
 
+#include <sys/stat.h>
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cerrno>
 #include <exception>
 #include <filesystem>
 #include <map>
@@ -12,6 +14,8 @@
 #include "BuildInfo.h"
 #include "apparatus/core/FactorFile.h"
 #include "common/Conversions.h"
+#include "common/ErrorText.h"
+#include "common/FileNames.h"
 #include "common/Format.h"
 #include "common/ReplaceFile.h"
 #include "common/Translate.h"
@@ -68,10 +72,29 @@ void Write(const fs::path& path, const std::string& content) {
     if (!failure) {
         return;
     }
-    const std::string reason = std::error_code(failure->Error, std::generic_category()).message();
-    throw BadInput{Tr(failure->At == ReplaceFileFailure::Stage::Create ? gradetext::kNotCreated
-                                                                       : gradetext::kNotWritten,
-                      {path.string(), reason})};
+    const bool creating = failure->At == ReplaceFileFailure::Stage::Create ||
+                          failure->At == ReplaceFileFailure::Stage::NotRegular;
+    throw BadInput{Tr(creating ? gradetext::kNotCreated : gradetext::kNotWritten,
+                      {ShownText(path.string()), failure->Reason()})};
+}
+
+// The report's folder: made if missing (only the folder itself: not even a missing parent is
+// made outside it), refused if something else stands there.
+void MakeReportFolder(const std::string& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0) {
+        if (S_ISREG(info.st_mode)) {
+            throw BadInput{Tr(gradetext::kOutIsFile, {ShownText(folder)})};
+        }
+        if (!S_ISDIR(info.st_mode)) {
+            throw BadInput{
+                Tr(gradetext::kOutIsNoFolder, {ShownText(folder), FileKindReason(info.st_mode)})};
+        }
+        return;
+    }
+    if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
+        throw BadInput{Tr(gradetext::kFolderNotCreated, {ShownText(folder), SystemReason(errno)})};
+    }
 }
 
 int Run(const GradeOptions& options, std::ostream& out, std::ostream& err) {
@@ -85,17 +108,10 @@ int Run(const GradeOptions& options, std::ostream& out, std::ostream& err) {
         info.FactorFile = options.FactorFile;
         info.Organiser = ReadOrganiserFactor(*options.FactorFile);
     }
-    // Only the folder itself: not even a missing parent is made outside it.
-    fs::create_directory(options.OutputDir, error);
-    if (error || !fs::is_directory(options.OutputDir, error)) {
-        throw BadInput{
-            Tr(gradetext::kFolderNotCreated,
-               {options.OutputDir,
-                (error ? error : std::make_error_code(std::errc::not_a_directory)).message()})};
-    }
+    MakeReportFolder(options.OutputDir);
 
-    const std::vector<ContestantFiles> contestants =
-        FindSubmissions(options.Submissions, options.OutputDir);
+    SubmissionScan scan = ScanSubmissions(options.Submissions, options.OutputDir);
+    const std::vector<ContestantFiles>& contestants = scan.Contestants;
     const auto progress = [&](std::size_t done, std::size_t total) {
         err << Tr(gradetext::kProgress, {std::to_string(done), std::to_string(total)})
             << std::flush;
@@ -109,27 +125,40 @@ int Run(const GradeOptions& options, std::ostream& out, std::ostream& err) {
     if (contestants.empty()) {
         err << gradetext::kProgramName << ": " << Tr(gradetext::kNoContestantWarning) << "\n";
     }
+    info.NotRead = std::move(scan.NotRead);
+    for (const ContestantGrade& grade : grades) {
+        info.NotRead.insert(info.NotRead.end(), grade.Unread.begin(), grade.Unread.end());
+    }
+    for (const PassedOver& item : info.NotRead) {
+        err << gradetext::kProgramName << ": "
+            << Tr(gradetext::kNotReadLine, {ShownName(item.Shown), item.Reason}) << "\n";
+    }
 
+    const std::vector<IdentifierGroup> groups = GroupByIdentifier(grades);
     const fs::path csv = fs::path(options.OutputDir) / kSummaryFileName;
     Write(csv, FormatSummaryCsv(grades));
     std::optional<fs::path> html;
     if (!options.CsvOnly) {
         std::vector<std::string> sections;
-        sections.reserve(grades.size());
-        for (std::size_t i = 0; i < grades.size(); ++i) {
-            sections.push_back(RenderContestantSection(grades[i], ContestantAnchor(i)));
+        sections.reserve(groups.size());
+        for (std::size_t i = 0; i < groups.size(); ++i) {
+            sections.push_back(RenderContestantSection(grades, groups[i], ContestantAnchor(i)));
         }
         html = fs::path(options.OutputDir) / kReportFileName;
         Write(*html, RenderReport(grades, sections, info));
     }
 
+    // One contestant, one count, however many folders hold the identifier.
     std::map<Verdict, std::size_t> counts;
-    for (const ContestantGrade& grade : grades) {
-        ++counts[grade.Result];
+    for (const IdentifierGroup& group : groups) {
+        ++counts[grades[group.Best].Result];
     }
-    out << Tr(gradetext::kSummaryLine, {std::to_string(grades.size())});
+    out << Tr(gradetext::kSummaryLine, {std::to_string(groups.size())});
     for (const auto& [verdict, count] : counts) {
         out << ", " << count << " " << Tr(VerdictText(verdict));
+    }
+    if (!info.NotRead.empty()) {
+        out << ", " << Tr(gradetext::kNotReadCount, {std::to_string(info.NotRead.size())});
     }
     out << "\n" << Tr(gradetext::kWrittenCsv, {csv.string()}) << "\n";
     if (html) {

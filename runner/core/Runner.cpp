@@ -7,9 +7,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <string_view>
@@ -18,6 +19,8 @@
 
 #include "BuildInfo.h"
 #include "apparatus/core/FactorFile.h"
+#include "apparatus/core/ResultFiles.h"
+#include "common/ErrorText.h"
 #include "common/FileNames.h"
 #include "common/Format.h"
 #include "common/IdentifierClaim.h"
@@ -54,12 +57,8 @@ std::string OneLine(std::string text) {
     return text;
 }
 
-std::string Reason(const std::error_code& error) {
-    return error.message();
-}
-
 std::string Reason(int error) {
-    return std::strerror(error);
+    return SystemReason(error);
 }
 
 // Why nothing can be made in an existing folder. A file system that takes no new names there
@@ -216,22 +215,43 @@ class WorkFolder {
     int lock_ = -1;
 };
 
+// The result files a killed run left in its private folder, with their participants.
+std::vector<std::pair<fs::path, std::string>> PartialResults(const fs::path& folder) {
+    std::vector<std::pair<fs::path, std::string>> found;
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.starts_with(kParticipantPrefix) && name.ends_with(kResultExtension) &&
+            entry->is_regular_file(error) && !entry->is_symlink(error)) {
+            found.emplace_back(entry->path(),
+                               name.substr(0, name.size() - kResultExtension.size()));
+        }
+    }
+    return found;
+}
+
 // The private folders of runs that were killed outright: the lock is free and was taken once
-// (its file holds the owner's number). A folder being set up (an empty or missing lock file)
-// and one in use (a held lock) stay.
-void RemoveStaleWorkFolders(const std::string& parent) {
+// (its file holds the owner's process number). A folder being set up (an empty or missing
+// lock file) and one in use (a held lock) stay. The points a killed run had measured are kept:
+// its result file goes beside the others, as a stopped run would have left it, or as that
+// participant's latest earlier series where a result file stands there already. Returns what
+// to tell the user.
+std::vector<std::string> RemoveStaleWorkFolders(const std::string& parent) {
     std::vector<fs::path> candidates;
     std::error_code error;
     for (fs::directory_iterator entry(parent, error), end; !error && entry != end;
          entry.increment(error)) {
         const std::string name = entry->path().filename().string();
-        if (name.size() == kWorkFolderNameLength && name.starts_with(kWorkFolderPrefix) &&
-            entry->is_directory(error) && !entry->is_symlink(error)) {
+        if (IsRunnerWorkFolderName(name) && entry->is_directory(error) &&
+            !entry->is_symlink(error)) {
             candidates.push_back(entry->path());
         }
     }
-    for (const fs::path& folder : candidates) {
-        const std::string lockPath = (folder / kWorkLockName).string();
+    std::vector<std::string> said;
+    const std::string folder = (fs::path(parent) / "").string();
+    for (const fs::path& stale : candidates) {
+        const std::string lockPath = (stale / kWorkLockName).string();
         const int lock = ::open(lockPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
         if (lock < 0) {
             continue;
@@ -239,18 +259,59 @@ void RemoveStaleWorkFolders(const std::string& parent) {
         struct stat info {};
         if (::flock(lock, LOCK_EX | LOCK_NB) == 0 && ::fstat(lock, &info) == 0 &&
             S_ISREG(info.st_mode) && info.st_size > 0) {
-            fs::remove_all(folder, error);
+            std::vector<std::string> kept;
+            int failure = 0;
+            for (const auto& [partial, participant] : PartialResults(stale)) {
+                const std::string current = folder + ResultFileName(participant);
+                int moved = RenameNoReplace(partial.string(), current);
+                std::string where = current;
+                if (moved == EEXIST) {
+                    const KeptResult earlier =
+                        MoveToEarlierResult(partial.string(), folder, participant);
+                    moved = earlier.Error;
+                    where = earlier.KeptAs.value_or("");
+                }
+                if (moved == 0) {
+                    kept.push_back(ShownText(where));
+                } else {
+                    failure = moved;
+                }
+            }
+            if (failure != 0) {
+                said.push_back(Tr(SIM_TR("Runner",
+                                         "egy megszakadt futás mappájában részeredmény maradt, "
+                                         "ezért a mappa megmaradt: %1 (%2)"),
+                                  {ShownText(stale.string()), Reason(failure)}));
+            } else {
+                fs::remove_all(stale, error);
+                std::string keptList;
+                for (const std::string& k : kept) {
+                    keptList += (keptList.empty() ? "" : ", ") + k;
+                }
+                said.push_back(
+                    kept.empty()
+                        ? Tr(SIM_TR("Runner",
+                                    "egy megszakadt futás mappáját eltávolítottam: %1 "
+                                    "(mért pont nem volt benne)"),
+                             {ShownText(stale.string())})
+                        : Tr(SIM_TR("Runner",
+                                    "egy megszakadt futás mappáját eltávolítottam: %1; az addig "
+                                    "mért pontjai megmaradtak: %2"),
+                             {ShownText(stale.string()), keptList}));
+            }
         }
         ::close(lock);
     }
+    return said;
 }
 
 // Whether a file can be put at path the way WriteFileReplacing does it: a new file in its
 // folder, then a rename over the name. Returns the message when it cannot.
 std::optional<std::string> CheckReplaceable(const std::string& path) {
     struct stat existing {};
-    if (::lstat(path.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) {
-        return NotCreated(path, Reason(EISDIR));
+    if (::lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) &&
+        !S_ISLNK(existing.st_mode)) {
+        return NotCreated(path, FileKindReason(static_cast<unsigned>(existing.st_mode)));
     }
     fs::path folder = fs::path(path).parent_path();
     if (folder.empty()) {
@@ -364,9 +425,17 @@ Outcome RunApparatus(const RunnerOptions& options, const std::string& programDir
         const std::string written = form.ResultFilePath();
         std::error_code error;
         if (fs::exists(written, error)) {
-            fs::rename(written, resultTarget, error);
-            if (error) {
-                throw BadInput{ResultFileNotWritable(resultTarget, Reason(error))};
+            // Whatever stands at the target now was not there at the start: kept, not replaced.
+            int failure = RenameNoReplace(written, resultTarget);
+            if (failure == EEXIST) {
+                const std::string folder = (fs::path(resultTarget).parent_path() / "").string();
+                failure = KeepEarlierResult(folder, form.Model.ParticipantId).Error;
+                if (failure == 0) {
+                    failure = RenameNoReplace(written, resultTarget);
+                }
+            }
+            if (failure != 0) {
+                throw BadInput{ResultFileNotWritable(resultTarget, Reason(failure))};
             }
             outcome.ResultFile = resultTarget;
         }
@@ -420,6 +489,39 @@ Outcome RunApparatus(const RunnerOptions& options, const std::string& programDir
     return finish();
 }
 
+// A series writes the result file anew: an earlier series' file is kept, never replaced.
+void KeepEarlierSeries(const std::string& folder, const std::string& participant,
+                       std::ostream& err) {
+    const KeptResult kept = KeepEarlierResult(folder, participant);
+    if (kept.Error != 0) {
+        throw BadInput{Tr(SIM_TR("Runner", "%1: a korábbi sorozat fájlja nem nevezhető át (%2)"),
+                          {folder + ResultFileName(participant), Reason(kept.Error)})};
+    }
+    if (kept.KeptAs) {
+        err << kRunnerName << ": "
+            << Tr(SIM_TR("Runner", "a korábbi sorozat eredményfájlja megmaradt: %1"),
+                  {ShownText(*kept.KeptAs)})
+            << "\n";
+    }
+}
+
+// A counter at its upper limit holds no measurement: said, so that no one takes it for one.
+void WarnOfSaturation(const Outcome& outcome, std::ostream& err) {
+    const std::size_t saturated =
+        outcome.SpeedStep == 0 ? (outcome.CounterValue == INT32_MAX ? 1 : 0)
+                               : static_cast<std::size_t>(std::count_if(
+                                     outcome.Points.begin(), outcome.Points.end(),
+                                     [](const RunPoint& p) { return p.Counts == INT32_MAX; }));
+    if (saturated > 0) {
+        err << kRunnerName << ": "
+            << Tr(SIM_TR("Runner",
+                         "figyelem: %1 mérésben a számláló elérte a felső határát (%2): ezek "
+                         "nem mért beütésszámok; kisebb Faktorral mérj"),
+                  {std::to_string(saturated), std::to_string(INT32_MAX)})
+            << "\n";
+    }
+}
+
 std::string SignalName(int signal) {
     switch (signal) {
         case SIGINT:
@@ -445,16 +547,30 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err, cons
                                  "véget: a második ponttól a Stop gomb tiltva van"))};
     }
 
+    if (factor.CountFactor == 0) {
+        err << kRunnerName << ": "
+            << Tr(SIM_TR("Runner",
+                         "figyelem: a Faktor 0, így minden beütésszám 0 lesz (pontos módhoz "
+                         "negatív Faktor kell)"))
+            << "\n";
+    }
     const IdentifierClaim claim = ClaimOutput(options.OutputDir, *options.Identifier);
-    RemoveStaleWorkFolders(options.OutputDir);
+    for (const std::string& said : RemoveStaleWorkFolders(options.OutputDir)) {
+        err << kRunnerName << ": " << said << "\n";
+    }
     WorkFolder work(options.OutputDir);
     const std::string participant = kParticipantPrefix + *options.Identifier;
-    const std::string resultTarget =
-        (fs::path(options.OutputDir) / (participant + ".txt")).string();
+    const std::string outputFolder = (fs::path(options.OutputDir) / "").string();
+    const std::string resultTarget = outputFolder + ResultFileName(participant);
     // Everything the run will write must be writable before the series is spent on it.
     struct stat existing {};
-    if (::lstat(resultTarget.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) {
-        throw BadInput{ResultFileNotWritable(resultTarget, Reason(EISDIR))};
+    if (::lstat(resultTarget.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) &&
+        !S_ISLNK(existing.st_mode)) {
+        throw BadInput{ResultFileNotWritable(
+            resultTarget, FileKindReason(static_cast<unsigned>(existing.st_mode)))};
+    }
+    if (factor.SpeedStep != 0) {
+        KeepEarlierSeries(outputFolder, participant, err);
     }
     for (const auto& target : {options.CsvPath, options.PlotPath}) {
         if (target) {
@@ -502,6 +618,7 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err, cons
         return kRunnerApparatusError;
     }
 
+    WarnOfSaturation(outcome, err);
     if (outcome.SpeedStep == 0) {
         out << Tr(SIM_TR("Runner", "Számláló: %1"), {std::to_string(outcome.CounterValue)}) << "\n"
             << Tr(SIM_TR("Runner", "Mérési idő (s): %1"), {Format("%.1f", outcome.MeasureElapsed)})
@@ -535,6 +652,10 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err, cons
 
 }  // namespace
 
+bool IsRunnerWorkFolderName(const std::string& name) {
+    return name.size() == kWorkFolderNameLength && name.starts_with(kWorkFolderPrefix);
+}
+
 std::string FormatCsv(const std::vector<RunPoint>& points) {
     // A file for other programs: the same bytes in every language the runner speaks.
     std::string csv = "alapjel (1/s),beütésszám,várható beütésszám,szórás\r\n";
@@ -550,8 +671,9 @@ std::optional<std::string> WriteFileReplacing(const std::string& path, const std
     if (!failure) {
         return std::nullopt;
     }
-    const std::string reason = Reason(std::error_code(failure->Error, std::generic_category()));
-    if (failure->At == ReplaceFileFailure::Stage::Create) {
+    const std::string reason = failure->Reason();
+    if (failure->At == ReplaceFileFailure::Stage::Create ||
+        failure->At == ReplaceFileFailure::Stage::NotRegular) {
         return NotCreated(path, reason);
     }
     return Tr(SIM_TR("Runner", "%1: nem írható (%2)"), {path, reason});

@@ -294,6 +294,11 @@ ParsedRunnerOptions ParseRunnerOptions(const std::vector<std::string>& args) {
     });
     line.Switch("--exact", [&] { options.Exact = true; });
     line.Valued("--id", [&](const std::string& value) {
+        if (value.size() > kMaxIdentifierLength) {
+            Refuse(Tr(SIM_TR("Runner", "--id: az azonosító legfeljebb %1 bájt lehet, ez %2 bájt"),
+                      {std::to_string(kMaxIdentifierLength), std::to_string(value.size())}),
+                   value);
+        }
         if (!IdentifierAllowed(value)) {
             Refuse(Tr(SIM_TR("Runner", "--id: az azonosító nem lehet fájlnév része")), value);
         }

@@ -491,7 +491,7 @@ TEST_F(MeasurementRun, APipeInPlaceOfTheResultFileIsRefused) {
     ASSERT_EQ(form->Messages.size(), 1U);
     EXPECT_EQ(form->Messages[0].Text,
               "Az eredményfájl nem hozható létre:\r" + ResultPath().string() +
-                  " (nem közönséges fájl)");
+                  " (ez egy csővezeték (FIFO), nem közönséges fájl)");
     EXPECT_FALSE(form->SeriesRunning());
     EXPECT_TRUE(fs::is_fifo(ResultPath()));
 }
