@@ -790,7 +790,8 @@ void TForm1Logic::BitBtn6Click() {
     // A series point is logged with its line, once the series has written it.
     if (counted && !seriesRunning_) {
         const std::int64_t own = std::int64_t{Model.CounterValue} - countBase_;
-        CountFinished({Model.RotorSpeed, Model.MeasureElapsed, SaturateToInt32(static_cast<double>(own)), 0});
+        CountFinished({Model.RotorSpeed, Model.MeasureElapsed,
+                       SaturateToInt32(static_cast<double>(own)), 0});
     }
 }
 
