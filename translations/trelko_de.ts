@@ -151,6 +151,34 @@
         <source>A faktor.txt 3. sorában a nyomás nem lehet negatív: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Idő</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fordulatszám (1/s)</source>
+        <translation type="unfinished">Drehzahl (1/s)</translation>
+    </message>
+    <message>
+        <source>Mérési idő (s)</source>
+        <translation type="unfinished">Messzeit (s)</translation>
+    </message>
+    <message>
+        <source>Beütésszám</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beütés/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>± 1 szórás (1/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorozat pontja</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Geometry</name>
@@ -806,6 +834,14 @@ Kilépési kód: 0 siker (bármi legyen az ítélet); 2 hibás opció, mappa vag
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1: ismeretlen üzemmód: &quot;%2&quot; (lehet: %3 vagy %4); a program versenyváltozatként indul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a fájl nem olvasható, vagy nem egyetlen szó; a program versenyváltozatként indul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Használat: trelko [opciók]
 
 Rezonáns gamma-szórás kísérlet szimulációja: az Országos Brenn Fizikaverseny
@@ -826,8 +862,16 @@ Ha a munkamappában nincs faktor.txt, a program a {SYSTEM_FACTOR} fájlt
 olvassa (a szervezők beállítása az egész gépre). Ha a munkamappában nincs
 Brenn2017.docx, a {SYSTEM_DOCS} mappában keresi.
 
+A program versenyváltozatként indul, pontosan úgy, ahogy a versenyen. A tanórai
+változat (mérési napló grafikonnal és exporttal, gyorsítható idő, a kísérlet
+fizikája, nagyítás) a --class opcióval, a {MODE_VARIABLE}=class környezeti
+változóval, vagy a munkamappa (ha ott nincs, a {SYSTEM_MODE_FOLDER} mappa)
+{MODE_FILE} fájljával indul, amelyben egyetlen szó áll: class vagy
+competition.
+
 Opciók:
   --dir MAPPA            a munkamappa
+  --class                a tanórai változat
   --lang KÓD             a program nyelve, pl. en (angol); alapérték hu (magyar); a
                          TRELKO_LANG változó is megadhatja; a fájlok minden nyelven
                          ugyanazok
@@ -1382,6 +1426,42 @@ megszakítva: az addig mért pontok az eredményfájlban maradnak, egész sorokk
         <source>A fedél zárva: a forrás nem mozdítható.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Üzemmód: verseny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kísérlet fizikája</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Üzemmód: tanóra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tanóra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mérési napló</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idő: ×%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nagyítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kicsinyítés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eredeti méret</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sim::TKompDlg</name>
@@ -1439,6 +1519,77 @@ megszakítva: az addig mért pontok az eredményfájlban maradnak, egész sorokk
     <message>
         <source>Leírás</source>
         <translation>Anleitung</translation>
+    </message>
+</context>
+<context>
+    <name>sim::TNaplo</name>
+    <message>
+        <source>Egyes mérések</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. sorozat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grafikon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mérési napló</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés CSV-fájlba…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grafikon mentése PNG-be…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Másolás a vágólapra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napló törlése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat véget ért: %1 pont.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat megszakadt: %1 pont készült el a(z) %2 közül.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idő: ×%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. pont / %2, %3 1/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl nem írható:<byte value="xd"/>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napló mentése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV-fájlok (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grafikon mentése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG-képek (*.png)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -151,6 +151,34 @@
         <source>A faktor.txt 3. sorában a nyomás nem lehet negatív: %1</source>
         <translation>Line 3 of faktor.txt: the pressure cannot be negative: %1</translation>
     </message>
+    <message>
+        <source>Idő</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Fordulatszám (1/s)</source>
+        <translation>Rotor speed (1/s)</translation>
+    </message>
+    <message>
+        <source>Mérési idő (s)</source>
+        <translation>Measuring time (s)</translation>
+    </message>
+    <message>
+        <source>Beütésszám</source>
+        <translation>Counts</translation>
+    </message>
+    <message>
+        <source>Beütés/s</source>
+        <translation>Counts/s</translation>
+    </message>
+    <message>
+        <source>± 1 szórás (1/s)</source>
+        <translation>± 1 standard deviation (1/s)</translation>
+    </message>
+    <message>
+        <source>Sorozat pontja</source>
+        <translation>Series point</translation>
+    </message>
 </context>
 <context>
     <name>Geometry</name>
@@ -869,8 +897,16 @@ Ha a munkamappában nincs faktor.txt, a program a {SYSTEM_FACTOR} fájlt
 olvassa (a szervezők beállítása az egész gépre). Ha a munkamappában nincs
 Brenn2017.docx, a {SYSTEM_DOCS} mappában keresi.
 
+A program versenyváltozatként indul, pontosan úgy, ahogy a versenyen. A tanórai
+változat (mérési napló grafikonnal és exporttal, gyorsítható idő, a kísérlet
+fizikája, nagyítás) a --class opcióval, a {MODE_VARIABLE}=class környezeti
+változóval, vagy a munkamappa (ha ott nincs, a {SYSTEM_MODE_FOLDER} mappa)
+{MODE_FILE} fájljával indul, amelyben egyetlen szó áll: class vagy
+competition.
+
 Opciók:
   --dir MAPPA            a munkamappa
+  --class                a tanórai változat
   --lang KÓD             a program nyelve, pl. en (angol); alapérték hu (magyar); a
                          TRELKO_LANG változó is megadhatja; a fájlok minden nyelven
                          ugyanazok
@@ -898,8 +934,15 @@ Without a faktor.txt in the work folder, the program reads {SYSTEM_FACTOR} (the
 organisers&apos; setting for the whole machine). Without a Brenn2017.docx in the work folder,
 it looks in the {SYSTEM_DOCS} folder.
 
+The program starts as the competition edition, exactly as at the competition. The class
+edition (a measurement log with a plot and export, faster time, the physics of the
+experiment, zoom) starts with the --class option, the {MODE_VARIABLE}=class environment
+variable, or a {MODE_FILE} file in the work folder (else in the {SYSTEM_MODE_FOLDER} folder)
+that holds a single word: class or competition.
+
 Options:
   --dir FOLDER           the work folder
+  --class                the class edition
   --lang CODE            the program&apos;s language, e.g. en (English); default hu
                          (Hungarian); the TRELKO_LANG variable may give it too; the files
                          are the same in every language
@@ -909,6 +952,14 @@ Options:
 Exit status: 0 the program ended normally; 1 no graphical display, or the work folder
 cannot be used; 2 a bad option, with a one-line message.
 </translation>
+    </message>
+    <message>
+        <source>%1: ismeretlen üzemmód: &quot;%2&quot; (lehet: %3 vagy %4); a program versenyváltozatként indul</source>
+        <translation>%1: unknown mode: &quot;%2&quot; (it may be %3 or %4); the program starts as the competition edition</translation>
+    </message>
+    <message>
+        <source>%1: a fájl nem olvasható, vagy nem egyetlen szó; a program versenyváltozatként indul</source>
+        <translation>%1: the file cannot be read or is not a single word; the program starts as the competition edition</translation>
     </message>
 </context>
 <context>
@@ -1509,6 +1560,42 @@ interrupted: the points measured so far stay in the result file, as whole lines.
         <source>A fedél zárva: a forrás nem mozdítható.</source>
         <translation>The lid is closed: the source cannot be moved.</translation>
     </message>
+    <message>
+        <source>Üzemmód: verseny</source>
+        <translation>Mode: competition</translation>
+    </message>
+    <message>
+        <source>A kísérlet fizikája</source>
+        <translation>The physics of the experiment</translation>
+    </message>
+    <message>
+        <source>Üzemmód: tanóra</source>
+        <translation>Mode: class</translation>
+    </message>
+    <message>
+        <source>Tanóra</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Mérési napló</source>
+        <translation>Measurement log</translation>
+    </message>
+    <message>
+        <source>Idő: ×%1</source>
+        <translation>Time: ×%1</translation>
+    </message>
+    <message>
+        <source>Nagyítás</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Kicsinyítés</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Eredeti méret</source>
+        <translation>Actual size</translation>
+    </message>
 </context>
 <context>
     <name>sim::TKompDlg</name>
@@ -1566,6 +1653,77 @@ interrupted: the points measured so far stay in the result file, as whole lines.
     <message>
         <source>Leírás</source>
         <translation>Guide</translation>
+    </message>
+</context>
+<context>
+    <name>sim::TNaplo</name>
+    <message>
+        <source>Egyes mérések</source>
+        <translation>Single counts</translation>
+    </message>
+    <message>
+        <source>%1. sorozat</source>
+        <translation>Series %1</translation>
+    </message>
+    <message>
+        <source>Grafikon</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>Mérési napló</source>
+        <translation>Measurement log</translation>
+    </message>
+    <message>
+        <source>Mentés CSV-fájlba…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>Grafikon mentése PNG-be…</source>
+        <translation>Save the plot as PNG…</translation>
+    </message>
+    <message>
+        <source>Másolás a vágólapra</source>
+        <translation>Copy to the clipboard</translation>
+    </message>
+    <message>
+        <source>Napló törlése</source>
+        <translation>Clear the log</translation>
+    </message>
+    <message>
+        <source>A sorozat véget ért: %1 pont.</source>
+        <translation>The series has ended: %1 points.</translation>
+    </message>
+    <message>
+        <source>A sorozat megszakadt: %1 pont készült el a(z) %2 közül.</source>
+        <translation>The series was stopped: %1 of %2 points measured.</translation>
+    </message>
+    <message>
+        <source>Idő: ×%1</source>
+        <translation>Time: ×%1</translation>
+    </message>
+    <message>
+        <source>%1. pont / %2, %3 1/s</source>
+        <translation>point %1 of %2, %3 1/s</translation>
+    </message>
+    <message>
+        <source>A fájl nem írható:<byte value="xd"/>%1 (%2)</source>
+        <translation>The file cannot be written:<byte value="xd"/>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Napló mentése</source>
+        <translation>Save the log</translation>
+    </message>
+    <message>
+        <source>CSV-fájlok (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Grafikon mentése</source>
+        <translation>Save the plot</translation>
+    </message>
+    <message>
+        <source>PNG-képek (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
     </message>
 </context>
 <context>

@@ -488,6 +488,8 @@ void TForm1Logic::BitBtn5Click() {
     BitBtn5.Enabled = false;
     BitBtn6.Enabled = true;
     Model.MeasurementOn = true;
+    // The exact mode replaces the counter instead of adding to it.
+    countBase_ = Model.CountFactor > 0 ? Model.CounterValue : 0;
     // Fixed at once, not at the next refresh: a click before it would move a component that
     // the count already measures.
     FixComponents(true);
@@ -513,6 +515,24 @@ void TForm1Logic::WaitUntil(const std::function<bool()>& done) {
     while (!done() && !shuttingDown_) {
         clock_.ProcessPendingEvents();
     }
+}
+
+int TForm1Logic::SeriesPoints(std::int32_t step) {
+    if (step <= 0) {
+        return 0;
+    }
+    const std::int64_t span = kRotorSpeedMax - kRotorSpeedMin;
+    return static_cast<int>((span + step - 1) / step) + 1;
+}
+
+std::optional<SeriesProgress> TForm1Logic::Progress() const {
+    if (!seriesRunning_ || Model.SpeedStep <= 0) {
+        return std::nullopt;
+    }
+    const double done = (Model.RotorSpeedSetpoint - kSeriesFirstSetpoint) / Model.SpeedStep;
+    return SeriesProgress{std::max(1, static_cast<int>(std::floor(done)) + 1),
+                          SeriesPoints(Model.SpeedStep),
+                          Model.RotorSpeedSetpoint};
 }
 
 void TForm1Logic::RunSpeedSeries() {
@@ -542,6 +562,7 @@ void TForm1Logic::RunSpeedSeries() {
         finish(false);
         return;
     }
+    int point = 0;
     while (true) {
         BitBtn5.Enabled = false;
         BitBtn7.Enabled = false;
@@ -572,6 +593,9 @@ void TForm1Logic::RunSpeedSeries() {
             finish(true);
             return;
         }
+        ++point;
+        SeriesPointMeasured(
+            {Model.RotorSpeedSetpoint, Model.MeasureElapsed, Model.CounterValue, point});
         if (Model.RotorSpeedSetpoint >= kSeriesLastSetpoint) {
             finish(true);
             return;
@@ -756,15 +780,23 @@ void TForm1Logic::Timer3Timer() {
 }
 
 void TForm1Logic::BitBtn6Click() {
+    const bool counted = Model.MeasurementOn && Model.MeasureElapsed > 0;
     Timer3->SetEnabled(false);
     BitBtn5.Enabled = true;
     Edit5.Enabled = true;
     BitBtn6.Enabled = false;
     Model.MeasurementOn = false;
     RefreshApparatus();
+    // A series point is logged with its line, once the series has written it.
+    if (counted && !seriesRunning_) {
+        const std::int64_t own = std::int64_t{Model.CounterValue} - countBase_;
+        CountFinished({Model.RotorSpeed, Model.MeasureElapsed,
+                       SaturateToInt32(static_cast<double>(own)), 0});
+    }
 }
 
 void TForm1Logic::BitBtn7Click() {
+    countBase_ = 0;
     Model.MeasureElapsed = 0;
     Model.CounterValue = 0;
     Edit7.Text = Format("%10.2f", 0.0);
