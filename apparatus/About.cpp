@@ -30,6 +30,7 @@ constexpr QPoint kWorkFolderPath(16, 128);
 constexpr QSize kOKButton(75, 25);
 constexpr int kOKButtonTop = 171;
 constexpr int kDetailPixels = 13;
+constexpr int kModeGap = 12;  // between the version and the mode
 
 }  // namespace
 
@@ -50,6 +51,7 @@ TAboutBox::TAboutBox(QWidget* parent)
         MakeLabel(panel_, kVersion, tr("Számítógépes feladat 2017"), ArialBold(14), Qt::white);
     ProgramVersion = MakeLabel(panel_, kProgramVersionLabel, tr("Verzió: ") + kProgramVersion,
                                ArialBold(kDetailPixels), Qt::white);
+    ProgramMode = MakeLabel(panel_, kProgramVersionLabel, {}, ArialBold(kDetailPixels), Qt::white);
     WorkFolderCaption =
         MakeLabel(panel_, kWorkFolderCaption, tr("Munkamappa:"), ArialBold(kDetailPixels), Qt::white);
     WorkFolderPath = MakeLabel(panel_, kWorkFolderPath, {}, ArialBold(kDetailPixels), Qt::white);
@@ -71,8 +73,26 @@ void TAboutBox::SetWorkFolder(const std::string& folder) {
     WorkFolderPath->setText(metrics.elidedText(path, Qt::ElideMiddle, widest));
     WorkFolderPath->setToolTip(path);
     WorkFolderPath->adjustSize();
-    const int width = std::clamp(WorkFolderPath->width() + 2 * (kPanelAt.x() + kPanelMargin),
-                                 kMinClientWidth, kMaxClientWidth);
+    Layout();
+}
+
+void TAboutBox::SetMode(const QString& text) {
+    ProgramMode->setText(text);
+    ProgramMode->adjustSize();
+    ProgramMode->move(ProgramVersion->x() + ProgramVersion->width() + kModeGap,
+                      ProgramVersion->y());
+    Layout();
+}
+
+void TAboutBox::Layout() {
+    // Wide enough for the folder and for every line right of the icon: a translated title is
+    // longer than the Hungarian one, which fits the smallest box.
+    int needed = WorkFolderPath->width() + 2 * kPanelMargin;
+    for (const QLabel* line : {ProductName, Version, ProgramVersion, ProgramMode}) {
+        needed = std::max(needed, line->x() + line->sizeHint().width() + kPanelMargin);
+    }
+    const int width =
+        std::clamp(needed + 2 * kPanelAt.x(), kMinClientWidth, kMaxClientWidth);
     setFixedSize(width, kClientHeight);
     panel_->resize(width - 2 * kPanelAt.x(), kPanelHeight);
     OKButton->move((width - kOKButton.width()) / 2, kOKButtonTop);

@@ -21,11 +21,14 @@ class TAboutBox : public QDialog {
     // Shows the folder in full; the box widens for a long one, up to a limit past which the
     // middle of the path gives way (the tooltip keeps it whole).
     void SetWorkFolder(const std::string& folder);
+    // Which edition runs, beside the version.
+    void SetMode(const QString& text);
 
     QLabel* ProgramIcon = nullptr;
     QLabel* ProductName = nullptr;
     QLabel* Version = nullptr;
     QLabel* ProgramVersion = nullptr;
+    QLabel* ProgramMode = nullptr;
     QLabel* WorkFolderCaption = nullptr;
     QLabel* WorkFolderPath = nullptr;
     QPushButton* OKButton = nullptr;
@@ -34,6 +37,7 @@ class TAboutBox : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void Layout();
     QFrame* panel_ = nullptr;
 };
 

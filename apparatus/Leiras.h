@@ -14,6 +14,8 @@ class TLeiras : public QDialog {
 
   public:
     explicit TLeiras(QWidget* parent = nullptr);
+    // Another page of the guide in the same kind of window (the class edition's physics).
+    TLeiras(QWidget* parent, const QString& title, const QString& page);
 
     // Shows the guide from its top, or brings it forward if it is open.
     void ShowGuide();

@@ -1,6 +1,7 @@
 #include "apparatus/Main.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -10,18 +11,24 @@
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -29,12 +36,15 @@
 #include "apparatus/Bejel.h"
 #include "apparatus/Eredmeny.h"
 #include "apparatus/Leiras.h"
+#include "apparatus/Naplo.h"
 #include "assets/Pictures.h"
+#include "common/SpeedClock.h"
 #include "geometry/FieldDrawing.h"
 #include "geometry/KompDlg.h"
 #include "geometry/PanelDrag.h"
 #include "geometry/core/PanelLayout.h"
 #include "geometry/core/Placement.h"
+#include "translations/Language.h"
 #include "widgets/Accessibility.h"
 #include "widgets/ClassicLook.h"
 #include "widgets/FocusMark.h"
@@ -113,6 +123,12 @@ constexpr BinPlace kBins[] = {
      QT_TRANSLATE_NOOP("sim::TForm1", " Ólom árnyékolás"),
      {1090, 283, 118, 24}},
 };
+
+// The class edition's speeds of time and steps of zoom.
+constexpr int kSpeeds[] = {1, 5, 20};
+constexpr double kZoomStep = 1.25;
+constexpr double kMinZoom = 0.5;
+constexpr double kMaxZoom = 2.5;
 
 constexpr int kLabelPixels = 16;
 constexpr int kButtonPixels = 13;
@@ -204,6 +220,8 @@ class TForm1::ShownLogic final : public TForm1Logic, public PanelDrag::Owner {
         return window_.ExecuteKompDlg(component, x, y);
     }
     void ControlsChanged() override { window_.SyncControls(); }
+    void CountFinished(const FinishedCount& count) override { window_.LogCount(count); }
+    void SeriesPointMeasured(const FinishedCount& point) override { window_.LogCount(point); }
 
     // Every item the drag knows is one of this logic's panel items.
     static FieldItem& Field(PanelItem& item) { return static_cast<FieldItem&>(item); }
@@ -233,6 +251,7 @@ TForm1::TForm1(Clock& clock, std::string programDir, QWidget* parent)
       logic_(std::make_unique<ShownLogic>(*this, clock, std::move(programDir))) {
     setWindowTitle(tr("Trelko kísérlet szimulációja Brenn Verseny 2017"));
     auto* client = new QWidget(this);
+    client_ = client;
     SetColours(client, kMoneyGreen, Qt::black);
     client->setFixedSize(kClientSize);
     setCentralWidget(client);
@@ -285,6 +304,7 @@ void TForm1::CreateDialogs() {
         return Logic().ClaimIdentifier(identifier);
     };
     AboutBox = new TAboutBox(this);
+    AboutBox->SetMode(tr("Üzemmód: verseny"));
     AboutBox->SetWorkFolder(logic_->Model.ProgramDir);
     Leiras = new TLeiras(this);
 
@@ -311,6 +331,10 @@ void TForm1::CreateDialogs() {
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (fitsScreen_) {
+        // Once shown, the window manager's frame is known.
+        QTimer::singleShot(0, this, [this] { FitToScreen(); });
+    }
     // Where nothing activates a new window (a bare X server), the first show starts the login.
     QTimer::singleShot(0, this, [this] { FormActivate(); });
 }
@@ -837,12 +861,44 @@ void TForm1::PlaceSource(FieldItem& source, FieldItem& marker) {
 
 void TForm1::SyncButton(QPushButton* button, const ButtonControl& control) {
     if (button->isEnabled() != control.Enabled) {
+        if (!control.Enabled && button->hasFocus()) {
+            KeepFocusInBox(button);
+        }
         button->setEnabled(control.Enabled);
     }
     std::string& shownCaption = shownCaptions_[button];
     if (shownCaption != control.Caption) {
         button->setText(Q(control.Caption));
         shownCaption = control.Caption;
+    }
+}
+
+void TForm1::KeepFocusInBox(QWidget* leaving) {
+    // The toolkit would hand the focus to the next control of the whole window, after a count
+    // the mercury target on the field: the next enabled control of the same box takes it, or
+    // the one before it (Stop gives it back to Start).
+    const auto group = groups_.find(leaving);
+    if (group == groups_.end()) {
+        return;
+    }
+    const std::vector<QWidget*> chain = TabChain();
+    const auto at = std::find(chain.begin(), chain.end(), leaving);
+    if (at == chain.end()) {
+        return;
+    }
+    const auto takes = [&](QWidget* w) {
+        const auto g = groups_.find(w);
+        return g != groups_.end() && g->second == group->second && w->isEnabled() &&
+               (w->focusPolicy() & Qt::TabFocus) != 0;
+    };
+    const auto after = std::find_if(at + 1, chain.end(), takes);
+    if (after != chain.end()) {
+        FocusMark->HandFocus(*after);
+        return;
+    }
+    const auto before = std::find_if(std::make_reverse_iterator(at), chain.rend(), takes);
+    if (before != chain.rend()) {
+        FocusMark->HandFocus(*before);
     }
 }
 
@@ -882,6 +938,9 @@ void TForm1::SyncControls() {
     ApplyStacking();
     NameItems();
     AnnounceChanges();
+    if (Naplo != nullptr) {
+        Naplo->ShowProgress(logic.Progress());
+    }
 }
 
 bool TForm1::event(QEvent* event) {
@@ -978,6 +1037,142 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- class edition
+
+void TForm1::EnableClassMode(SpeedClock& speed) {
+    if (ClassMode()) {
+        return;
+    }
+    speed_ = &speed;
+    Naplo = new TNaplo(this);
+    Fizika = new TLeiras(this, tr("A kísérlet fizikája"),
+                         PhysicsGuide(QString::fromStdString(LanguageInUse())));
+    AboutBox->SetMode(tr("Üzemmód: tanóra"));
+
+    QMenu* lesson = menuBar()->addMenu(tr("Tanóra"));
+    Naplo1 = lesson->addAction(tr("Mérési napló"));
+    Naplo1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    Fizika1 = lesson->addAction(tr("A kísérlet fizikája"));
+    lesson->addSeparator();
+    auto* speeds = new QActionGroup(this);
+    for (const int factor : kSpeeds) {
+        QAction* action = lesson->addAction(tr("Idő: ×%1").arg(factor));
+        action->setCheckable(true);
+        action->setChecked(factor == 1);
+        speeds->addAction(action);
+        connect(action, &QAction::triggered, this, [this, factor] { SetSpeed(factor); });
+        SpeedActions.push_back(action);
+    }
+    lesson->addSeparator();
+    ZoomIn1 = lesson->addAction(tr("Nagyítás"));
+    ZoomIn1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                           QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    ZoomOut1 = lesson->addAction(tr("Kicsinyítés"));
+    ZoomOut1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    ZoomReset1 = lesson->addAction(tr("Eredeti méret"));
+    ZoomReset1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    for (QAction* action : lesson->actions()) {
+        // The keys work wherever the focus is, also in the scaled view.
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    connect(Naplo1, &QAction::triggered, this, [this] { Naplo->ShowLog(); });
+    connect(Fizika1, &QAction::triggered, this, [this] { Fizika->ShowGuide(); });
+    connect(ZoomIn1, &QAction::triggered, this, [this] { SetZoom(zoom_ * kZoomStep); });
+    connect(ZoomOut1, &QAction::triggered, this, [this] { SetZoom(zoom_ / kZoomStep); });
+    connect(ZoomReset1, &QAction::triggered, this, [this] { SetZoom(1); });
+}
+
+void TForm1::SetSpeed(int factor) {
+    if (speed_ == nullptr) {
+        return;
+    }
+    speed_->SetSpeed(factor);
+    Naplo->ShowSpeed(factor);
+    for (std::size_t i = 0; i < SpeedActions.size(); ++i) {
+        SpeedActions[i]->setChecked(kSpeeds[i] == factor);
+    }
+}
+
+// Not const, though the compiler would let it be: it adds to this window's log.
+// NOLINTNEXTLINE(readability-make-member-function-const)
+void TForm1::LogCount(const FinishedCount& count) {
+    if (Naplo != nullptr) {
+        Naplo->AddCount(count);
+    }
+}
+
+// ---------------------------------------------------------------- fitting the screen
+
+void TForm1::SetZoom(double zoom) {
+    if (!ClassMode()) {
+        return;
+    }
+    zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
+    FitToScreen();
+}
+
+void TForm1::FitToScreen() {
+    fitsScreen_ = true;
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr) {
+        return;
+    }
+    const QRect area = shownOn->availableGeometry();
+    // What does not scale: the window manager's frame and the menu bar.
+    const QSize client = kClientSize;
+    const QSize frame = frameGeometry().size() - size() + QSize(0, menuBar()->sizeHint().height());
+    const double fits =
+        std::min(double(area.width() - frame.width()) / client.width(),
+                 double(area.height() - frame.height()) / client.height());
+    const double scale = std::max(0.1, std::min(zoom_, fits));
+    ShowScaled(scale);
+
+    // The specified place where the window fits there, else the nearest place inside the area.
+    const QSize outer(frame.width() + static_cast<int>(std::ceil(client.width() * scale)),
+                      frame.height() + static_cast<int>(std::ceil(client.height() * scale)));
+    // At a fractional scale factor the screen's pixels round the edges: keep one pixel spare.
+    const qreal ratio = devicePixelRatioF();
+    const int spare = ratio == std::floor(ratio) ? 0 : 1;
+    const int x = std::clamp(kWindowPos.x(), area.left(),
+                             std::max(area.left(), area.right() + 1 - spare - outer.width()));
+    const int y = std::clamp(kWindowPos.y(), area.top(),
+                             std::max(area.top(), area.bottom() + 1 - spare - outer.height()));
+    move(x, y);
+}
+
+void TForm1::ShowScaled(double scale) {
+    if (view_ == nullptr) {
+        if (scale == 1) {
+            return;
+        }
+        // The client area goes into a view that paints it transformed: its widgets keep their
+        // sizes and places, and so do the panel's coordinates that the physics reads.
+        auto* scene = new QGraphicsScene(this);
+        takeCentralWidget();
+        proxy_ = scene->addWidget(client_);
+        proxy_->setPos(0, 0);
+        scene->setSceneRect(QRectF(QPointF(0, 0), QSizeF(kClientSize)));
+        view_ = new QGraphicsView(scene, this);
+        view_->setFrameStyle(QFrame::NoFrame);
+        view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        view_->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                              QPainter::SmoothPixmapTransform);
+        view_->setBackgroundBrush(kMoneyGreen);
+        view_->setFocusPolicy(Qt::StrongFocus);
+        setCentralWidget(view_);
+        scene->setFocusItem(proxy_);
+        EmbedAccessibly(view_, client_);
+    }
+    scale_ = scale;
+    view_->setTransform(QTransform::fromScale(scale, scale));
+    view_->setFixedSize(static_cast<int>(std::ceil(kClientSize.width() * scale)),
+                        static_cast<int>(std::ceil(kClientSize.height() * scale)));
+    // The window takes its new size now, not at the next layout pass: it is placed next.
+    layout()->activate();
 }
 
 }  // namespace sim

@@ -21,6 +21,8 @@ class QPushButton;
 class QFrame;
 class QTimer;
 class QFileDialog;
+class QGraphicsProxyWidget;
+class QGraphicsView;
 class QKeyEvent;
 
 namespace sim {
@@ -34,6 +36,8 @@ class TFocusMark;
 class TForm2;
 class TKompDlg;
 class TLeiras;
+class TNaplo;
+class SpeedClock;
 class TMuszer;
 class TShape;
 class TUpDown;
@@ -63,6 +67,32 @@ class TForm1 : public QMainWindow {
     void Lers1Click();
     // True once a cancelled login has ended the program.
     bool LoginCancelled() const { return loginCancelled_; }
+
+    // --- the class edition: its menu, the measurement log, the physics page, faster time
+    // (through the clock the window runs on) and zoom. None of it exists in the competition.
+    void EnableClassMode(SpeedClock& speed);
+    bool ClassMode() const { return Naplo != nullptr; }
+    void SetSpeed(int factor);
+    TNaplo* Naplo = nullptr;
+    TLeiras* Fizika = nullptr;
+    QAction* Naplo1 = nullptr;
+    QAction* Fizika1 = nullptr;
+    std::vector<QAction*> SpeedActions;  // x1, x5, x20
+    QAction* ZoomIn1 = nullptr;
+    QAction* ZoomOut1 = nullptr;
+    QAction* ZoomReset1 = nullptr;
+
+    // --- a window that fits the screen (both editions): where the screen's available area is
+    // smaller than the window, the whole window is shown uniformly smaller, inside the area;
+    // elsewhere it keeps its place and size. The panels' coordinates never change.
+    void FitToScreen();
+    // The class edition's zoom, within what the screen allows.
+    void SetZoom(double zoom);
+    double Zoom() const { return zoom_; }
+    // The scale the window is shown at (1 unless it had to shrink or is zoomed).
+    double Scale() const { return scale_; }
+    // The view that shows the client area scaled, once one was needed.
+    QGraphicsView* ScaledView() const { return view_; }
 
     // The dialogs, made hidden after the message dialog, in the order of start-up.
     TForm2* Form2 = nullptr;
@@ -189,6 +219,17 @@ class TForm1 : public QMainWindow {
     std::map<QWidget*, QLabel*> groups_;
     bool loginShown_ = false;
     bool loginCancelled_ = false;
+
+    void LogCount(const FinishedCount& count);
+    void KeepFocusInBox(QWidget* leaving);
+    void ShowScaled(double scale);
+    QWidget* client_ = nullptr;
+    QGraphicsView* view_ = nullptr;
+    QGraphicsProxyWidget* proxy_ = nullptr;
+    SpeedClock* speed_ = nullptr;
+    double zoom_ = 1;
+    double scale_ = 1;
+    bool fitsScreen_ = false;
 };
 
 }  // namespace sim

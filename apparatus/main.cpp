@@ -18,9 +18,11 @@
 #include "apparatus/Main.h"
 #include "apparatus/QtClock.h"
 #include "apparatus/Startup.h"
+#include "apparatus/core/ProgramMode.h"
 #include "apparatus/core/ProgramOptions.h"
 #include "assets/Pictures.h"
 #include "common/Platform.h"
+#include "common/SpeedClock.h"
 #include "common/Translate.h"
 #include "translations/Language.h"
 #include "widgets/MessageDialog.h"
@@ -136,6 +138,17 @@ int main(int argc, char** argv) {
         std::replace(lines.begin(), lines.end(), '\r', '\n');
         std::fprintf(stderr, "%s\n", lines.c_str());
     }
+    sim::ModeRequest modeRequest;
+    modeRequest.ClassOption = options.Class;
+    modeRequest.Environment = Environment(sim::kModeVariable);
+    if (!folder.Error) {
+        modeRequest.WorkFolderFile = folder.Path + sim::kModeFileName;
+    }
+    modeRequest.SystemFile = sim::SystemSettingsFolder() + sim::kModeFileName;
+    const sim::ModeChoice mode = sim::ChooseProgramMode(modeRequest);
+    if (mode.Problem) {
+        std::fprintf(stderr, "%s: %s\n", sim::kProgramName, mode.Problem->c_str());
+    }
     if (!HasDisplay()) {
         std::fprintf(stderr, "%s (%s)\n", sim::Tr(kNoDisplay).c_str(),
                      sim::Tr(kNoDisplayVariable).c_str());
@@ -149,11 +162,26 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setWindowIcon(sim::AppIcon());
 
+    // A translated caption may need more room than the Hungarian one the dialog is made for.
+    sim::FitCaptionsInTitleBar(sim::LanguageInUse() != sim::kSourceLanguage);
+
     sim::QtClock clock;
-    const std::unique_ptr<sim::TForm1> form1 =
-        sim::OpenMainWindow(clock, folder, {sim::SystemFactorFile(), sim::kSystemDocumentFolder});
+    // The class edition's time runs through a clock whose speed can be chosen; the
+    // competition's runs straight on the toolkit's timers.
+    const bool lesson = mode.Mode == sim::ProgramMode::Class;
+    std::optional<sim::SpeedClock> speed;
+    if (lesson) {
+        speed.emplace(clock);
+    }
+    const std::unique_ptr<sim::TForm1> form1 = sim::OpenMainWindow(
+        lesson ? static_cast<sim::Clock&>(*speed) : static_cast<sim::Clock&>(clock), folder,
+        {sim::SystemFactorFile(), sim::kSystemDocumentFolder});
     int result = 1;
     if (form1 != nullptr) {
+        if (lesson) {
+            form1->EnableClassMode(*speed);
+        }
+        form1->FitToScreen();
         form1->show();
         result = QApplication::exec();
     }

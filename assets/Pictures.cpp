@@ -48,12 +48,25 @@ QImage SourceIcon() {
     return LoadPng(QStringLiteral(":/assets/source_icon.png"));
 }
 
-QString UserGuide(const QString& language) {
-    QByteArray page = ReadResource(QStringLiteral(":/assets/guide/leiras_%1.html").arg(language));
+namespace {
+
+QString GuidePage(const QString& stem, const QString& language) {
+    QByteArray page =
+        ReadResource(QStringLiteral(":/assets/guide/%1_%2.html").arg(stem, language));
     if (page.isEmpty()) {
-        page = ReadResource(QStringLiteral(":/assets/guide/leiras_hu.html"));
+        page = ReadResource(QStringLiteral(":/assets/guide/%1_hu.html").arg(stem));
     }
     return QString::fromUtf8(page);
+}
+
+}  // namespace
+
+QString UserGuide(const QString& language) {
+    return GuidePage(QStringLiteral("leiras"), language);
+}
+
+QString PhysicsGuide(const QString& language) {
+    return GuidePage(QStringLiteral("fizika"), language);
 }
 
 QIcon AppIcon() {

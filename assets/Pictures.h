@@ -27,5 +27,7 @@ QIcon AppIcon();
 // The user guide, one HTML page, in a language ("hu", "en", ...); the Hungarian one for a
 // language that has no guide of its own.
 QString UserGuide(const QString& language);
+// The class edition's page on the physics of the experiment, in the same way.
+QString PhysicsGuide(const QString& language);
 
 }  // namespace sim

@@ -7,11 +7,11 @@ namespace sim {
 
 namespace {
 
-// Length of the well-formed UTF-8 character at the start of text, or 0.
-std::size_t CharacterLength(std::string_view text) {
+// Length of the well-formed UTF-8 character at the start of text, or 0; its code point.
+std::size_t CharacterLength(std::string_view text, std::uint32_t& code) {
     const auto lead = static_cast<unsigned char>(text[0]);
     std::size_t length = 0;
-    std::uint32_t code = 0;
+    code = lead;
     if (lead < 0x80) {
         return 1;
     }
@@ -45,6 +45,16 @@ std::size_t CharacterLength(std::string_view text) {
     return length;
 }
 
+// Characters that print nothing yet change what the text around them looks like: the C1
+// controls, the bidirectional controls (U+202E turns "txt.exe" into "exe.txt"), the
+// zero-width and other invisible format characters. Shown as \uXXXX, so that two different
+// names never look the same.
+bool Invisible(std::uint32_t code) {
+    return (code >= 0x80 && code <= 0x9F) || code == 0xAD || code == 0x61C || code == 0x180E ||
+           (code >= 0x200B && code <= 0x200F) || (code >= 0x2028 && code <= 0x202E) ||
+           (code >= 0x2060 && code <= 0x206F) || code == 0xFEFF;
+}
+
 }  // namespace
 
 bool IsSafeFileNamePart(std::string_view text) {
@@ -63,11 +73,24 @@ bool IsSafeFileNamePart(std::string_view text) {
     return true;
 }
 
+std::string ShownName(std::string_view text) {
+    // A backslash of the name itself is doubled, so that no name reads like another's escape.
+    std::string shown;
+    std::size_t start = 0;
+    for (std::size_t at = text.find('\\'); at != std::string_view::npos;
+         at = text.find('\\', start)) {
+        shown += ShownText(text.substr(start, at - start)) + "\\\\";
+        start = at + 1;
+    }
+    return shown + ShownText(text.substr(start));
+}
+
 std::string ShownText(std::string_view text, std::size_t maxBytes) {
     std::string shown;
     std::size_t i = 0;
     while (i < text.size()) {
-        std::size_t length = CharacterLength(text.substr(i));
+        std::uint32_t code = 0;
+        std::size_t length = CharacterLength(text.substr(i), code);
         const auto byte = static_cast<unsigned char>(text[i]);
         const bool control = length == 1 && (byte < 0x20 || byte == 0x7F);
         if (length == 0 || control) {
@@ -76,9 +99,12 @@ std::string ShownText(std::string_view text, std::size_t maxBytes) {
         if (maxBytes != std::string_view::npos && i + length > maxBytes) {
             return shown + "…";
         }
+        char escape[8];
         if (length == 1 && (control || byte >= 0x80)) {
-            char escape[5];
             std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            shown += escape;
+        } else if (length > 1 && Invisible(code)) {
+            std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(code));
             shown += escape;
         } else {
             shown.append(text.substr(i, length));

@@ -17,8 +17,13 @@ bool IsSafeFileNamePart(std::string_view text);
 
 // Text from a file or a name made fit to be shown or printed to a terminal: control bytes and
 // bytes that are not UTF-8 appear as \xNN escapes, so nothing can move a cursor or ring a
-// bell. Longer text is cut after at most maxBytes bytes of the original, never inside a
-// character, and "…" marks the cut.
+// bell, and characters that are invisible or reorder the text around them (C1 controls,
+// bidirectional controls, zero-width characters) as \uXXXX. Longer text is cut after at most
+// maxBytes bytes of the original, never inside a character, and "…" marks the cut.
 std::string ShownText(std::string_view text, std::size_t maxBytes = std::string_view::npos);
+
+// ShownText for an identifier or a file name, with its own backslashes doubled: two different
+// names never show the same.
+std::string ShownName(std::string_view text);
 
 }  // namespace sim

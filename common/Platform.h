@@ -58,15 +58,20 @@ File OpenForReading(const std::string& path, int& error);
 // is. A private file is the user's alone (POSIX permission bits; Windows inherits its folder's).
 File OpenForWriting(const std::string& path, bool mustBeNew, bool privateFile, int& error);
 
-enum class Kind { Missing, Regular, Directory, Link, Other };
+enum class Kind { Missing, Regular, Directory, Link, Device, Pipe, Socket, Other };
 // What is at path, a link taken as itself; Other with error set when it cannot be found out.
 Kind KindOf(const std::string& path, int* error = nullptr);
+// What is at path, a link followed.
+Kind KindBehind(const std::string& path, int* error = nullptr);
 
 // Each returns 0 or the error number.
 int RemoveFile(const std::string& path);
 // Puts the complete file from in the place of to in one step, through to the disk. A folder at
 // to is refused (EISDIR).
 int ReplaceWith(const std::string& from, const std::string& to);
+// Moves from to to only where nothing stands at to yet: 0, EEXIST when to is taken, or the
+// error number.
+int MoveNoReplace(const std::string& from, const std::string& to);
 // The folder's entries on the disk, best effort.
 void SyncFolder(const std::string& folder);
 

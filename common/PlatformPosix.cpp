@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <locale.h>
 #include <signal.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -125,28 +126,58 @@ File OpenForWriting(const std::string& path, bool mustBeNew, bool privateFile, i
     return Opened(fd, error);
 }
 
-Kind KindOf(const std::string& path, int* error) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR) {
-            return Kind::Missing;
-        }
-        if (error != nullptr) {
-            *error = errno;
-        }
-        return Kind::Other;
+namespace {
+
+Kind KindOfMode(mode_t mode) {
+    return S_ISREG(mode)                    ? Kind::Regular
+           : S_ISDIR(mode)                  ? Kind::Directory
+           : S_ISLNK(mode)                  ? Kind::Link
+           : S_ISCHR(mode) || S_ISBLK(mode) ? Kind::Device
+           : S_ISFIFO(mode)                 ? Kind::Pipe
+           : S_ISSOCK(mode)                 ? Kind::Socket
+                                            : Kind::Other;
+}
+
+Kind Described(int status, const struct stat& info, int* error) {
+    const int code = status == 0 ? 0 : errno;
+    if (code == ENOENT || code == ENOTDIR) {
+        return Kind::Missing;
     }
     if (error != nullptr) {
-        *error = 0;
+        *error = code;
     }
-    return S_ISREG(info.st_mode)   ? Kind::Regular
-           : S_ISDIR(info.st_mode) ? Kind::Directory
-           : S_ISLNK(info.st_mode) ? Kind::Link
-                                   : Kind::Other;
+    return code != 0 ? Kind::Other : KindOfMode(info.st_mode);
+}
+
+}  // namespace
+
+Kind KindOf(const std::string& path, int* error) {
+    struct stat info {};
+    return Described(::lstat(path.c_str(), &info), info, error);
+}
+
+Kind KindBehind(const std::string& path, int* error) {
+    struct stat info {};
+    return Described(::stat(path.c_str(), &info), info, error);
 }
 
 int RemoveFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0 ? 0 : errno;
+}
+
+int MoveNoReplace(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return errno;
+    }
+    // A file system without the flag (some network and FAT mounts): look first. The
+    // participant's claim keeps the other programs away meanwhile.
+    if (KindOf(to) != Kind::Missing) {
+        return EEXIST;
+    }
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
 int ReplaceWith(const std::string& from, const std::string& to) {

@@ -269,8 +269,23 @@ Kind KindOf(const std::string& path, int* error) {
     File file = OpenForReading(path, ignored);
     bool regular = false;
     std::uint64_t size = 0;
-    return file.IsOpen() && file.Describe(regular, size) == 0 && !regular ? Kind::Other
+    return file.IsOpen() && file.Describe(regular, size) == 0 && !regular ? Kind::Device
                                                                           : Kind::Regular;
+}
+
+Kind KindBehind(const std::string& path, int* error) {
+    const Kind kind = KindOf(path, error);
+    if (kind != Kind::Link) {
+        return kind;
+    }
+    int ignored = 0;
+    File file = OpenForReading(path, ignored);
+    if (!file.IsOpen()) {
+        return Kind::Missing;
+    }
+    bool regular = false;
+    std::uint64_t size = 0;
+    return file.Describe(regular, size) == 0 && regular ? Kind::Regular : Kind::Other;
 }
 
 int RemoveFile(const std::string& path) {
@@ -287,6 +302,12 @@ int ReplaceWith(const std::string& from, const std::string& to) {
     // access rules, as the replaced one had unless someone changed them by hand.
     return ::MoveFileExW(Wide(from).c_str(), target.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? 0
+               : LastErrno();
+}
+
+int MoveNoReplace(const std::string& from, const std::string& to) {
+    return ::MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_WRITE_THROUGH)
                ? 0
                : LastErrno();
 }

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "common/ErrorText.h"
 #include "common/Platform.h"
 
 namespace sim {
@@ -28,8 +29,23 @@ platform::File CreateTemporary(const std::filesystem::path& folder, std::string&
 
 }  // namespace
 
+std::string ReplaceFileFailure::Reason() const {
+    return At == Stage::NotRegular ? FileKindReason(Found) : SystemReason(Error);
+}
+
 std::optional<ReplaceFileFailure> ReplaceFile(const std::string& path, std::string_view content) {
     using Stage = ReplaceFileFailure::Stage;
+    // A rename would put a file in place of a device (/dev/null made a regular file) or fail
+    // over a folder only after the writing: refuse both before anything is made.
+    int unknown = 0;
+    const platform::Kind found = platform::KindOf(path, &unknown);
+    if (unknown != 0) {
+        return ReplaceFileFailure{Stage::Create, unknown};
+    }
+    if (found != platform::Kind::Missing && found != platform::Kind::Regular &&
+        found != platform::Kind::Link) {
+        return ReplaceFileFailure{Stage::NotRegular, 0, found};
+    }
     std::filesystem::path folder = platform::PathOf(path).parent_path();
     if (folder.empty()) {
         folder = ".";

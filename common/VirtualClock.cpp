@@ -65,6 +65,11 @@ VirtualClock::Entry* VirtualClock::NextDue() const {
     return next;
 }
 
+std::optional<std::int64_t> VirtualClock::NextDueMs() const {
+    const Entry* next = NextDue();
+    return next == nullptr ? std::nullopt : std::optional<std::int64_t>(next->due);
+}
+
 void VirtualClock::Fire(Entry& entry) {
     now_ = std::max(now_, entry.due);
     // A tick that came late (behind a wait nested in another tick) is not made up for, as with

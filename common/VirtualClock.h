@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <unordered_set>
 #include <vector>
@@ -37,6 +38,9 @@ class VirtualClock : public Clock {
     void RunUntil(const std::function<bool()>& done, std::int64_t maxEvents = 100'000'000);
 
     std::int64_t NowMs() const { return now_; }
+    // When the timer that ProcessPendingEvents would run next is due; none while no timer
+    // could run.
+    std::optional<std::int64_t> NextDueMs() const;
     std::int64_t EventsRun() const { return events_; }
 
   private:

@@ -23,7 +23,7 @@ QColor ToQColor(PlotColour c) {
 
 class PainterCanvas : public PlotCanvas {
   public:
-    explicit PainterCanvas(QImage& image) : painter_(&image) {
+    explicit PainterCanvas(QPainter& painter) : painter_(painter) {
         painter_.setRenderHint(QPainter::Antialiasing);
         painter_.setRenderHint(QPainter::TextAntialiasing);
     }
@@ -73,16 +73,23 @@ class PainterCanvas : public PlotCanvas {
     }
 
   private:
-    QPainter painter_;
+    QPainter& painter_;
 };
 
 }  // namespace
 
+void PaintPlot(const PlotData& data, QPainter& painter) {
+    painter.save();
+    PainterCanvas canvas(painter);
+    DrawPlot(data, canvas);
+    painter.restore();
+}
+
 std::string RenderPngPlot(const PlotData& data) {
     QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
     {
-        PainterCanvas canvas(image);
-        DrawPlot(data, canvas);
+        QPainter painter(&image);
+        PaintPlot(data, painter);
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);

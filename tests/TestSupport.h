@@ -1,6 +1,7 @@
 #pragma once
 
-// Helpers every test folder shares: a scratch folder per test and whole-file reads and writes.
+// Helpers every test folder shares: a scratch folder per test, whole-file reads and writes, and
+// a command's main run in this process.
 
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "common/Platform.h"
 
@@ -24,6 +26,25 @@ inline std::string ReadFile(const fs::path& path) {
 
 inline void WriteFile(const fs::path& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
+}
+
+// What a command's main gave back: the exit status and both outputs.
+struct Invocation {
+    int Status = -1;
+    std::string Out;
+    std::string Err;
+};
+
+// Runs main(args, out, err) in this process, as the program's own main calls it.
+template <typename Main>
+Invocation InvokeMain(Main&& main, const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    Invocation result;
+    result.Status = main(args, out, err);
+    result.Out = out.str();
+    result.Err = err.str();
+    return result;
 }
 
 // A fresh folder of its own for one test (tests run in parallel processes), removed with

@@ -32,10 +32,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>nem közönséges fájl</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A(z) &quot;%1&quot; azonosítót ebben a mappában már egy másik<byte value="xd"/>futó program használja:<byte value="xd"/>%2<byte value="xd"/>Adj meg másik azonosítót!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -155,6 +151,34 @@
         <source>A faktor.txt 3. sorában a nyomás nem lehet negatív: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Idő</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fordulatszám (1/s)</source>
+        <translation type="unfinished">Drehzahl (1/s)</translation>
+    </message>
+    <message>
+        <source>Mérési idő (s)</source>
+        <translation type="unfinished">Messzeit (s)</translation>
+    </message>
+    <message>
+        <source>Beütésszám</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beütés/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>± 1 szórás (1/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorozat pontja</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Geometry</name>
@@ -164,10 +188,6 @@
     </message>
     <message>
         <source>A fájl nem olvasható: %1 (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>nem közönséges fájl</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -346,10 +366,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Több eredményfájl ugyanezzel az azonosítóval: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Nincs eredményfájl (%1.txt), csak geometria.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -423,10 +439,6 @@
     </message>
     <message>
         <source>hibás geometriafájl (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>nem közönséges fájl</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -603,6 +615,111 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>nem értékelhető</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden beütésszám 0: a sorozatból nem dönthető el, melyik geometrián mérték.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pontban a számláló elérte a felső határát (%2): ezek nem mért beütésszámok, a sorozat nem értékelhető.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;üres azonosító&gt;</source>
+        <extracomment>Shown for an identifier that was left empty at the login; no identifier can hold &lt; or &gt;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Üres azonosító: a bejelentkezéskor nem írtak be semmit (Brk2017_.txt).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ez az azonosító más mappában is szerepel eredményfájllal: %1. Minden mappa sorozatát külön értékeltük; a legjobb ítélet számít.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájlok a jelentés mappájában vannak; értékeltük őket.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korábbi sorozat megőrzött fájlja, nem értékelve: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mappa: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem olvasott mappák és fájlok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ezeket az értékelő nem olvasta be; ha versenyzői fájl van köztük, másold be olvasható helyre, és értékeld újra.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem olvasott: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 nem olvasott mappa vagy fájl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a mappa nem olvasható: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a mappa tartalma nem olvasható végig: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a fájl nem olvasható: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link a beadások mappáján kívülre (%1); nem követtük</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link a beadások mappáján belülre (%1); a célját ott értékeljük, ahol van</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link, amely nem létező fájlra mutat (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>versenyzői fájlnak látszik, de ilyen nevű fájlt a programok nem írnak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egy megszakadt trelko-runner futás saját mappája, mért pont nélkül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egy megszakadt trelko-runner futás saját mappája, benne a részeredménye: %1; a trelko-runner következő futása ebben a mappában a mappa mellé menti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a program sem tölti be: „%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>korábbi sorozat (nem értékelve)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: ezen a néven már egy fájl áll, nem mappa; adj meg másik --out mappát</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: ezen a néven már áll valami, ami nem mappa (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Használat: trelko-grade [opciók] BEADÁSOK
 
 Egy egész csoport méréseit értékeli. A BEADÁSOK mappát almappáival együtt bejárja
@@ -613,9 +730,17 @@ geometriája. Minden alapjelre a program saját számítása adja a várható be
 ütemszámot az illesztés becsli. Geometriánként Pearson-féle khi-négyzet próba; a
 legkisebb khi2 adja a legjobb geometriát.
 
-Ítéletek (az első, amelyik teljesül): hibás fájl, nincs geometria, nem illik (p &lt; 0.001,
+Ítéletek (az első, amelyik teljesül): hibás fájl, nincs geometria, nem értékelhető
+(minden beütésszám 0, vagy a számláló elérte a felső határát), nem illik (p &lt; 0.001,
 vagy pontos módban eltérés), hiányos (a sorozat 2000 1/s előtt megszakadt), rendben.
-Eredményfájl nélkül, csak geometriával: nincs eredmény.
+Eredményfájl nélkül, csak geometriával: nincs eredmény. Az ítélet azt mondja meg, hogy
+a sorozat valódi és teljes-e, nem azt, hogy jó-e a fizikai megoldás.
+
+Csak a programok által írt fájlokat olvassa: a Brk2017_AZONOSÍTÓ.txt.N a korábbi
+sorozatok megőrzött fájlja (felsorolja, nem értékeli), a zárolófájlokat kihagyja. Ha
+egy azonosító több mappában is szerepel eredményfájllal, mindegyiket külön értékeli, és
+megjelöli. Amit nem tud beolvasni (olvashatatlan mappa vagy fájl, link), azt a
+jelentés külön felsorolja, és a szabványos hibakimenetre is kiírja.
 
 Kötelező:
   BEADÁSOK               a versenyzők fájljainak mappája
@@ -709,6 +834,14 @@ Kilépési kód: 0 siker (bármi legyen az ítélet); 2 hibás opció, mappa vag
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1: ismeretlen üzemmód: &quot;%2&quot; (lehet: %3 vagy %4); a program versenyváltozatként indul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a fájl nem olvasható, vagy nem egyetlen szó; a program versenyváltozatként indul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Használat: trelko [opciók]
 
 Rezonáns gamma-szórás kísérlet szimulációja: az Országos Brenn Fizikaverseny
@@ -729,8 +862,16 @@ Ha a munkamappában nincs faktor.txt, a program a {SYSTEM_FACTOR} fájlt
 olvassa (a szervezők beállítása az egész gépre). Ha a munkamappában nincs
 Brenn2017.docx, a {SYSTEM_DOCS} mappában keresi.
 
+A program versenyváltozatként indul, pontosan úgy, ahogy a versenyen. A tanórai
+változat (mérési napló grafikonnal és exporttal, gyorsítható idő, a kísérlet
+fizikája, nagyítás) a --class opcióval, a {MODE_VARIABLE}=class környezeti
+változóval, vagy a munkamappa (ha ott nincs, a {SYSTEM_MODE_FOLDER} mappa)
+{MODE_FILE} fájljával indul, amelyben egyetlen szó áll: class vagy
+competition.
+
 Opciók:
   --dir MAPPA            a munkamappa
+  --class                a tanórai változat
   --lang KÓD             a program nyelve, pl. en (angol); alapérték hu (magyar); a
                          TRELKO_LANG változó is megadhatja; a fájlok minden nyelven
                          ugyanazok
@@ -993,6 +1134,105 @@ megszakítva: az addig mért pontok az eredményfájlban maradnak, egész sorokk
         <source>--pressure: a nyomás nem lehet negatív</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>egy megszakadt futás mappájában részeredmény maradt, ezért a mappa megmaradt: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egy megszakadt futás mappáját eltávolítottam: %1 (mért pont nem volt benne)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egy megszakadt futás mappáját eltávolítottam: %1; az addig mért pontjai megmaradtak: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>figyelem: a Faktor 0, így minden beütésszám 0 lesz (pontos módhoz negatív Faktor kell)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a korábbi sorozat fájlja nem nevezhető át (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a korábbi sorozat eredményfájlja megmaradt: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>figyelem: %1 mérésben a számláló elérte a felső határát (%2): ezek nem mért beütésszámok; kisebb Faktorral mérj</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--id: az azonosító legfeljebb %1 bájt lehet, ez %2 bájt</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>System</name>
+    <message>
+        <source>nem létezik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs hozzá jogosultság</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>túl hosszú név: egy név legfeljebb %1 bájt, egy útvonal legfeljebb %2 bájt lehet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs elég hely a lemezen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a fájl elérte a megengedett legnagyobb méretet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>csak olvasható fájlrendszer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>már létezik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>az útvonal egy része nem mappa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ez egy mappa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>túl sok szimbolikus link (talán önmagára mutat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rendszerhiba %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ez egy mappa, nem közönséges fájl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ez egy eszköz, nem közönséges fájl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ez egy csővezeték (FIFO), nem közönséges fájl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ez egy socket, nem közönséges fájl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem közönséges fájl</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sim::TAboutBox</name>
@@ -1186,6 +1426,42 @@ megszakítva: az addig mért pontok az eredményfájlban maradnak, egész sorokk
         <source>A fedél zárva: a forrás nem mozdítható.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Üzemmód: verseny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kísérlet fizikája</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Üzemmód: tanóra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tanóra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mérési napló</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idő: ×%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nagyítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kicsinyítés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eredeti méret</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sim::TKompDlg</name>
@@ -1243,6 +1519,77 @@ megszakítva: az addig mért pontok az eredményfájlban maradnak, egész sorokk
     <message>
         <source>Leírás</source>
         <translation>Anleitung</translation>
+    </message>
+</context>
+<context>
+    <name>sim::TNaplo</name>
+    <message>
+        <source>Egyes mérések</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. sorozat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grafikon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mérési napló</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés CSV-fájlba…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grafikon mentése PNG-be…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Másolás a vágólapra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napló törlése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat véget ért: %1 pont.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat megszakadt: %1 pont készült el a(z) %2 közül.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idő: ×%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. pont / %2, %3 1/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl nem írható:<byte value="xd"/>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napló mentése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV-fájlok (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grafikon mentése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG-képek (*.png)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

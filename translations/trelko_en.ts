@@ -32,10 +32,6 @@
         <translation>The result file could not be written:<byte value="xd"/>%1 (%2)</translation>
     </message>
     <message>
-        <source>nem közönséges fájl</source>
-        <translation>not a regular file</translation>
-    </message>
-    <message>
         <source>A(z) &quot;%1&quot; azonosítót ebben a mappában már egy másik<byte value="xd"/>futó program használja:<byte value="xd"/>%2<byte value="xd"/>Adj meg másik azonosítót!</source>
         <translation>The identifier &quot;%1&quot; is already used in this folder<byte value="xd"/>by another running program:<byte value="xd"/>%2<byte value="xd"/>Please enter another identifier!</translation>
     </message>
@@ -155,6 +151,34 @@
         <source>A faktor.txt 3. sorában a nyomás nem lehet negatív: %1</source>
         <translation>Line 3 of faktor.txt: the pressure cannot be negative: %1</translation>
     </message>
+    <message>
+        <source>Idő</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Fordulatszám (1/s)</source>
+        <translation>Rotor speed (1/s)</translation>
+    </message>
+    <message>
+        <source>Mérési idő (s)</source>
+        <translation>Measuring time (s)</translation>
+    </message>
+    <message>
+        <source>Beütésszám</source>
+        <translation>Counts</translation>
+    </message>
+    <message>
+        <source>Beütés/s</source>
+        <translation>Counts/s</translation>
+    </message>
+    <message>
+        <source>± 1 szórás (1/s)</source>
+        <translation>± 1 standard deviation (1/s)</translation>
+    </message>
+    <message>
+        <source>Sorozat pontja</source>
+        <translation>Series point</translation>
+    </message>
 </context>
 <context>
     <name>Geometry</name>
@@ -165,10 +189,6 @@
     <message>
         <source>A fájl nem olvasható: %1 (%2)</source>
         <translation>The file cannot be read: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>nem közönséges fájl</source>
-        <translation>not a regular file</translation>
     </message>
     <message>
         <source>A fájl nem hozható létre: %1 (%2)</source>
@@ -346,10 +366,6 @@
         <translation>The result file cannot be read: %1 (%2).</translation>
     </message>
     <message>
-        <source>Több eredményfájl ugyanezzel az azonosítóval: %1.</source>
-        <translation>More than one result file with this identifier: %1.</translation>
-    </message>
-    <message>
         <source>Nincs eredményfájl (%1.txt), csak geometria.</source>
         <translation>No result file (%1.txt), only geometry.</translation>
     </message>
@@ -424,10 +440,6 @@
     <message>
         <source>hibás geometriafájl (%1)</source>
         <translation>malformed geometry file (%1)</translation>
-    </message>
-    <message>
-        <source>nem közönséges fájl</source>
-        <translation>not a regular file</translation>
     </message>
     <message>
         <source>hu</source>
@@ -603,6 +615,111 @@
         <translation>%1: cannot be created (%2)</translation>
     </message>
     <message>
+        <source>nem értékelhető</source>
+        <translation>cannot be judged</translation>
+    </message>
+    <message>
+        <source>Minden beütésszám 0: a sorozatból nem dönthető el, melyik geometrián mérték.</source>
+        <translation>Every count is 0: the series cannot show which geometry it was measured on.</translation>
+    </message>
+    <message>
+        <source>%1 pontban a számláló elérte a felső határát (%2): ezek nem mért beütésszámok, a sorozat nem értékelhető.</source>
+        <translation>At %1 points the counter reached its upper limit (%2): these are not measured counts, and the series cannot be judged.</translation>
+    </message>
+    <message>
+        <source>&lt;üres azonosító&gt;</source>
+        <extracomment>Shown for an identifier that was left empty at the login; no identifier can hold &lt; or &gt;.</extracomment>
+        <translation>&lt;empty identifier&gt;</translation>
+    </message>
+    <message>
+        <source>Üres azonosító: a bejelentkezéskor nem írtak be semmit (Brk2017_.txt).</source>
+        <translation>Empty identifier: nothing was typed at the login (Brk2017_.txt).</translation>
+    </message>
+    <message>
+        <source>Ez az azonosító más mappában is szerepel eredményfájllal: %1. Minden mappa sorozatát külön értékeltük; a legjobb ítélet számít.</source>
+        <translation>This identifier also has a result file in another folder: %1. Each folder&apos;s series was graded on its own; the best verdict counts.</translation>
+    </message>
+    <message>
+        <source>A fájlok a jelentés mappájában vannak; értékeltük őket.</source>
+        <translation>The files lie in the report&apos;s own folder; they were graded.</translation>
+    </message>
+    <message>
+        <source>Korábbi sorozat megőrzött fájlja, nem értékelve: %1.</source>
+        <translation>Kept file of an earlier series, not graded: %1.</translation>
+    </message>
+    <message>
+        <source>Mappa: %1</source>
+        <translation>Folder: %1</translation>
+    </message>
+    <message>
+        <source>Nem olvasott mappák és fájlok</source>
+        <translation>Folders and files not read</translation>
+    </message>
+    <message>
+        <source>Ezeket az értékelő nem olvasta be; ha versenyzői fájl van köztük, másold be olvasható helyre, és értékeld újra.</source>
+        <translation>The grading tool did not read these; if a contestant&apos;s file is among them, copy it to a readable place and grade again.</translation>
+    </message>
+    <message>
+        <source>nem olvasott: %1 (%2)</source>
+        <translation>not read: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 nem olvasott mappa vagy fájl</source>
+        <translation>%1 folders or files not read</translation>
+    </message>
+    <message>
+        <source>a mappa nem olvasható: %1</source>
+        <translation>the folder cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>a mappa tartalma nem olvasható végig: %1</source>
+        <translation>the folder cannot be read to its end: %1</translation>
+    </message>
+    <message>
+        <source>a fájl nem olvasható: %1</source>
+        <translation>the file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>link a beadások mappáján kívülre (%1); nem követtük</source>
+        <translation>a link out of the submissions folder (%1); not followed</translation>
+    </message>
+    <message>
+        <source>link a beadások mappáján belülre (%1); a célját ott értékeljük, ahol van</source>
+        <translation>a link within the submissions folder (%1); its target is graded where it lies</translation>
+    </message>
+    <message>
+        <source>link, amely nem létező fájlra mutat (%1)</source>
+        <translation>a link to a file that does not exist (%1)</translation>
+    </message>
+    <message>
+        <source>versenyzői fájlnak látszik, de ilyen nevű fájlt a programok nem írnak</source>
+        <translation>looks like a contestant&apos;s file, but the programs never write a file of this name</translation>
+    </message>
+    <message>
+        <source>egy megszakadt trelko-runner futás saját mappája, mért pont nélkül</source>
+        <translation>the private folder of a trelko-runner run that was killed, without measured points</translation>
+    </message>
+    <message>
+        <source>egy megszakadt trelko-runner futás saját mappája, benne a részeredménye: %1; a trelko-runner következő futása ebben a mappában a mappa mellé menti</source>
+        <translation>the private folder of a trelko-runner run that was killed, holding its partial result: %1; the next trelko-runner run in this folder keeps it beside the folder</translation>
+    </message>
+    <message>
+        <source>a program sem tölti be: „%1”</source>
+        <translation>the program itself refuses to load it: “%1”</translation>
+    </message>
+    <message>
+        <source>korábbi sorozat (nem értékelve)</source>
+        <translation>earlier series (not graded)</translation>
+    </message>
+    <message>
+        <source>%1: ezen a néven már egy fájl áll, nem mappa; adj meg másik --out mappát</source>
+        <translation>%1: a file of this name stands there, not a folder; give another --out folder</translation>
+    </message>
+    <message>
+        <source>%1: ezen a néven már áll valami, ami nem mappa (%2)</source>
+        <translation>%1: something that is not a folder stands under this name (%2)</translation>
+    </message>
+    <message>
         <source>Használat: trelko-grade [opciók] BEADÁSOK
 
 Egy egész csoport méréseit értékeli. A BEADÁSOK mappát almappáival együtt bejárja
@@ -613,9 +730,17 @@ geometriája. Minden alapjelre a program saját számítása adja a várható be
 ütemszámot az illesztés becsli. Geometriánként Pearson-féle khi-négyzet próba; a
 legkisebb khi2 adja a legjobb geometriát.
 
-Ítéletek (az első, amelyik teljesül): hibás fájl, nincs geometria, nem illik (p &lt; 0.001,
+Ítéletek (az első, amelyik teljesül): hibás fájl, nincs geometria, nem értékelhető
+(minden beütésszám 0, vagy a számláló elérte a felső határát), nem illik (p &lt; 0.001,
 vagy pontos módban eltérés), hiányos (a sorozat 2000 1/s előtt megszakadt), rendben.
-Eredményfájl nélkül, csak geometriával: nincs eredmény.
+Eredményfájl nélkül, csak geometriával: nincs eredmény. Az ítélet azt mondja meg, hogy
+a sorozat valódi és teljes-e, nem azt, hogy jó-e a fizikai megoldás.
+
+Csak a programok által írt fájlokat olvassa: a Brk2017_AZONOSÍTÓ.txt.N a korábbi
+sorozatok megőrzött fájlja (felsorolja, nem értékeli), a zárolófájlokat kihagyja. Ha
+egy azonosító több mappában is szerepel eredményfájllal, mindegyiket külön értékeli, és
+megjelöli. Amit nem tud beolvasni (olvashatatlan mappa vagy fájl, link), azt a
+jelentés külön felsorolja, és a szabványos hibakimenetre is kiírja.
 
 Kötelező:
   BEADÁSOK               a versenyzők fájljainak mappája
@@ -648,10 +773,18 @@ the ticks per point. Pearson&apos;s chi-square test for each geometry; the small
 the best geometry.
 
 Verdicts (the first that applies; osszesito.csv gives the Hungarian names in brackets):
-malformed file (hibás fájl), no geometry (nincs geometria), does not fit (nem illik;
+malformed file (hibás fájl), no geometry (nincs geometria), cannot be judged (nem
+értékelhető; every count 0, or the counter at its upper limit), does not fit (nem illik;
 p &lt; 0.001, or a difference in the exact mode), incomplete (hiányos; the series broke off
 before 2000 1/s), ok (rendben). Without a result file, with geometry only: no result
-(nincs eredmény).
+(nincs eredmény). A verdict tells whether the series is genuine and complete, not whether
+the physics of the solution is good.
+
+Only the files the programs write are read: Brk2017_IDENTIFIER.txt.N is the kept file of
+an earlier series (listed, not graded); lock files are passed over. Where an identifier
+has result files in more than one folder, each is graded on its own and marked. What
+cannot be read (a folder or file without permission, a link) is listed in the report&apos;s
+own section and on standard error.
 
 Required:
   SUBMISSIONS            the folder of the contestants&apos; files
@@ -764,8 +897,16 @@ Ha a munkamappában nincs faktor.txt, a program a {SYSTEM_FACTOR} fájlt
 olvassa (a szervezők beállítása az egész gépre). Ha a munkamappában nincs
 Brenn2017.docx, a {SYSTEM_DOCS} mappában keresi.
 
+A program versenyváltozatként indul, pontosan úgy, ahogy a versenyen. A tanórai
+változat (mérési napló grafikonnal és exporttal, gyorsítható idő, a kísérlet
+fizikája, nagyítás) a --class opcióval, a {MODE_VARIABLE}=class környezeti
+változóval, vagy a munkamappa (ha ott nincs, a {SYSTEM_MODE_FOLDER} mappa)
+{MODE_FILE} fájljával indul, amelyben egyetlen szó áll: class vagy
+competition.
+
 Opciók:
   --dir MAPPA            a munkamappa
+  --class                a tanórai változat
   --lang KÓD             a program nyelve, pl. en (angol); alapérték hu (magyar); a
                          TRELKO_LANG változó is megadhatja; a fájlok minden nyelven
                          ugyanazok
@@ -793,8 +934,15 @@ Without a faktor.txt in the work folder, the program reads {SYSTEM_FACTOR} (the
 organisers&apos; setting for the whole machine). Without a Brenn2017.docx in the work folder,
 it looks in the {SYSTEM_DOCS} folder.
 
+The program starts as the competition edition, exactly as at the competition. The class
+edition (a measurement log with a plot and export, faster time, the physics of the
+experiment, zoom) starts with the --class option, the {MODE_VARIABLE}=class environment
+variable, or a {MODE_FILE} file in the work folder (else in the {SYSTEM_MODE_FOLDER} folder)
+that holds a single word: class or competition.
+
 Options:
   --dir FOLDER           the work folder
+  --class                the class edition
   --lang CODE            the program&apos;s language, e.g. en (English); default hu
                          (Hungarian); the TRELKO_LANG variable may give it too; the files
                          are the same in every language
@@ -804,6 +952,14 @@ Options:
 Exit status: 0 the program ended normally; 1 no graphical display, or the work folder
 cannot be used; 2 a bad option, with a one-line message.
 </translation>
+    </message>
+    <message>
+        <source>%1: ismeretlen üzemmód: &quot;%2&quot; (lehet: %3 vagy %4); a program versenyváltozatként indul</source>
+        <translation>%1: unknown mode: &quot;%2&quot; (it may be %3 or %4); the program starts as the competition edition</translation>
+    </message>
+    <message>
+        <source>%1: a fájl nem olvasható, vagy nem egyetlen szó; a program versenyváltozatként indul</source>
+        <translation>%1: the file cannot be read or is not a single word; the program starts as the competition edition</translation>
     </message>
 </context>
 <context>
@@ -1112,6 +1268,105 @@ interrupted: the points measured so far stay in the result file, as whole lines.
         <source>--pressure: a nyomás nem lehet negatív</source>
         <translation>--pressure: the pressure cannot be negative</translation>
     </message>
+    <message>
+        <source>egy megszakadt futás mappájában részeredmény maradt, ezért a mappa megmaradt: %1 (%2)</source>
+        <translation>the folder of a killed run still holds a partial result, so the folder stays: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>egy megszakadt futás mappáját eltávolítottam: %1 (mért pont nem volt benne)</source>
+        <translation>removed the folder of a killed run: %1 (it held no measured points)</translation>
+    </message>
+    <message>
+        <source>egy megszakadt futás mappáját eltávolítottam: %1; az addig mért pontjai megmaradtak: %2</source>
+        <translation>removed the folder of a killed run: %1; the points it had measured are kept: %2</translation>
+    </message>
+    <message>
+        <source>figyelem: a Faktor 0, így minden beütésszám 0 lesz (pontos módhoz negatív Faktor kell)</source>
+        <translation>warning: the Faktor is 0, so every count will be 0 (the exact mode needs a negative Faktor)</translation>
+    </message>
+    <message>
+        <source>%1: a korábbi sorozat fájlja nem nevezhető át (%2)</source>
+        <translation>%1: the earlier series&apos; file cannot be renamed (%2)</translation>
+    </message>
+    <message>
+        <source>a korábbi sorozat eredményfájlja megmaradt: %1</source>
+        <translation>the earlier series&apos; result file is kept: %1</translation>
+    </message>
+    <message>
+        <source>figyelem: %1 mérésben a számláló elérte a felső határát (%2): ezek nem mért beütésszámok; kisebb Faktorral mérj</source>
+        <translation>warning: in %1 counts the counter reached its upper limit (%2): these are not measured counts; measure with a smaller Faktor</translation>
+    </message>
+    <message>
+        <source>--id: az azonosító legfeljebb %1 bájt lehet, ez %2 bájt</source>
+        <translation>--id: an identifier may be at most %1 bytes long, this one is %2 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>System</name>
+    <message>
+        <source>nem létezik</source>
+        <translation>does not exist</translation>
+    </message>
+    <message>
+        <source>nincs hozzá jogosultság</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>túl hosszú név: egy név legfeljebb %1 bájt, egy útvonal legfeljebb %2 bájt lehet</source>
+        <translation>name too long: a name may be at most %1 bytes, a path at most %2 bytes</translation>
+    </message>
+    <message>
+        <source>nincs elég hely a lemezen</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>a fájl elérte a megengedett legnagyobb méretet</source>
+        <translation>the file reached the largest size allowed</translation>
+    </message>
+    <message>
+        <source>csak olvasható fájlrendszer</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <source>már létezik</source>
+        <translation>already exists</translation>
+    </message>
+    <message>
+        <source>az útvonal egy része nem mappa</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>ez egy mappa</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>túl sok szimbolikus link (talán önmagára mutat)</source>
+        <translation>too many symbolic links (perhaps it points to itself)</translation>
+    </message>
+    <message>
+        <source>rendszerhiba %1: %2</source>
+        <translation>system error %1: %2</translation>
+    </message>
+    <message>
+        <source>ez egy mappa, nem közönséges fájl</source>
+        <translation>it is a folder, not a regular file</translation>
+    </message>
+    <message>
+        <source>ez egy eszköz, nem közönséges fájl</source>
+        <translation>it is a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>ez egy csővezeték (FIFO), nem közönséges fájl</source>
+        <translation>it is a pipe (FIFO), not a regular file</translation>
+    </message>
+    <message>
+        <source>ez egy socket, nem közönséges fájl</source>
+        <translation>it is a socket, not a regular file</translation>
+    </message>
+    <message>
+        <source>nem közönséges fájl</source>
+        <translation>not a regular file</translation>
+    </message>
 </context>
 <context>
     <name>sim::TAboutBox</name>
@@ -1305,6 +1560,42 @@ interrupted: the points measured so far stay in the result file, as whole lines.
         <source>A fedél zárva: a forrás nem mozdítható.</source>
         <translation>The lid is closed: the source cannot be moved.</translation>
     </message>
+    <message>
+        <source>Üzemmód: verseny</source>
+        <translation>Mode: competition</translation>
+    </message>
+    <message>
+        <source>A kísérlet fizikája</source>
+        <translation>The physics of the experiment</translation>
+    </message>
+    <message>
+        <source>Üzemmód: tanóra</source>
+        <translation>Mode: class</translation>
+    </message>
+    <message>
+        <source>Tanóra</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Mérési napló</source>
+        <translation>Measurement log</translation>
+    </message>
+    <message>
+        <source>Idő: ×%1</source>
+        <translation>Time: ×%1</translation>
+    </message>
+    <message>
+        <source>Nagyítás</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Kicsinyítés</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Eredeti méret</source>
+        <translation>Actual size</translation>
+    </message>
 </context>
 <context>
     <name>sim::TKompDlg</name>
@@ -1362,6 +1653,77 @@ interrupted: the points measured so far stay in the result file, as whole lines.
     <message>
         <source>Leírás</source>
         <translation>Guide</translation>
+    </message>
+</context>
+<context>
+    <name>sim::TNaplo</name>
+    <message>
+        <source>Egyes mérések</source>
+        <translation>Single counts</translation>
+    </message>
+    <message>
+        <source>%1. sorozat</source>
+        <translation>Series %1</translation>
+    </message>
+    <message>
+        <source>Grafikon</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>Mérési napló</source>
+        <translation>Measurement log</translation>
+    </message>
+    <message>
+        <source>Mentés CSV-fájlba…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>Grafikon mentése PNG-be…</source>
+        <translation>Save the plot as PNG…</translation>
+    </message>
+    <message>
+        <source>Másolás a vágólapra</source>
+        <translation>Copy to the clipboard</translation>
+    </message>
+    <message>
+        <source>Napló törlése</source>
+        <translation>Clear the log</translation>
+    </message>
+    <message>
+        <source>A sorozat véget ért: %1 pont.</source>
+        <translation>The series has ended: %1 points.</translation>
+    </message>
+    <message>
+        <source>A sorozat megszakadt: %1 pont készült el a(z) %2 közül.</source>
+        <translation>The series was stopped: %1 of %2 points measured.</translation>
+    </message>
+    <message>
+        <source>Idő: ×%1</source>
+        <translation>Time: ×%1</translation>
+    </message>
+    <message>
+        <source>%1. pont / %2, %3 1/s</source>
+        <translation>point %1 of %2, %3 1/s</translation>
+    </message>
+    <message>
+        <source>A fájl nem írható:<byte value="xd"/>%1 (%2)</source>
+        <translation>The file cannot be written:<byte value="xd"/>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Napló mentése</source>
+        <translation>Save the log</translation>
+    </message>
+    <message>
+        <source>CSV-fájlok (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Grafikon mentése</source>
+        <translation>Save the plot</translation>
+    </message>
+    <message>
+        <source>PNG-képek (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
     </message>
 </context>
 <context>

@@ -175,9 +175,54 @@ class ActingAccessible : public QAccessibleWidget {
     }
 };
 
+// The views and the widgets shown in them, both ways.
+std::map<const QObject*, QWidget*>& Embeddings() {
+    static std::map<const QObject*, QWidget*> embeddings;
+    return embeddings;
+}
+
+class ViewAccessible : public QAccessibleWidget {
+  public:
+    ViewAccessible(QWidget* view, QWidget* embedded)
+        : QAccessibleWidget(view, QAccessible::Client), embedded_(embedded) {}
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(embedded_) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child != nullptr && child->object() == embedded_ ? 0 : -1;
+    }
+
+  private:
+    QWidget* embedded_;
+};
+
+class EmbeddedAccessible : public QAccessibleWidget {
+  public:
+    EmbeddedAccessible(QWidget* embedded, QWidget* view)
+        : QAccessibleWidget(embedded, QAccessible::Client), view_(view) {}
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(view_);
+    }
+    QRect rect() const override {
+        return QRect(view_->mapToGlobal(QPoint(0, 0)), view_->size());
+    }
+
+  private:
+    QWidget* view_;
+};
+
 QAccessibleInterface* AccessibleFactory(const QString& key, QObject* object) {
     if (object == nullptr || !object->isWidgetType()) {
         return nullptr;
+    }
+    if (const auto it = Embeddings().find(object); it != Embeddings().end()) {
+        auto* widget = static_cast<QWidget*>(object);
+        if (Embeddings().count(it->second) != 0 && Embeddings().at(it->second) == widget &&
+            widget->isWindow()) {
+            return new EmbeddedAccessible(widget, it->second);
+        }
+        return new ViewAccessible(widget, it->second);
     }
     if (Actions().count(object) != 0) {
         const QVariant role = object->property(kRoleProperty);
@@ -207,6 +252,21 @@ void InstallAccessibleFactory() {
         return true;
     }();
     (void)installed;
+}
+
+void EmbedAccessibly(QWidget* view, QWidget* embedded) {
+    InstallAccessibleFactory();
+    // An interface made before knows nothing of the embedding.
+    for (QWidget* widget : {view, embedded}) {
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget)) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+        }
+    }
+    Embeddings()[view] = embedded;
+    Embeddings()[embedded] = view;
+    for (QWidget* widget : {view, embedded}) {
+        QObject::connect(widget, &QObject::destroyed, [widget] { Embeddings().erase(widget); });
+    }
 }
 
 void SetAccessibleRole(QWidget* widget, QAccessible::Role role) {

@@ -31,6 +31,11 @@ struct AccessibleAction {
 // has been answered, since one may open a modal dialog that waits for the same client.
 void SetAccessibleActions(QWidget* widget, std::vector<AccessibleAction> actions);
 
+// A widget shown inside another through a scaled view (an embedding the toolkit does not tell
+// assistive technology of): the embedded widget becomes the view's child, so its controls are
+// read as they are anywhere else.
+void EmbedAccessibly(QWidget* view, QWidget* embedded);
+
 // Sends an accessibility event about object when assistive technology listens.
 void NotifyAccessible(QObject* object, QAccessible::Event type);
 // A value change: listeners read the new value from the object.

@@ -47,7 +47,8 @@ bool TFocusMark::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::FocusIn:
             if (host_->isAncestorOf(widget)) {
-                switch (static_cast<QFocusEvent*>(event)->reason()) {
+                switch (handing_ ? Qt::ActiveWindowFocusReason
+                                 : static_cast<QFocusEvent*>(event)->reason()) {
                     case Qt::MouseFocusReason:
                         keyboardLeads_ = false;
                         break;
@@ -87,6 +88,12 @@ bool TFocusMark::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return false;
+}
+
+void TFocusMark::HandFocus(QWidget* control) {
+    handing_ = true;
+    control->setFocus(Qt::OtherFocusReason);
+    handing_ = false;
 }
 
 bool TFocusMark::IsCompanion(const QWidget* widget) const {

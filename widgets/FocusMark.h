@@ -34,6 +34,10 @@ class TFocusMark : public QWidget {
     // The control ringed now, or nullptr when the mark is hidden.
     QWidget* Marked() const;
 
+    // Gives the focus to control for the program, not for a key or the mouse: the ring shows
+    // on it only if the keyboard led before.
+    void HandFocus(QWidget* control);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -45,6 +49,7 @@ class TFocusMark : public QWidget {
     void Update();
 
     QWidget* host_;
+    bool handing_ = false;
     QPointer<QWidget> focused_;
     bool keyboardLeads_ = true;
     std::map<const QWidget*, QPointer<QWidget>> companions_;

@@ -27,6 +27,10 @@ namespace {
 constexpr char kFontFace[] = "DejaVu Sans";
 constexpr int kFontPoints = 8;
 constexpr int kTextAreaExtraWidth = 5;  // text area width beyond the widest line
+// A title bar's face, as large as the common ones, and the room its icon and buttons take.
+constexpr double kTitleFaceScale = 1.4;
+constexpr int kTitleBarControls = 110;
+bool fitCaptionsInTitleBar = false;
 
 struct ButtonKind {
     const char* caption;
@@ -299,6 +303,14 @@ void TSMsg::Prepare(const std::string& text, const std::string& caption, int fla
         sumW += buttons_[i]->width();
     }
     maxW = std::max(maxW, sumW);
+    if (fitCaptionsInTitleBar && !caption.empty()) {
+        QFont title = font_;
+        title.setBold(true);
+        title.setPointSizeF(font_.pointSizeF() * kTitleFaceScale);
+        const int titleW = QFontMetrics(title).horizontalAdvance(QString::fromUtf8(caption)) +
+                           kTitleBarControls - 2 * textPos.x() - kTextAreaExtraWidth;
+        maxW = std::max(maxW, titleW);
+    }
 
     // A line wider than the screen is wrapped, so the reason and the buttons stay on it.
     const QScreen* shownOn = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
@@ -495,6 +507,10 @@ void DestroyMessageDialog() {
 
 MessageResponder SetMessageResponder(MessageResponder responder) {
     return std::exchange(Responder(), std::move(responder));
+}
+
+void FitCaptionsInTitleBar(bool fit) {
+    fitCaptionsInTitleBar = fit;
 }
 
 int ShowMessageDialog(const std::string& text, const std::string& caption, int flags) {

@@ -129,4 +129,10 @@ MessageResponder SetMessageResponder(MessageResponder responder);
 // installed, else to the single dialog.
 int ShowMessageDialog(const std::string& text, const std::string& caption, int flags);
 
+// The dialog's width follows its text, its buttons and its caption measured in the dialog's own
+// font, which the Hungarian captions fit. A translated caption may be longer than its text: with
+// this set, the dialog is also wide enough for the caption in a title bar's larger, bold face and
+// beside the title bar's buttons, so the window manager need not cut it.
+void FitCaptionsInTitleBar(bool fit);
+
 }  // namespace sim

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -10,7 +9,9 @@
 #include <utility>
 
 #include "apparatus/core/FactorFile.h"
+#include "apparatus/core/ResultFiles.h"
 #include "common/Conversions.h"
+#include "common/ErrorText.h"
 #include "common/FileNames.h"
 #include "common/Format.h"
 #include "common/Platform.h"
@@ -36,10 +37,10 @@ constexpr TrText kImbalanceText =
 constexpr TrText kResultFileNotWritten =
     SIM_TR("Apparatus", "Az eredményfájl írása nem sikerült:\r%1 (%2)");
 
-// The reason of a failed system call (a negative error: not a regular file), as the other
-// file messages give it in parentheses.
-std::string Reason(int error) {
-    return error < 0 ? Tr(SIM_TR("Apparatus", "nem közönséges fájl")) : std::strerror(error);
+// The reason of a failed system call (a negative error: not a regular file, of this kind), as
+// the other file messages give it in parentheses.
+std::string Reason(int error, platform::Kind kind = platform::Kind::Other) {
+    return error < 0 ? FileKindReason(kind) : SystemReason(error);
 }
 
 void Place(FieldItem& item, const ItemPlace& place, std::int32_t tag = 0) {
@@ -58,42 +59,35 @@ struct TForm1Logic::SeriesFile {
     platform::File File;
     std::uint64_t Written = 0;  // bytes of whole lines
 
-    // Creates the file anew: a link in its place is replaced, never written through, and
-    // anything else that is not a regular file is refused untouched. Returns 0, the error
-    // number, or -1 for "not a regular file".
-    int Open(const std::string& path) {
-        switch (platform::KindOf(path)) {
+    platform::Kind Refused = platform::Kind::Other;  // what stood at the path, when refused (-1)
+
+    // Creates the file anew: an earlier series' file is kept under the next earlier-series
+    // name first, a link in its place is replaced, never written through, and anything else
+    // that is not a regular file is refused untouched. Returns 0, the error number, or -1 for
+    // "not a regular file".
+    int Open(const std::string& folder, const std::string& participantId) {
+        const std::string path = folder + ResultFileName(participantId);
+        int error = 0;
+        switch (Refused = platform::KindOf(path, &error)) {
             case platform::Kind::Link:
-                if (const int error = platform::RemoveFile(path); error != 0) {
+                if (error = platform::RemoveFile(path); error != 0) {
                     return error;
                 }
                 break;
             case platform::Kind::Missing:
-            case platform::Kind::Regular:
                 break;
-            case platform::Kind::Directory:
-            case platform::Kind::Other:
-                return -1;
+            case platform::Kind::Regular:
+                if (error = KeepEarlierResult(folder, participantId).Error; error != 0) {
+                    return error;
+                }
+                break;
+            default:
+                return error != 0 ? error : -1;
         }
+        // Never an existing file: whatever appeared meanwhile is not this series' to empty.
         // Without following a link that appeared meanwhile, and without waiting on a pipe.
-        int error = 0;
-        File = platform::OpenForWriting(path, false, false, error);
-        if (!File.IsOpen()) {
-            return error;
-        }
-        bool regular = false;
-        std::uint64_t size = 0;
-        error = File.Describe(regular, size);
-        if (error == 0 && !regular) {
-            error = -1;
-        }
-        if (error == 0) {
-            error = File.Truncate(0);
-        }
-        if (error != 0) {
-            File.Close();
-        }
-        return error;
+        File = platform::OpenForWriting(path, true, false, error);
+        return File.IsOpen() ? 0 : error;
     }
     // Each line goes straight to the file, so nothing of a failed line stays behind to be
     // written later. Returns 0 or the error number.
@@ -399,7 +393,7 @@ std::optional<std::string> TForm1Logic::ClaimIdentifier(const std::string& ident
 }
 
 std::string TForm1Logic::ResultFilePath() const {
-    return Model.ProgramDir + Model.ParticipantId + ".txt";
+    return Model.ProgramDir + ResultFileName(Model.ParticipantId);
 }
 
 void TForm1Logic::ReportFailure(const std::string& text) {
@@ -471,6 +465,8 @@ void TForm1Logic::BitBtn5Click() {
     BitBtn5.Enabled = false;
     BitBtn6.Enabled = true;
     Model.MeasurementOn = true;
+    // The exact mode replaces the counter instead of adding to it.
+    countBase_ = Model.CountFactor > 0 ? Model.CounterValue : 0;
     // Fixed at once, not at the next refresh: a click before it would move a component that
     // the count already measures.
     FixComponents(true);
@@ -498,6 +494,24 @@ void TForm1Logic::WaitUntil(const std::function<bool()>& done) {
     }
 }
 
+int TForm1Logic::SeriesPoints(std::int32_t step) {
+    if (step <= 0) {
+        return 0;
+    }
+    const std::int64_t span = kRotorSpeedMax - kRotorSpeedMin;
+    return static_cast<int>((span + step - 1) / step) + 1;
+}
+
+std::optional<SeriesProgress> TForm1Logic::Progress() const {
+    if (!seriesRunning_ || Model.SpeedStep <= 0) {
+        return std::nullopt;
+    }
+    const double done = (Model.RotorSpeedSetpoint - kSeriesFirstSetpoint) / Model.SpeedStep;
+    return SeriesProgress{std::max(1, static_cast<int>(std::floor(done)) + 1),
+                          SeriesPoints(Model.SpeedStep),
+                          Model.RotorSpeedSetpoint};
+}
+
 void TForm1Logic::RunSpeedSeries() {
     seriesRunning_ = true;
     SeriesFile file;
@@ -514,10 +528,10 @@ void TForm1Logic::RunSpeedSeries() {
     };
 
     Model.RotorSpeedSetpoint = kSeriesFirstSetpoint - Model.SpeedStep;
-    if (const int error = file.Open(ResultFilePath()); error != 0) {
+    if (const int error = file.Open(Model.ProgramDir, Model.ParticipantId); error != 0) {
         seriesRunning_ = false;
         ReportFailure(Tr(SIM_TR("Apparatus", "Az eredményfájl nem hozható létre:\r%1 (%2)"),
-                         {ResultFilePath(), Reason(error)}));
+                         {ResultFilePath(), Reason(error, file.Refused)}));
         return;
     }
     if (const int error = file.WriteLine(Format("Faktor= %10d", Model.CountFactor)); error != 0) {
@@ -525,6 +539,7 @@ void TForm1Logic::RunSpeedSeries() {
         finish(false);
         return;
     }
+    int point = 0;
     while (true) {
         BitBtn5.Enabled = false;
         BitBtn7.Enabled = false;
@@ -555,6 +570,9 @@ void TForm1Logic::RunSpeedSeries() {
             finish(true);
             return;
         }
+        ++point;
+        SeriesPointMeasured(
+            {Model.RotorSpeedSetpoint, Model.MeasureElapsed, Model.CounterValue, point});
         if (Model.RotorSpeedSetpoint >= kSeriesLastSetpoint) {
             finish(true);
             return;
@@ -679,10 +697,9 @@ void TForm1Logic::Button1Click() {
     const std::string path = GeometryFileName(*chosen, Model.ParticipantId);
     // The dialog asked about the chosen name; the file written carries the key as well, so
     // ask about that one.
-    std::error_code error;
-    if (std::filesystem::exists(path, error) &&
+    if (platform::KindBehind(path) != platform::Kind::Missing &&
         ShowMessageDialog(Tr(SIM_TR("Apparatus", "A(z) %1 fájl már létezik.\rFelülírjam?"),
-                             {std::filesystem::path(path).filename().string()}),
+                             {platform::TextOf(platform::PathOf(path).filename())}),
                           Tr(SIM_TR("Apparatus", "*** MEGERŐSÍTÉS ***")), kMsgYesNo) != kMsgYes) {
         return;
     }
@@ -705,10 +722,7 @@ void TForm1Logic::Button2Click() {
         return;
     }
     if (!GeometryFitsPanel(*loaded.Values)) {
-        ReportFailure(Tr(SIM_TR("Apparatus",
-                                "A geometria nem tölthető be, mert egy elem a "
-                                "panelen kívülre kerülne:\r%1"),
-                         {ShownText(*chosen)}));
+        ReportFailure(Tr(kGeometryOutsidePanel, {ShownText(*chosen)}));
         return;
     }
     ApplyGeometry(*loaded.Values, Components, Model.Slots);
@@ -742,15 +756,23 @@ void TForm1Logic::Timer3Timer() {
 }
 
 void TForm1Logic::BitBtn6Click() {
+    const bool counted = Model.MeasurementOn && Model.MeasureElapsed > 0;
     Timer3->SetEnabled(false);
     BitBtn5.Enabled = true;
     Edit5.Enabled = true;
     BitBtn6.Enabled = false;
     Model.MeasurementOn = false;
     RefreshApparatus();
+    // A series point is logged with its line, once the series has written it.
+    if (counted && !seriesRunning_) {
+        const std::int64_t own = std::int64_t{Model.CounterValue} - countBase_;
+        CountFinished({Model.RotorSpeed, Model.MeasureElapsed,
+                       SaturateToInt32(static_cast<double>(own)), 0});
+    }
 }
 
 void TForm1Logic::BitBtn7Click() {
+    countBase_ = 0;
     Model.MeasureElapsed = 0;
     Model.CounterValue = 0;
     Edit7.Text = Format("%10.2f", 0.0);

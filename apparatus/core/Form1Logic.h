@@ -32,6 +32,9 @@ inline constexpr TrText kSaveCaption = SIM_TR("Apparatus", "Mentés");
 inline constexpr TrText kLoadCaption = SIM_TR("Apparatus", "Betöltés");
 inline constexpr TrText kAutoStopCaption = SIM_TR("Apparatus", "Mérés leáll (s)");
 inline constexpr TrText kClearCaption = SIM_TR("Apparatus", "Törlés");
+// A geometry that would put a component outside the panel is not loaded (%1: the file).
+inline constexpr TrText kGeometryOutsidePanel = SIM_TR(
+    "Apparatus", "A geometria nem tölthető be, mert egy elem a panelen kívülre kerülne:\r%1");
 // The file dialogs' filter that lists every file.
 inline constexpr TrText kAllFiles = SIM_TR("Apparatus", "Minden fájl");
 
@@ -40,6 +43,22 @@ inline constexpr int kRotorTickMs = 10;
 inline constexpr int kMeasureTickMs = 500;
 // Counting time advances by exactly one tick's length per tick, whatever the wall clock did.
 inline constexpr double kMeasureTickSeconds = kMeasureTickMs / 1000.0;
+
+// One finished count as a log of the counts keeps it: its own counts, not the counter's sum
+// (a second Start without "Törlés" adds to the counter but restarts the time).
+struct FinishedCount {
+    double Speed = 0;         // 1/s: a series point's set point, else the rotor's speed at the end
+    double Seconds = 0;       // counting time
+    std::int32_t Counts = 0;  // of this count alone
+    int SeriesPoint = 0;      // 1, 2, ... within a speed series; 0 for a single count
+};
+
+// Where a running series is: its point being approached or counted, of how many.
+struct SeriesProgress {
+    int Point = 0;
+    int Points = 0;
+    double Setpoint = 0;
+};
 
 // The main window's state and handlers without any toolkit: the apparatus model, a plain record
 // of every control the handlers touch, the three timers, and the few hooks a window overrides.
@@ -106,6 +125,11 @@ class TForm1Logic {
     void BeginShutdown();
     bool ShuttingDown() const { return shuttingDown_; }
     bool SeriesRunning() const { return seriesRunning_; }
+    // Only while a series runs.
+    std::optional<SeriesProgress> Progress() const;
+    // The set points a series with this step measures: 100, 100 + step, ... up to the first
+    // at or above 2000.
+    static int SeriesPoints(std::int32_t step);
 
     // Stacking order of the panel's items, bottom first.
     void BringToFront(FieldItem& item);
@@ -188,6 +212,10 @@ class TForm1Logic {
     // After every timer tick, and before a handler waits for events, so a window can show what
     // changed.
     virtual void ControlsChanged() {}
+    // A single count has ended: by Stop, by its time, in the exact mode or by an error.
+    virtual void CountFinished(const FinishedCount& count) { (void)count; }
+    // A series point has been measured and its line written; the point has the line's numbers.
+    virtual void SeriesPointMeasured(const FinishedCount& point) { (void)point; }
 
     Clock& clock_;
 
@@ -208,6 +236,8 @@ class TForm1Logic {
     std::uint64_t stackingGeneration_ = 0;
     bool seriesRunning_ = false;
     bool shuttingDown_ = false;
+    // The counter when the running count began, so that its own counts are known.
+    std::int32_t countBase_ = 0;
 };
 
 }  // namespace sim

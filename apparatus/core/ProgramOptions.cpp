@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "apparatus/core/ProgramMode.h"
 #include "apparatus/core/WorkFolder.h"
 #include "common/FileNames.h"
 #include "common/Translate.h"
@@ -33,6 +34,7 @@ ParsedProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
     line.allow_windows_style_options(false);
     CLI::Option* dir =
         line.add_option("--dir", folder)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    line.add_flag(kClassOption, options.Class);
     line.add_flag("-h,--help", options.Help);
     line.add_flag("--version", options.Version);
     try {
@@ -83,8 +85,16 @@ Ha a munkamappában nincs faktor.txt, a program a {SYSTEM_FACTOR} fájlt
 olvassa (a szervezők beállítása az egész gépre). Ha a munkamappában nincs
 Brenn2017.docx, a {SYSTEM_DOCS} mappában keresi.
 
+A program versenyváltozatként indul, pontosan úgy, ahogy a versenyen. A tanórai
+változat (mérési napló grafikonnal és exporttal, gyorsítható idő, a kísérlet
+fizikája, nagyítás) a --class opcióval, a {MODE_VARIABLE}=class környezeti
+változóval, vagy a munkamappa (ha ott nincs, a {SYSTEM_MODE_FOLDER} mappa)
+{MODE_FILE} fájljával indul, amelyben egyetlen szó áll: class vagy
+competition.
+
 Opciók:
   --dir MAPPA            a munkamappa
+  --class                a tanórai változat
   --lang KÓD             a program nyelve, pl. en (angol); alapérték hu (magyar); a
                          TRELKO_LANG változó is megadhatja; a fájlok minden nyelven
                          ugyanazok
@@ -95,11 +105,15 @@ Kilépési kód: 0 a program rendben véget ért; 1 nincs grafikus kijelző, vag
 munkamappa nem használható; 2 hibás opció, egysoros üzenettel.
 )HELP"));
     const std::string systemFactorFile = SystemFactorFile();
+    const std::string systemFolder = SystemSettingsFolder();
     const std::pair<std::string_view, std::string_view> values[] = {
         {"{VARIABLE}", kWorkFolderVariable},
         {"{HOME_FOLDER}", kHomeWorkFolderName},
         {"{SYSTEM_FACTOR}", systemFactorFile},
-        {"{SYSTEM_DOCS}", kSystemDocumentFolder}};
+        {"{SYSTEM_DOCS}", kSystemDocumentFolder},
+        {"{MODE_VARIABLE}", kModeVariable},
+        {"{SYSTEM_MODE_FOLDER}", systemFolder},
+        {"{MODE_FILE}", kModeFileName}};
     // A translation that lost a token shows the text without that name.
     for (const auto& [token, value] : values) {
         if (const auto at = text.find(token); at != std::string::npos) {

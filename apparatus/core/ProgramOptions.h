@@ -12,6 +12,7 @@ inline constexpr int kProgramBadOption = 2;  // exit status, as the runner's and
 // What the window program is asked on its command line.
 struct ProgramOptions {
     std::optional<std::string> WorkFolder;  // --dir
+    bool Class = false;                     // --class
     bool Help = false;
     bool Version = false;
 };

@@ -1,9 +1,9 @@
 #include "apparatus/core/WorkFolder.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 
+#include "common/ErrorText.h"
 #include "common/FileNames.h"
 #include "common/Platform.h"
 #include "common/Translate.h"
@@ -44,7 +44,7 @@ WorkFolder Checked(const std::string& folder) {
         case EROFS:
             return Refused(folder, Tr(SIM_TR("Apparatus", "nem írható")));
         default:
-            return Refused(folder, std::strerror(error));
+            return Refused(folder, SystemReason(error));
     }
 }
 
@@ -61,11 +61,15 @@ bool Inside(const std::string& folder, const std::string& under) {
 
 }  // namespace
 
-std::string SystemFactorFile() {
+std::string SystemSettingsFolder() {
     if (const auto shared = platform::ProgramDataFolder()) {
-        return platform::TextOf(platform::PathOf(*shared) / "trelko" / "faktor.txt");
+        return platform::TextOf(platform::PathOf(*shared) / "trelko" / "");
     }
-    return "/etc/trelko/faktor.txt";
+    return "/etc/trelko/";
+}
+
+std::string SystemFactorFile() {
+    return SystemSettingsFolder() + "faktor.txt";
 }
 
 WorkFolder ChooseWorkFolder(const WorkFolderRequest& request) {
@@ -92,7 +96,7 @@ WorkFolder ChooseWorkFolder(const WorkFolderRequest& request) {
     }
     const std::string folder = platform::TextOf(platform::PathOf(*request.Home) / kHomeWorkFolderName);
     if (const int error = platform::MakeFolder(folder, true); error != 0 && error != EEXIST) {
-        return Refused(folder, std::strerror(error));
+        return Refused(folder, SystemReason(error));
     }
     return Checked(folder);
 }

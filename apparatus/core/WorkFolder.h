@@ -30,8 +30,10 @@ struct WorkFolder {
     std::optional<std::string> Error;  // why it cannot be used, for the message at start-up
 };
 
-// An organiser's settings for a whole machine, read when the work folder has no faktor.txt:
-// /etc/trelko/faktor.txt, on Windows %ProgramData%\trelko\faktor.txt (the known folder).
+// The organisers' folder of settings for a whole machine, read where the work folder has none:
+// /etc/trelko/, on Windows %ProgramData%\trelko\ (the known folder); with its separator.
+std::string SystemSettingsFolder();
+// The organisers' faktor.txt in it.
 std::string SystemFactorFile();
 
 // --dir, else TRELKO_DIR, else the program's folder when the user may write into it and it is

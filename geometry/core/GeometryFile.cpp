@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "common/Platform.h"
+#include "common/ErrorText.h"
 #include "common/ReplaceFile.h"
 #include "common/Translate.h"
 #include "geometry/core/PanelLayout.h"
@@ -15,10 +16,9 @@ namespace {
 
 constexpr TrText kCannotOpen = SIM_TR("Geometry", "A fájl nem nyitható meg: %1 (%2)");
 constexpr TrText kCannotRead = SIM_TR("Geometry", "A fájl nem olvasható: %1 (%2)");
-constexpr TrText kNotRegularFile = SIM_TR("Geometry", "nem közönséges fájl");
 
 std::string Reason(int error) {
-    return std::generic_category().message(error);
+    return SystemReason(error);
 }
 
 std::string Report(TrText what, const std::string& path, int error) {
@@ -76,9 +76,10 @@ std::optional<std::string> SaveGeometryFile(const std::string& path, const Geome
         return std::nullopt;
     }
     switch (failure->At) {
+        case ReplaceFileFailure::Stage::NotRegular:
         case ReplaceFileFailure::Stage::Create:
-            return Report(SIM_TR("Geometry", "A fájl nem hozható létre: %1 (%2)"), path,
-                          failure->Error);
+            return Tr(SIM_TR("Geometry", "A fájl nem hozható létre: %1 (%2)"),
+                      {path, failure->Reason()});
         case ReplaceFileFailure::Stage::Write:
             return Report(SIM_TR("Geometry", "A fájl nem írható: %1 (%2)"), path, failure->Error);
         case ReplaceFileFailure::Stage::Rename:
@@ -100,7 +101,7 @@ LoadedGeometry LoadGeometryFile(const std::string& path) {
         return {std::nullopt, Report(kCannotRead, path, error)};
     }
     if (!regular) {
-        return {std::nullopt, Tr(kCannotRead, {path, Tr(kNotRegularFile)})};
+        return {std::nullopt, Tr(kCannotRead, {path, FileKindReason(platform::KindBehind(path))})};
     }
 
     std::array<unsigned char, kGeometryFileSize> bytes{};

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cerrno>
 #include <exception>
 #include <filesystem>
 #include <map>
@@ -12,7 +13,10 @@
 #include "BuildInfo.h"
 #include "apparatus/core/FactorFile.h"
 #include "common/Conversions.h"
+#include "common/ErrorText.h"
+#include "common/FileNames.h"
 #include "common/Format.h"
+#include "common/Platform.h"
 #include "common/ReplaceFile.h"
 #include "common/Translate.h"
 #include "grade/core/GradeTexts.h"
@@ -63,20 +67,45 @@ OrganiserFactor ReadOrganiserFactor(const std::string& path) {
             settings.SpeedStep.value_or(kDefaultSpeedStep)};
 }
 
-void Write(const fs::path& path, const std::string& content) {
-    const auto failure = ReplaceFile(path.string(), content);
+void Write(const std::string& path, const std::string& content) {
+    const auto failure = ReplaceFile(path, content);
     if (!failure) {
         return;
     }
-    const std::string reason = std::error_code(failure->Error, std::generic_category()).message();
-    throw BadInput{Tr(failure->At == ReplaceFileFailure::Stage::Create ? gradetext::kNotCreated
-                                                                       : gradetext::kNotWritten,
-                      {path.string(), reason})};
+    const bool creating = failure->At == ReplaceFileFailure::Stage::Create ||
+                          failure->At == ReplaceFileFailure::Stage::NotRegular;
+    throw BadInput{Tr(creating ? gradetext::kNotCreated : gradetext::kNotWritten,
+                      {ShownText(path), failure->Reason()})};
+}
+
+// The report's folder: made if missing (only the folder itself: not even a missing parent is
+// made outside it), refused if something else stands there.
+void MakeReportFolder(const std::string& folder) {
+    int error = 0;
+    switch (const platform::Kind kind = platform::KindBehind(folder, &error)) {
+        case platform::Kind::Directory:
+            return;
+        case platform::Kind::Regular:
+            throw BadInput{Tr(gradetext::kOutIsFile, {ShownText(folder)})};
+        case platform::Kind::Missing:
+            break;
+        default:
+            if (error == 0) {
+                throw BadInput{
+                    Tr(gradetext::kOutIsNoFolder, {ShownText(folder), FileKindReason(kind)})};
+            }
+            break;
+    }
+    if (error == 0) {
+        error = platform::MakeFolder(folder, false);
+    }
+    if (error != 0 && error != EEXIST) {
+        throw BadInput{Tr(gradetext::kFolderNotCreated, {ShownText(folder), SystemReason(error)})};
+    }
 }
 
 int Run(const GradeOptions& options, std::ostream& out, std::ostream& err) {
-    std::error_code error;
-    if (!fs::is_directory(options.Submissions, error)) {
+    if (platform::KindBehind(options.Submissions) != platform::Kind::Directory) {
         throw BadInput{Tr(gradetext::kNoSuchFolder, {options.Submissions})};
     }
     ReportInfo info;
@@ -85,17 +114,10 @@ int Run(const GradeOptions& options, std::ostream& out, std::ostream& err) {
         info.FactorFile = options.FactorFile;
         info.Organiser = ReadOrganiserFactor(*options.FactorFile);
     }
-    // Only the folder itself: not even a missing parent is made outside it.
-    fs::create_directory(options.OutputDir, error);
-    if (error || !fs::is_directory(options.OutputDir, error)) {
-        throw BadInput{
-            Tr(gradetext::kFolderNotCreated,
-               {options.OutputDir,
-                (error ? error : std::make_error_code(std::errc::not_a_directory)).message()})};
-    }
+    MakeReportFolder(options.OutputDir);
 
-    const std::vector<ContestantFiles> contestants =
-        FindSubmissions(options.Submissions, options.OutputDir);
+    SubmissionScan scan = ScanSubmissions(options.Submissions, options.OutputDir);
+    const std::vector<ContestantFiles>& contestants = scan.Contestants;
     const auto progress = [&](std::size_t done, std::size_t total) {
         err << Tr(gradetext::kProgress, {std::to_string(done), std::to_string(total)})
             << std::flush;
@@ -109,31 +131,45 @@ int Run(const GradeOptions& options, std::ostream& out, std::ostream& err) {
     if (contestants.empty()) {
         err << gradetext::kProgramName << ": " << Tr(gradetext::kNoContestantWarning) << "\n";
     }
+    info.NotRead = std::move(scan.NotRead);
+    for (const ContestantGrade& grade : grades) {
+        info.NotRead.insert(info.NotRead.end(), grade.Unread.begin(), grade.Unread.end());
+    }
+    for (const PassedOver& item : info.NotRead) {
+        err << gradetext::kProgramName << ": "
+            << Tr(gradetext::kNotReadLine, {ShownName(item.Shown), item.Reason}) << "\n";
+    }
 
-    const fs::path csv = fs::path(options.OutputDir) / kSummaryFileName;
+    const std::vector<IdentifierGroup> groups = GroupByIdentifier(grades);
+    const fs::path report = platform::PathOf(options.OutputDir);
+    const std::string csv = platform::TextOf(report / kSummaryFileName);
     Write(csv, FormatSummaryCsv(grades));
-    std::optional<fs::path> html;
+    std::optional<std::string> html;
     if (!options.CsvOnly) {
         std::vector<std::string> sections;
-        sections.reserve(grades.size());
-        for (std::size_t i = 0; i < grades.size(); ++i) {
-            sections.push_back(RenderContestantSection(grades[i], ContestantAnchor(i)));
+        sections.reserve(groups.size());
+        for (std::size_t i = 0; i < groups.size(); ++i) {
+            sections.push_back(RenderContestantSection(grades, groups[i], ContestantAnchor(i)));
         }
-        html = fs::path(options.OutputDir) / kReportFileName;
+        html = platform::TextOf(report / kReportFileName);
         Write(*html, RenderReport(grades, sections, info));
     }
 
+    // One contestant, one count, however many folders hold the identifier.
     std::map<Verdict, std::size_t> counts;
-    for (const ContestantGrade& grade : grades) {
-        ++counts[grade.Result];
+    for (const IdentifierGroup& group : groups) {
+        ++counts[grades[group.Best].Result];
     }
-    out << Tr(gradetext::kSummaryLine, {std::to_string(grades.size())});
+    out << Tr(gradetext::kSummaryLine, {std::to_string(groups.size())});
     for (const auto& [verdict, count] : counts) {
         out << ", " << count << " " << Tr(VerdictText(verdict));
     }
-    out << "\n" << Tr(gradetext::kWrittenCsv, {csv.string()}) << "\n";
+    if (!info.NotRead.empty()) {
+        out << ", " << Tr(gradetext::kNotReadCount, {std::to_string(info.NotRead.size())});
+    }
+    out << "\n" << Tr(gradetext::kWrittenCsv, {csv}) << "\n";
     if (html) {
-        out << Tr(gradetext::kWrittenHtml, {html->string()}) << "\n";
+        out << Tr(gradetext::kWrittenHtml, {*html}) << "\n";
     }
     return kGradeOk;
 }

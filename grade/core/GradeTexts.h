@@ -14,6 +14,7 @@ inline constexpr const char* kProgramName = "trelko-grade";
 // --- verdicts, in the order they are tried ---
 inline constexpr TrText kVerdictMalformed = SIM_TR("Grade", "hibás fájl");
 inline constexpr TrText kVerdictNoGeometry = SIM_TR("Grade", "nincs geometria");
+inline constexpr TrText kVerdictUnjudgeable = SIM_TR("Grade", "nem értékelhető");
 inline constexpr TrText kVerdictNoFit = SIM_TR("Grade", "nem illik");
 inline constexpr TrText kVerdictIncomplete = SIM_TR("Grade", "hiányos");
 inline constexpr TrText kVerdictOk = SIM_TR("Grade", "rendben");
@@ -21,13 +22,14 @@ inline constexpr TrText kVerdictNoResult = SIM_TR("Grade", "nincs eredmény");
 
 // --- the class summary table ---
 inline constexpr const char* kCsvHeader =
-    "azonosító,ítélet,geometria,ütem/pont,faktor,lépésköz,pontok,teljes,khi2,szabadsági fok,p";
+    "azonosító,ítélet,geometria,ütem/pont,faktor,lépésköz,pontok,teljes,khi2,szabadsági fok,p,"
+    "megjegyzés";
 // The report's class table: the same columns, shown.
 inline constexpr TrText kColumns[] = {
     SIM_TR("Grade", "azonosító"),      SIM_TR("Grade", "ítélet"), SIM_TR("Grade", "geometria"),
     SIM_TR("Grade", "ütem/pont"),      SIM_TR("Grade", "faktor"), SIM_TR("Grade", "lépésköz"),
     SIM_TR("Grade", "pontok"),         SIM_TR("Grade", "teljes"), SIM_TR("Grade", "khi2"),
-    SIM_TR("Grade", "szabadsági fok"), SIM_TR("Grade", "p"),
+    SIM_TR("Grade", "szabadsági fok"), SIM_TR("Grade", "p"),      SIM_TR("Grade", "megjegyzés"),
 };
 inline constexpr TrText kYes = SIM_TR("Grade", "igen");
 inline constexpr TrText kNo = SIM_TR("Grade", "nem");
@@ -58,8 +60,6 @@ inline constexpr TrText kReasonMalformed =
     SIM_TR("Grade", "Hibás eredményfájl: %1, %2. sor: %3.");  // file, line, why
 inline constexpr TrText kReasonUnreadable =
     SIM_TR("Grade", "Az eredményfájl nem olvasható: %1 (%2).");  // file, why
-inline constexpr TrText kReasonDuplicate =
-    SIM_TR("Grade", "Több eredményfájl ugyanezzel az azonosítóval: %1.");  // files
 inline constexpr TrText kReasonNoResult =
     SIM_TR("Grade", "Nincs eredményfájl (%1.txt), csak geometria.");  // participant key
 inline constexpr TrText kReasonNoGeometryFile =
@@ -97,11 +97,60 @@ inline constexpr TrText kReasonFactorDiffers =
 inline constexpr TrText kReasonStepDiffers =
     SIM_TR("Grade", "A lépésköz (%1) eltér a szervezők faktor.txt fájljában megadottól (%2).");
 
+inline constexpr TrText kReasonAllZero =
+    SIM_TR("Grade", "Minden beütésszám 0: a sorozatból nem dönthető el, melyik geometrián mérték.");
+inline constexpr TrText kReasonSaturated =
+    SIM_TR("Grade",
+           "%1 pontban a számláló elérte a felső határát (%2): ezek nem mért beütésszámok, a "
+           "sorozat nem értékelhető.");  // points, limit
+
+// --- notes on a contestant, beside the verdict (and in the summary file's last column) ---
+//: Shown for an identifier that was left empty at the login; no identifier can hold < or >.
+inline constexpr TrText kEmptyIdentifier = SIM_TR("Grade", "<üres azonosító>");
+inline constexpr TrText kNoteEmptyId =
+    SIM_TR("Grade", "Üres azonosító: a bejelentkezéskor nem írtak be semmit (Brk2017_.txt).");
+inline constexpr TrText kNoteOtherFolders =
+    SIM_TR("Grade",
+           "Ez az azonosító más mappában is szerepel eredményfájllal: %1. Minden mappa sorozatát "
+           "külön értékeltük; a legjobb ítélet számít.");  // folders
+inline constexpr TrText kNoteInReportFolder =
+    SIM_TR("Grade", "A fájlok a jelentés mappájában vannak; értékeltük őket.");
+inline constexpr TrText kNoteEarlier =
+    SIM_TR("Grade", "Korábbi sorozat megőrzött fájlja, nem értékelve: %1.");  // files
+inline constexpr TrText kFolderHeading = SIM_TR("Grade", "Mappa: %1");
+
+// --- folders and files the search did not read ---
+inline constexpr TrText kNotReadHeading = SIM_TR("Grade", "Nem olvasott mappák és fájlok");
+inline constexpr TrText kNotReadIntro =
+    SIM_TR("Grade",
+           "Ezeket az értékelő nem olvasta be; ha versenyzői fájl van köztük, másold be "
+           "olvasható helyre, és értékeld újra.");
+inline constexpr TrText kNotReadLine = SIM_TR("Grade", "nem olvasott: %1 (%2)");  // path, why
+inline constexpr TrText kNotReadCount = SIM_TR("Grade", "%1 nem olvasott mappa vagy fájl");
+inline constexpr TrText kFolderUnreadable = SIM_TR("Grade", "a mappa nem olvasható: %1");
+inline constexpr TrText kFolderPartlyUnreadable =
+    SIM_TR("Grade", "a mappa tartalma nem olvasható végig: %1");
+inline constexpr TrText kUnreadableFile = SIM_TR("Grade", "a fájl nem olvasható: %1");
+inline constexpr TrText kLinkOutside =
+    SIM_TR("Grade", "link a beadások mappáján kívülre (%1); nem követtük");  // target
+inline constexpr TrText kLinkInside =
+    SIM_TR("Grade", "link a beadások mappáján belülre (%1); a célját ott értékeljük, ahol van");
+inline constexpr TrText kLinkDangling =
+    SIM_TR("Grade", "link, amely nem létező fájlra mutat (%1)");  // target
+inline constexpr TrText kNotProgramsName =
+    SIM_TR("Grade", "versenyzői fájlnak látszik, de ilyen nevű fájlt a programok nem írnak");
+inline constexpr TrText kRunnerFolder =
+    SIM_TR("Grade", "egy megszakadt trelko-runner futás saját mappája, mért pont nélkül");
+inline constexpr TrText kRunnerFolderWithPoints =
+    SIM_TR("Grade",
+           "egy megszakadt trelko-runner futás saját mappája, benne a részeredménye: %1; a "
+           "trelko-runner következő futása ebben a mappában a mappa mellé menti");  // files
+
 // --- files that cannot be read at all ---
 inline constexpr TrText kGeometryUnreadable =
     SIM_TR("Grade", "hibás geometriafájl (%1)");  // loader's text
-inline constexpr TrText kNotRegularFile =
-    SIM_TR("Grade", "nem közönséges fájl");  // a folder, a pipe, ...
+inline constexpr TrText kGeometryRefused =
+    SIM_TR("Grade", "a program sem tölti be: „%1”");  // the window's message
 
 // --- the report page ---
 //: The language code of the report page (its lang attribute): the code of this translation.
@@ -136,6 +185,7 @@ inline constexpr TrText kDetectorName = SIM_TR("Grade", "detektor");
 inline constexpr TrText kShieldsName = SIM_TR("Grade", "%1 ólomlemez");
 inline constexpr TrText kResultFileLabel = SIM_TR("Grade", "eredményfájl");
 inline constexpr TrText kGeometryFileLabel = SIM_TR("Grade", "geometriafájl");
+inline constexpr TrText kEarlierFileLabel = SIM_TR("Grade", "korábbi sorozat (nem értékelve)");
 inline constexpr TrText kBackToSummary = SIM_TR("Grade", "vissza az összesítéshez");
 
 // --- messages of the command ---
@@ -159,6 +209,10 @@ inline constexpr TrText kBadCommandLine =
     SIM_TR("Grade", "hibás parancssor (lásd: trelko-grade --help)");
 inline constexpr TrText kNoSuchFolder = SIM_TR("Grade", "%1: nincs ilyen mappa");
 inline constexpr TrText kFolderNotCreated = SIM_TR("Grade", "%1: a mappa nem hozható létre (%2)");
+inline constexpr TrText kOutIsFile =
+    SIM_TR("Grade", "%1: ezen a néven már egy fájl áll, nem mappa; adj meg másik --out mappát");
+inline constexpr TrText kOutIsNoFolder =
+    SIM_TR("Grade", "%1: ezen a néven már áll valami, ami nem mappa (%2)");  // path, kind
 inline constexpr TrText kFileMissing = SIM_TR("Grade", "%1: nem található");
 inline constexpr TrText kFileUnreadable = SIM_TR("Grade", "%1: nem olvasható");
 inline constexpr TrText kFileTooLarge =
@@ -176,9 +230,17 @@ geometriája. Minden alapjelre a program saját számítása adja a várható be
 ütemszámot az illesztés becsli. Geometriánként Pearson-féle khi-négyzet próba; a
 legkisebb khi2 adja a legjobb geometriát.
 
-Ítéletek (az első, amelyik teljesül): hibás fájl, nincs geometria, nem illik (p < 0.001,
+Ítéletek (az első, amelyik teljesül): hibás fájl, nincs geometria, nem értékelhető
+(minden beütésszám 0, vagy a számláló elérte a felső határát), nem illik (p < 0.001,
 vagy pontos módban eltérés), hiányos (a sorozat 2000 1/s előtt megszakadt), rendben.
-Eredményfájl nélkül, csak geometriával: nincs eredmény.
+Eredményfájl nélkül, csak geometriával: nincs eredmény. Az ítélet azt mondja meg, hogy
+a sorozat valódi és teljes-e, nem azt, hogy jó-e a fizikai megoldás.
+
+Csak a programok által írt fájlokat olvassa: a Brk2017_AZONOSÍTÓ.txt.N a korábbi
+sorozatok megőrzött fájlja (felsorolja, nem értékeli), a zárolófájlokat kihagyja. Ha
+egy azonosító több mappában is szerepel eredményfájllal, mindegyiket külön értékeli, és
+megjelöli. Amit nem tud beolvasni (olvashatatlan mappa vagy fájl, link), azt a
+jelentés külön felsorolja, és a szabványos hibakimenetre is kiírja.
 
 Kötelező:
   BEADÁSOK               a versenyzők fájljainak mappája

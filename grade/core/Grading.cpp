@@ -3,49 +3,78 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cmath>
-#include <cstring>
 #include <exception>
-#include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <thread>
 
 #include "apparatus/core/Form1Logic.h"
+#include "common/ErrorText.h"
+#include "common/FileNames.h"
 #include "common/Format.h"
+#include "common/Platform.h"
 #include "grade/core/Expectation.h"
 #include "grade/core/Fit.h"
 #include "grade/core/GradeTexts.h"
 
 namespace sim {
 
-namespace fs = std::filesystem;
-
 namespace {
+
+// Why path cannot be read as a regular file, or nothing; unreadable: it cannot be opened at
+// all (rather than being of the wrong kind).
+std::optional<std::string> NotReadable(const std::string& path, bool& unreadable) {
+    int error = 0;
+    const platform::Kind kind = platform::KindBehind(path, &error);
+    unreadable = error != 0 || kind == platform::Kind::Missing;
+    if (unreadable) {
+        return SystemReason(error != 0 ? error : ENOENT);
+    }
+    if (kind != platform::Kind::Regular) {
+        return FileKindReason(kind);
+    }
+    const platform::File file = platform::OpenForReading(path, error);
+    unreadable = !file.IsOpen();
+    return unreadable ? std::optional(SystemReason(error)) : std::nullopt;
+}
 
 // Reads at most limit + 1 bytes: enough to know whether the file goes on beyond limit.
 std::optional<std::string> ReadPrefix(const std::string& path, std::size_t limit,
                                       std::string& why) {
-    std::error_code error;
-    if (!fs::is_regular_file(path, error)) {
-        why = Tr(gradetext::kNotRegularFile);
-        return std::nullopt;
-    }
-    const std::uintmax_t size = fs::file_size(path, error);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        why = std::strerror(errno);
-        return std::nullopt;
+    int error = 0;
+    const platform::File file = platform::OpenForReading(path, error);
+    bool regular = false;
+    std::uint64_t size = limit;
+    if (file.IsOpen() && file.Describe(regular, size) != 0) {
+        size = limit;
     }
     // One byte more than the file had a moment ago shows whether it has grown since.
-    std::string content(error ? limit + 1 : std::min<std::uintmax_t>(size, limit) + 1, '\0');
-    in.read(content.data(), static_cast<std::streamsize>(content.size()));
-    if (in.bad()) {
-        why = std::strerror(errno);
+    std::string content(std::min<std::uint64_t>(size, limit) + 1, '\0');
+    std::size_t got = 0;
+    while (file.IsOpen() && got < content.size()) {
+        const std::int64_t n = file.Read(content.data() + got, content.size() - got, error);
+        if (n <= 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    if (error != 0) {
+        why = SystemReason(error);
         return std::nullopt;
     }
-    content.resize(static_cast<std::size_t>(in.gcount()));
+    content.resize(got);
     return content;
+}
+
+// The window's own refusal of a geometry outside the panel, as one line without the path.
+std::string WindowRefusal() {
+    std::string text = Tr(kGeometryOutsidePanel, {""});
+    text = text.substr(0, text.find('\r'));
+    while (!text.empty() && (text.back() == ':' || text.back() == ' ')) {
+        text.pop_back();
+    }
+    return Tr(gradetext::kGeometryRefused, {text});
 }
 
 std::string Seconds(std::int64_t ticks) {
@@ -55,19 +84,22 @@ std::string Seconds(std::int64_t ticks) {
 std::string Joined(const std::vector<FoundFile>& files) {
     std::string text;
     for (const FoundFile& f : files) {
-        text += (text.empty() ? "" : ", ") + f.Shown;
+        text += (text.empty() ? "" : ", ") + ShownName(f.Shown);
     }
     return text;
 }
 
 // Reads the geometry and measures it at the series' set points.
 GeometryFit FitGeometry(const FoundFile& file, const ResultSeries& series,
-                        FieldEvaluator& evaluator) {
+                        FieldEvaluator& evaluator, std::vector<PassedOver>& unread) {
     GeometryFit fit;
     fit.File = file;
-    std::error_code error;
-    if (!fs::is_regular_file(file.Path, error)) {
-        fit.Problem = Tr(gradetext::kNotRegularFile);
+    bool unreadable = false;
+    if (const auto why = NotReadable(file.Path, unreadable)) {
+        fit.Problem = unreadable ? Tr(gradetext::kUnreadableFile, {*why}) : *why;
+        if (unreadable) {
+            unread.push_back({file.Shown, fit.Problem});
+        }
         return fit;
     }
     const LoadedGeometry loaded = LoadGeometryFile(file.Path);
@@ -76,6 +108,11 @@ GeometryFit FitGeometry(const FoundFile& file, const ResultSeries& series,
         return fit;
     }
     fit.Values = loaded.Values;
+    // What the window would refuse to load was never measured in it.
+    if (!GeometryFitsPanel(*fit.Values)) {
+        fit.Problem = WindowRefusal();
+        return fit;
+    }
 
     std::vector<std::int64_t> setpoints;
     for (const SeriesPoint& p : series.Points) {
@@ -137,11 +174,11 @@ bool JudgeBestFit(ContestantGrade& grade, const GeometryFit& best) {
     bool poor = false;
     if (best.P) {
         reasons.push_back(
-            Tr(gradetext::kReasonBestFit, {best.File.Name, ChiSquareText(best.ChiSquare),
+            Tr(gradetext::kReasonBestFit, {ShownName(best.File.Name), ChiSquareText(best.ChiSquare),
                                            std::to_string(best.Dof), PValueText(*best.P)}));
     } else {
-        reasons.push_back(
-            Tr(gradetext::kReasonBestFitNoP, {best.File.Name, ChiSquareText(best.ChiSquare)}));
+        reasons.push_back(Tr(gradetext::kReasonBestFitNoP,
+                             {ShownName(best.File.Name), ChiSquareText(best.ChiSquare)}));
     }
     if (!series.Exact()) {
         reasons.push_back(
@@ -156,7 +193,8 @@ bool JudgeBestFit(ContestantGrade& grade, const GeometryFit& best) {
     } else {
         reasons.push_back(Tr(gradetext::kReasonExactMatch));
     }
-    if (best.P && *best.P < kPoorFitP) {
+    // The exact mode's counts are no random draws: the comparison above is the whole test.
+    if (!series.Exact() && best.P && *best.P < kPoorFitP) {
         reasons.push_back(Tr(gradetext::kReasonPoorFit));
         poor = true;
     }
@@ -167,7 +205,7 @@ bool JudgeBestFit(ContestantGrade& grade, const GeometryFit& best) {
         if (&fit != &best && fit.Usable() && fit.P && *fit.P >= kPoorFitP &&
             !(series.Exact() && fit.ExactMismatch)) {
             others += (others.empty() ? "" : ", ") +
-                      Tr(gradetext::kAlsoFitsItem, {fit.File.Name, PValueText(*fit.P)});
+                      Tr(gradetext::kAlsoFitsItem, {ShownName(fit.File.Name), PValueText(*fit.P)});
         }
     }
     if (!poor && !others.empty()) {
@@ -203,7 +241,7 @@ void Judge(ContestantGrade& grade, const std::optional<OrganiserFactor>& organis
         const GeometryFit& fit = grade.Fits[g];
         if (!fit.Usable()) {
             grade.Reasons.push_back(
-                Tr(gradetext::kReasonGeometryProblem, {fit.File.Shown, fit.Problem}));
+                Tr(gradetext::kReasonGeometryProblem, {ShownName(fit.File.Shown), fit.Problem}));
             continue;
         }
         anyUsable = true;
@@ -213,13 +251,28 @@ void Judge(ContestantGrade& grade, const std::optional<OrganiserFactor>& organis
     }
     if (grade.Files.GeometryFiles.empty()) {
         grade.Result = Verdict::NoGeometry;
-        const std::string key = kParticipantPrefix + grade.Files.Id;
-        grade.Reasons.push_back(Tr(gradetext::kReasonNoGeometryFile, {key}));
+        grade.Reasons.push_back(Tr(gradetext::kReasonNoGeometryFile, {ShownKey(grade.Files.Id)}));
         return;
     }
     if (!anyUsable) {
         grade.Result = Verdict::NoGeometry;
         grade.Reasons.push_back(Tr(gradetext::kReasonNoUsableGeometry));
+        return;
+    }
+    // Counts that say nothing of the field: no fit can be read from them, good or poor.
+    const auto saturated =
+        std::count_if(series.Points.begin(), series.Points.end(),
+                      [](const SeriesPoint& p) { return p.Counts == INT32_MAX; });
+    const bool allZero =
+        !series.Points.empty() && std::all_of(series.Points.begin(), series.Points.end(),
+                                              [](const SeriesPoint& p) { return p.Counts == 0; });
+    if (saturated > 0 || allZero) {
+        grade.Result = Verdict::Unjudgeable;
+        grade.Reasons.push_back(saturated > 0
+                                    ? Tr(gradetext::kReasonSaturated,
+                                         {std::to_string(saturated), std::to_string(INT32_MAX)})
+                                    : Tr(gradetext::kReasonAllZero));
+        grade.Reasons.push_back(Completeness(series));
         return;
     }
     const bool poor = grade.BestFit() != nullptr && JudgeBestFit(grade, *grade.BestFit());
@@ -235,6 +288,8 @@ TrText VerdictText(Verdict verdict) {
             return gradetext::kVerdictMalformed;
         case Verdict::NoGeometry:
             return gradetext::kVerdictNoGeometry;
+        case Verdict::Unjudgeable:
+            return gradetext::kVerdictUnjudgeable;
         case Verdict::NoFit:
             return gradetext::kVerdictNoFit;
         case Verdict::Incomplete:
@@ -247,29 +302,84 @@ TrText VerdictText(Verdict verdict) {
     return TrText{"Grade", ""};
 }
 
+int VerdictRank(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::Ok:
+            return 6;
+        case Verdict::Incomplete:
+            return 5;
+        case Verdict::NoFit:
+            return 4;
+        case Verdict::Unjudgeable:
+            return 3;
+        case Verdict::NoGeometry:
+            return 2;
+        case Verdict::Malformed:
+            return 1;
+        case Verdict::NoResult:
+            return 0;
+    }
+    return 0;
+}
+
+std::string GradeNote::Shown() const {
+    return Arg ? Tr(Text, {*Arg}) : Tr(Text);
+}
+
+std::string GradeNote::Source() const {
+    return Arg ? Compose(Text.Source, {*Arg}) : std::string(Text.Source);
+}
+
+std::string ShownKey(const std::string& id) {
+    return id.empty() ? kParticipantPrefix + std::string(" ") + Tr(gradetext::kEmptyIdentifier)
+                      : kParticipantPrefix + ShownName(id);
+}
+
 ContestantGrade GradeContestant(const ContestantFiles& files,
                                 const std::optional<OrganiserFactor>& organiser,
                                 FieldEvaluator& evaluator) {
     ContestantGrade grade;
     grade.Files = files;
-    const std::string key = kParticipantPrefix + files.Id;
+    if (files.Id.empty()) {
+        grade.Notes.push_back({gradetext::kNoteEmptyId, std::nullopt});
+    }
+    if (!files.OtherFolders.empty()) {
+        std::string folders;
+        for (const std::string& folder : files.OtherFolders) {
+            folders += (folders.empty() ? "" : ", ") + ShownName(folder);
+        }
+        grade.Notes.push_back({gradetext::kNoteOtherFolders, folders});
+    }
+    if (files.InReportFolder) {
+        grade.Notes.push_back({gradetext::kNoteInReportFolder, std::nullopt});
+    }
+    if (!files.EarlierResults.empty()) {
+        grade.Notes.push_back({gradetext::kNoteEarlier, Joined(files.EarlierResults)});
+    }
     if (files.ResultFiles.empty()) {
         grade.Result = Verdict::NoResult;
-        grade.Reasons.push_back(Tr(gradetext::kReasonNoResult, {key}));
-        return grade;
-    }
-    if (files.ResultFiles.size() > 1) {
-        grade.Result = Verdict::Malformed;
-        grade.Reasons.push_back(Tr(gradetext::kReasonDuplicate, {Joined(files.ResultFiles)}));
+        grade.Reasons.push_back(Tr(gradetext::kReasonNoResult, {ShownKey(files.Id)}));
         return grade;
     }
 
     const FoundFile& resultFile = files.ResultFiles.front();
     std::string why;
+    bool unreadable = false;
+    if (const auto refused = NotReadable(resultFile.Path, unreadable)) {
+        grade.Result = Verdict::Malformed;
+        grade.Reasons.push_back(
+            Tr(gradetext::kReasonUnreadable, {ShownName(resultFile.Shown), *refused}));
+        if (unreadable) {
+            grade.Unread.push_back({resultFile.Shown, Tr(gradetext::kUnreadableFile, {*refused})});
+        }
+        return grade;
+    }
     const auto content = ReadPrefix(resultFile.Path, kMaxResultFileSize, why);
     if (!content) {
         grade.Result = Verdict::Malformed;
-        grade.Reasons.push_back(Tr(gradetext::kReasonUnreadable, {resultFile.Shown, why}));
+        grade.Reasons.push_back(
+            Tr(gradetext::kReasonUnreadable, {ShownName(resultFile.Shown), why}));
+        grade.Unread.push_back({resultFile.Shown, Tr(gradetext::kUnreadableFile, {why})});
         return grade;
     }
     const bool cutShort = content->size() > kMaxResultFileSize;
@@ -279,13 +389,13 @@ ContestantGrade GradeContestant(const ContestantFiles& files,
         grade.Result = Verdict::Malformed;
         grade.Reasons.push_back(
             Tr(gradetext::kReasonMalformed,
-               {resultFile.Shown, std::to_string(readout.FailedLine), readout.Reason}));
+               {ShownName(resultFile.Shown), std::to_string(readout.FailedLine), readout.Reason}));
         return grade;
     }
     grade.Series = readout.Series;
 
     for (const FoundFile& geometry : files.GeometryFiles) {
-        grade.Fits.push_back(FitGeometry(geometry, *grade.Series, evaluator));
+        grade.Fits.push_back(FitGeometry(geometry, *grade.Series, evaluator, grade.Unread));
     }
     Judge(grade, organiser);
     return grade;

@@ -15,11 +15,29 @@ namespace sim {
 
 class FieldEvaluator;
 
-enum class Verdict { Malformed, NoGeometry, NoFit, Incomplete, Ok, NoResult };
+enum class Verdict { Malformed, NoGeometry, Unjudgeable, NoFit, Incomplete, Ok, NoResult };
 
 // The verdict's name, marked for translation: the summary file takes its source, the report
 // and the messages show it translated.
 TrText VerdictText(Verdict verdict);
+
+// Which of two verdicts of one identifier's series counts: the higher rank. A complete, valid
+// series keeps its verdict whatever another folder holds under the same identifier.
+int VerdictRank(Verdict verdict);
+
+// The participant's key as the report shows it: the prefix and the identifier made visible, or
+// the mark of an empty one.
+std::string ShownKey(const std::string& id);
+
+// A remark on a contestant beside the verdict: shown translated, in the summary file as the
+// Hungarian source.
+struct GradeNote {
+    TrText Text;
+    std::optional<std::string> Arg;  // for its %1
+
+    std::string Shown() const;
+    std::string Source() const;
+};
 
 // The organisers' factor file: what every result file should have been measured with.
 struct OrganiserFactor {
@@ -53,6 +71,8 @@ struct ContestantGrade {
     bool FactorDiffers = false;
     bool StepDiffers = false;
     std::vector<std::string> Reasons;  // in the order the report shows them, as shown
+    std::vector<GradeNote> Notes;
+    std::vector<PassedOver> Unread;  // files of these that could not be read
 
     const GeometryFit* BestFit() const { return Best ? &Fits[*Best] : nullptr; }
 };

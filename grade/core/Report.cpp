@@ -5,6 +5,7 @@
 #include <map>
 
 #include "apparatus/core/Form1Logic.h"
+#include "common/FileNames.h"
 #include "common/Format.h"
 #include "geometry/core/PanelLayout.h"
 #include "geometry/core/Placement.h"
@@ -43,6 +44,7 @@ struct VerdictLook {
 constexpr VerdictLook kVerdictLooks[] = {
     {Verdict::Malformed, "v-hibas", "#ecd5f5", "#5b136f"},
     {Verdict::NoGeometry, "v-nincsgeo", "#dcdcdc", "#303030"},
+    {Verdict::Unjudgeable, "v-nemertekelheto", "#e4dccc", "#4a3b1c"},
     {Verdict::NoFit, "v-nemillik", "#f8cfcf", "#8c1010"},
     {Verdict::Incomplete, "v-hianyos", "#ffeeb8", "#6b4a00"},
     {Verdict::Ok, "v-rendben", "#d3efd3", "#145214"},
@@ -87,7 +89,43 @@ std::string Html(const std::string& text) {
     return out;
 }
 
-std::string CsvField(const std::string& text) {
+// Whether a spreadsheet reads the cell as a number (and so evaluates nothing in it).
+bool IsNumber(const std::string& text) {
+    std::size_t i = text.empty() || (text[0] != '-' && text[0] != '+') ? 0 : 1;
+    const std::size_t digitsFrom = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+        ++i;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            ++i;
+        }
+    }
+    if (i == digitsFrom) {
+        return false;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        i += i < text.size() && (text[i] == '-' || text[i] == '+') ? 1 : 0;
+        const std::size_t exponentFrom = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            ++i;
+        }
+        if (i == exponentFrom) {
+            return false;
+        }
+    }
+    return i == text.size();
+}
+
+std::string CsvField(std::string text) {
+    // A spreadsheet evaluates a cell that begins so (=1+1, @SUM(A1), =HYPERLINK(...)): an
+    // apostrophe in front keeps it text.
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos &&
+        !IsNumber(text)) {
+        text.insert(0, 1, '\'');
+    }
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
         return text;
     }
@@ -98,22 +136,38 @@ std::string CsvField(const std::string& text) {
     return out + "\"";
 }
 
+// The identifier as the class table shows it.
+std::string ShownId(const std::string& id, bool translated) {
+    if (id.empty()) {
+        return translated ? Tr(gradetext::kEmptyIdentifier) : gradetext::kEmptyIdentifier.Source;
+    }
+    return ShownName(id);
+}
+
+std::string NotesText(const ContestantGrade& grade, bool translated) {
+    std::string text;
+    for (const GradeNote& note : grade.Notes) {
+        text += (text.empty() ? "" : " ") + (translated ? note.Shown() : note.Source());
+    }
+    return text;
+}
+
 std::string Heading(TrText text) {
     return "<h3>" + Html(Tr(text)) + "</h3>\n";
 }
 
 std::string Key(const ContestantGrade& grade) {
-    return kParticipantPrefix + grade.Files.Id;
+    return ShownKey(grade.Files.Id);
 }
 
 // The plot of trelko-runner, with the counts' own error bars, as an element of the page.
 std::string PlotSvg(const ContestantGrade& grade, const GeometryFit& best) {
     PlotData data;
     data.BarsFromCounts = true;
-    data.Title =
-        Tr(gradetext::kPlotTitle,
-           {Key(grade), std::to_string(grade.Series->Factor),
-            Format("%g", static_cast<double>(best.Ticks) * kMeasureTickSeconds), best.File.Name});
+    data.Title = Tr(gradetext::kPlotTitle,
+                    {Key(grade), std::to_string(grade.Series->Factor),
+                     Format("%g", static_cast<double>(best.Ticks) * kMeasureTickSeconds),
+                     ShownName(best.File.Name)});
     for (std::size_t k = 0; k < grade.Series->Points.size(); ++k) {
         const SeriesPoint& p = grade.Series->Points[k];
         data.Points.push_back(
@@ -162,6 +216,8 @@ th { background: #ececec; }
 .v { font-weight: bold; white-space: nowrap; }
 .differs { color: #b00000; font-weight: bold; }
 tr.best td { font-weight: bold; background: #eef4ff; }
+li.note { color: #6b4a00; }
+h3.folder { font-size: 12.5pt; margin-top: 16px; border-top: 1px solid #a0a0a0; padding-top: 6px; }
 ul { margin: 4px 0; padding-left: 22px; }
 figure { margin: 6px 0; }
 figcaption { font-size: 9.5pt; color: #333; }
@@ -187,9 +243,24 @@ std::string ContestantAnchor(std::size_t index) {
     return Format("v%zu", index + 1);
 }
 
+std::vector<IdentifierGroup> GroupByIdentifier(const std::vector<ContestantGrade>& grades) {
+    std::vector<IdentifierGroup> groups;
+    for (std::size_t i = 0; i < grades.size(); ++i) {
+        if (groups.empty() || grades[i].Files.Id != grades[groups.back().First].Files.Id) {
+            groups.push_back({i, 0, i});
+        }
+        IdentifierGroup& group = groups.back();
+        ++group.Count;
+        if (VerdictRank(grades[i].Result) > VerdictRank(grades[group.Best].Result)) {
+            group.Best = i;
+        }
+    }
+    return groups;
+}
+
 std::vector<std::string> SummaryRow(const ContestantGrade& grade) {
     std::vector<std::string> row(std::size(gradetext::kColumns));
-    row[0] = grade.Files.Id;
+    row[0] = ShownId(grade.Files.Id, false);
     row[1] = VerdictText(grade.Result).Source;
     if (grade.Series) {
         const ResultSeries& series = *grade.Series;
@@ -198,8 +269,9 @@ std::vector<std::string> SummaryRow(const ContestantGrade& grade) {
         row[6] = std::to_string(series.Points.size());
         row[7] = (series.Complete() ? gradetext::kYes : gradetext::kNo).Source;
     }
+    row[kNotesColumn] = NotesText(grade, false);
     if (const GeometryFit* best = grade.BestFit()) {
-        row[2] = best->File.Name;
+        row[2] = ShownName(best->File.Name);
         row[3] = std::to_string(best->Ticks);
         row[8] = ChiSquareText(best->ChiSquare);
         row[9] = std::to_string(best->Dof);
@@ -210,9 +282,9 @@ std::vector<std::string> SummaryRow(const ContestantGrade& grade) {
 
 std::string FormatSummaryCsv(const std::vector<ContestantGrade>& grades) {
     std::string csv = std::string(gradetext::kCsvHeader) + "\r\n";
-    for (const ContestantGrade& grade : grades) {
+    for (const IdentifierGroup& group : GroupByIdentifier(grades)) {
         std::string line;
-        for (const std::string& cell : SummaryRow(grade)) {
+        for (const std::string& cell : SummaryRow(grades[group.Best])) {
             line += (line.empty() ? "" : ",") + CsvField(cell);
         }
         csv += line + "\r\n";
@@ -291,7 +363,7 @@ std::string Figures(const ContestantGrade& grade) {
     if (best != nullptr && best->Values) {
         html += Heading(gradetext::kFieldHeading);
         html += "<figure class=\"field\">\n" + RenderFieldSvg(*best->Values) + "<figcaption>" +
-                Html(best->File.Shown) + " · " + Html(Tr(gradetext::kFieldLegend));
+                Html(ShownName(best->File.Shown)) + " · " + Html(Tr(gradetext::kFieldLegend));
         const std::string bins = InBins(*best->Values);
         if (!bins.empty()) {
             html += ". " + Html(Tr(gradetext::kInBins, {bins}));
@@ -314,7 +386,7 @@ std::string FitTable(const ContestantGrade& grade) {
         const bool isBest = grade.Best && *grade.Best == g;
         const bool fitted = fit.Usable() && !fit.PerTick.empty();
         html += std::string("<tr") + (isBest ? " class=\"best\"" : "") + ">";
-        html += "<td class=\"text\">" + Html(fit.File.Shown) + "</td>";
+        html += "<td class=\"text\">" + Html(ShownName(fit.File.Shown)) + "</td>";
         html += "<td>" + (fitted ? std::to_string(fit.Ticks) : "") + "</td>";
         html += "<td>" + (fitted ? ChiSquareText(fit.ChiSquare) : "") + "</td>";
         html += "<td>" + (fitted ? std::to_string(fit.Dof) : "") + "</td>";
@@ -329,12 +401,14 @@ std::string FitTable(const ContestantGrade& grade) {
 
 }  // namespace
 
-std::string RenderContestantSection(const ContestantGrade& grade, const std::string& anchor) {
-    std::string html = "<section class=\"contestant\" id=\"" + anchor + "\">\n";
-    html += "<h2>" + Html(Key(grade)) + " <span class=\"v " + VerdictClass(grade.Result) + "\">" +
-            Html(Tr(VerdictText(grade.Result))) + "</span></h2>\n";
+namespace {
 
-    html += Heading(gradetext::kReasonsHeading) + "<ul>\n";
+// One series: its verdict, reasons, figures, fits and files.
+std::string SeriesBody(const ContestantGrade& grade) {
+    std::string html = Heading(gradetext::kReasonsHeading) + "<ul>\n";
+    for (const GradeNote& note : grade.Notes) {
+        html += "<li class=\"note\">" + Html(note.Shown()) + "</li>\n";
+    }
     for (const std::string& reason : grade.Reasons) {
         html += "<li>" + Html(reason) + "</li>\n";
     }
@@ -344,16 +418,47 @@ std::string RenderContestantSection(const ContestantGrade& grade, const std::str
     }
 
     html += Heading(gradetext::kFilesHeading) + "<ul>\n";
+    const auto item = [&](TrText label, const FoundFile& f) {
+        html += "<li>" + Html(Tr(label)) + ": " + Html(ShownName(f.Shown)) + "</li>\n";
+    };
     for (const FoundFile& f : grade.Files.ResultFiles) {
-        html += "<li>" + Html(Tr(gradetext::kResultFileLabel)) + ": " + Html(f.Shown) + "</li>\n";
+        item(gradetext::kResultFileLabel, f);
+    }
+    for (const FoundFile& f : grade.Files.EarlierResults) {
+        item(gradetext::kEarlierFileLabel, f);
     }
     if (grade.Fits.empty()) {  // otherwise the table above names them
         for (const FoundFile& f : grade.Files.GeometryFiles) {
-            html +=
-                "<li>" + Html(Tr(gradetext::kGeometryFileLabel)) + ": " + Html(f.Shown) + "</li>\n";
+            item(gradetext::kGeometryFileLabel, f);
         }
     }
-    html += "</ul>\n<p><a class=\"back\" href=\"#summary\">" + Html(Tr(gradetext::kBackToSummary)) +
+    return html + "</ul>\n";
+}
+
+std::string VerdictMark(Verdict verdict) {
+    return std::string(" <span class=\"v ") + VerdictClass(verdict) + "\">" +
+           Html(Tr(VerdictText(verdict))) + "</span>";
+}
+
+}  // namespace
+
+std::string RenderContestantSection(const std::vector<ContestantGrade>& grades,
+                                    const IdentifierGroup& group, const std::string& anchor) {
+    const ContestantGrade& best = grades[group.Best];
+    std::string html = "<section class=\"contestant\" id=\"" + anchor + "\">\n";
+    html += "<h2>" + Html(Key(best)) + VerdictMark(best.Result) + "</h2>\n";
+    if (group.Count == 1) {
+        html += SeriesBody(best);
+    } else {
+        // Every folder's series on its own: one cannot change another's verdict.
+        for (std::size_t i = group.First; i < group.First + group.Count; ++i) {
+            html += "<h3 class=\"folder\">" +
+                    Html(Tr(gradetext::kFolderHeading, {ShownName(grades[i].Files.Folder)})) +
+                    VerdictMark(grades[i].Result) + "</h3>\n<div class=\"series\">\n" +
+                    SeriesBody(grades[i]) + "</div>\n";
+        }
+    }
+    html += "<p><a class=\"back\" href=\"#summary\">" + Html(Tr(gradetext::kBackToSummary)) +
             "</a></p>\n</section>\n";
     return html;
 }
@@ -369,13 +474,15 @@ std::string RenderReport(const std::vector<ContestantGrade>& grades,
     }
     html += "</style>\n</head>\n<body>\n";
     html += "<h1 id=\"summary\">" + Html(Tr(gradetext::kReportTitle)) + "</h1>\n";
+    const std::vector<IdentifierGroup> groups = GroupByIdentifier(grades);
     html += "<p class=\"info\">" +
-            Html(Tr(gradetext::kReportSource, {info.Submissions, std::to_string(grades.size())})) +
+            Html(Tr(gradetext::kReportSource,
+                    {ShownText(info.Submissions), std::to_string(groups.size())})) +
             "</p>\n";
     if (info.FactorFile && info.Organiser) {
         html += "<p class=\"info\">" +
                 Html(Tr(gradetext::kReportFactor,
-                        {*info.FactorFile, std::to_string(info.Organiser->CountFactor),
+                        {ShownText(*info.FactorFile), std::to_string(info.Organiser->CountFactor),
                          std::to_string(info.Organiser->SpeedStep)})) +
                 "</p>\n";
     }
@@ -385,10 +492,15 @@ std::string RenderReport(const std::vector<ContestantGrade>& grades,
 
     // The count of each verdict, then the class table.
     std::map<Verdict, std::size_t> counts;
-    for (const ContestantGrade& grade : grades) {
-        ++counts[grade.Result];
+    for (const IdentifierGroup& group : groups) {
+        ++counts[grades[group.Best].Result];
     }
     html += "<p class=\"info\">";
+    if (!info.NotRead.empty()) {
+        html += "<span class=\"differs\">" +
+                Html(Tr(gradetext::kNotReadCount, {std::to_string(info.NotRead.size())})) +
+                "</span> · ";
+    }
     bool first = true;
     for (const VerdictLook& look : kVerdictLooks) {
         if (counts[look.Which] == 0) {
@@ -403,31 +515,43 @@ std::string RenderReport(const std::vector<ContestantGrade>& grades,
 
     html += Heading(gradetext::kSummaryHeading) + "<table class=\"summary\">\n<tr>";
     for (std::size_t c = 0; c < std::size(gradetext::kColumns); ++c) {
-        html += std::string("<th") + (c <= 2 ? " class=\"text\"" : "") + ">" +
+        html += std::string("<th") + (c <= 2 || c == kNotesColumn ? " class=\"text\"" : "") + ">" +
                 Html(Tr(gradetext::kColumns[c])) + "</th>";
     }
     html += "</tr>\n";
-    for (std::size_t i = 0; i < grades.size(); ++i) {
-        const ContestantGrade& grade = grades[i];
-        // The summary file's cells, with the verdict and the yes or no shown.
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        const ContestantGrade& grade = grades[groups[i].Best];
+        // The summary file's cells, with the verdict, the yes or no and the notes shown.
         std::vector<std::string> row = SummaryRow(grade);
+        row[0] = ShownId(grade.Files.Id, true);
         row[1] = Tr(VerdictText(grade.Result));
         if (grade.Series) {
             row[7] = Tr(grade.Series->Complete() ? gradetext::kYes : gradetext::kNo);
         }
+        row[kNotesColumn] = NotesText(grade, true);
         html += "<tr><td class=\"text\"><a href=\"#" + ContestantAnchor(i) + "\">" + Html(row[0]) +
                 "</a></td>";
         html += std::string("<td class=\"text v ") + VerdictClass(grade.Result) + "\">" +
                 Html(row[1]) + "</td>";
         html += "<td class=\"text\">" + Html(row[2]) + "</td>";
-        for (std::size_t c = 3; c < row.size(); ++c) {
+        for (std::size_t c = 3; c < kNotesColumn; ++c) {
             const bool differs = (c == 4 && grade.FactorDiffers) || (c == 5 && grade.StepDiffers);
             html +=
                 std::string(differs ? "<td class=\"differs\">" : "<td>") + Html(row[c]) + "</td>";
         }
-        html += "</tr>\n";
+        html += "<td class=\"text\">" + Html(row[kNotesColumn]) + "</td></tr>\n";
     }
     html += "</table>\n";
+
+    // Nothing is passed over silently: what could not be read, and why.
+    if (!info.NotRead.empty()) {
+        html += Heading(gradetext::kNotReadHeading) + "<p class=\"info\">" +
+                Html(Tr(gradetext::kNotReadIntro)) + "</p>\n<ul class=\"notread\">\n";
+        for (const PassedOver& item : info.NotRead) {
+            html += "<li>" + Html(ShownName(item.Shown)) + ": " + Html(item.Reason) + "</li>\n";
+        }
+        html += "</ul>\n";
+    }
 
     for (const std::string& section : sections) {
         html += section;

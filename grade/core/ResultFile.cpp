@@ -60,9 +60,6 @@ std::optional<std::string> TakeFactorLine(std::string_view line, ResultSeries& s
     if (!factor || !FitsInt32(*factor) || FactorLine(static_cast<std::int32_t>(*factor)) != line) {
         return Tr(gradetext::kNotFactorLine);
     }
-    if (*factor == 0) {
-        return Tr(gradetext::kZeroFactor);
-    }
     series.Factor = static_cast<std::int32_t>(*factor);
     return std::nullopt;
 }
@@ -103,6 +100,10 @@ std::optional<std::string> TakePointLine(std::string_view line, ResultSeries& se
     }
     if (*counts < 0 && series.Factor > 0) {
         return Tr(gradetext::kNegativeCount);
+    }
+    // A factor of 0 sets the counter to 0 at every tick: the program writes nothing else.
+    if (*counts != 0 && series.Factor == 0) {
+        return Tr(gradetext::kZeroFactor);
     }
     if (auto flaw = SequenceFlaw(*setpoint, series)) {
         return flaw;

@@ -164,14 +164,16 @@ void DrawPlot(const PlotData& data, PlotCanvas& canvas) {
         // The counts' own range, not from zero: a resonance is a few per cent of the counts.
         double lo = data.Points.front().Setpoint;
         double hi = lo;
-        double bottom = data.Points.front().Expected;
+        double bottom = data.ShowExpected ? data.Points.front().Expected
+                                          : static_cast<double>(data.Points.front().Counts);
         double top = bottom;
         for (const RunPoint& p : data.Points) {
             const double sd = Deviation(data, p);
             lo = std::min(lo, p.Setpoint);
             hi = std::max(hi, p.Setpoint);
-            bottom = std::min({bottom, p.Counts - sd, p.Expected});
-            top = std::max({top, p.Counts + sd, p.Expected});
+            const double expected = data.ShowExpected ? p.Expected : p.Counts;
+            bottom = std::min({bottom, p.Counts - sd, expected});
+            top = std::max({top, p.Counts + sd, expected});
         }
         if (hi - lo < 1) {
             lo -= kLoneSpan / 2;
@@ -222,6 +224,9 @@ void DrawPlot(const PlotData& data, PlotCanvas& canvas) {
     for (const RunPoint& p : data.Points) {
         curve.emplace_back(x.Map(p.Setpoint), y.Map(p.Expected));
     }
+    if (!data.ShowExpected) {
+        curve.clear();
+    }
     if (curve.size() > 1) {
         canvas.Polyline(curve, kExpected, 2);
     } else if (curve.size() == 1) {
@@ -244,8 +249,11 @@ void DrawPlot(const PlotData& data, PlotCanvas& canvas) {
     canvas.Line(lx, ly - 11, lx, ly + 3, kMeasured, 1.2);
     canvas.Disc(lx, ly - 4, kDotRadius, kMeasured);
     canvas.Text(lx + 12, ly, Tr(kPlotMeasuredLegend), kTickSize, TextAnchor::Start, false, kBlack);
-    canvas.Line(lx + 150, ly - 4, lx + 180, ly - 4, kExpected, 2);
-    canvas.Text(lx + 188, ly, Tr(kPlotExpectedLegend), kTickSize, TextAnchor::Start, false, kBlack);
+    if (data.ShowExpected) {
+        canvas.Line(lx + 150, ly - 4, lx + 180, ly - 4, kExpected, 2);
+        canvas.Text(lx + 188, ly, Tr(kPlotExpectedLegend), kTickSize, TextAnchor::Start, false,
+                    kBlack);
+    }
 }
 
 std::string RenderSvgPlot(const PlotData& data) {

@@ -24,6 +24,9 @@ struct PlotData {
     // The error bars' standard deviation: the square root of the expected counts, or, for
     // counts whose expectation is in question, of the counts themselves.
     bool BarsFromCounts = false;
+    // Without the expected curve (a class's own measurements): the counts alone, and no legend
+    // entry for a curve.
+    bool ShowExpected = true;
 };
 
 struct PlotColour {

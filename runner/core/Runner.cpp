@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <string_view>
@@ -12,6 +12,8 @@
 
 #include "BuildInfo.h"
 #include "apparatus/core/FactorFile.h"
+#include "apparatus/core/ResultFiles.h"
+#include "common/ErrorText.h"
 #include "common/FileNames.h"
 #include "common/Format.h"
 #include "common/IdentifierClaim.h"
@@ -49,12 +51,8 @@ std::string OneLine(std::string text) {
     return text;
 }
 
-std::string Reason(const std::error_code& error) {
-    return error.message();
-}
-
 std::string Reason(int error) {
-    return std::strerror(error);
+    return SystemReason(error);
 }
 
 // Why nothing can be made in an existing folder. A file system that takes no new names there
@@ -214,22 +212,43 @@ class WorkFolder {
     platform::File lock_;
 };
 
+// The result files a killed run left in its private folder, with their participants.
+std::vector<std::pair<fs::path, std::string>> PartialResults(const fs::path& folder) {
+    std::vector<std::pair<fs::path, std::string>> found;
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = platform::TextOf(entry->path().filename());
+        if (name.starts_with(kParticipantPrefix) && name.ends_with(kResultExtension) &&
+            entry->is_regular_file(error) && !entry->is_symlink(error)) {
+            found.emplace_back(entry->path(),
+                               name.substr(0, name.size() - kResultExtension.size()));
+        }
+    }
+    return found;
+}
+
 // The private folders of runs that were killed outright: the lock is free and was taken once
-// (its file holds the owner's number). A folder being set up (an empty or missing lock file)
-// and one in use (a held lock) stay.
-void RemoveStaleWorkFolders(const std::string& parent) {
+// (its file holds the owner's process number). A folder being set up (an empty or missing
+// lock file) and one in use (a held lock) stay. The points a killed run had measured are kept:
+// its result file goes beside the others, as a stopped run would have left it, or as that
+// participant's latest earlier series where a result file stands there already. Returns what
+// to tell the user.
+std::vector<std::string> RemoveStaleWorkFolders(const std::string& parent) {
     std::vector<fs::path> candidates;
     std::error_code error;
     for (fs::directory_iterator entry(platform::PathOf(parent), error), end;
          !error && entry != end; entry.increment(error)) {
         const std::string name = platform::TextOf(entry->path().filename());
-        if (name.size() == kWorkFolderNameLength && name.starts_with(kWorkFolderPrefix) &&
-            entry->is_directory(error) && !entry->is_symlink(error)) {
+        if (IsRunnerWorkFolderName(name) && entry->is_directory(error) &&
+            !entry->is_symlink(error)) {
             candidates.push_back(entry->path());
         }
     }
-    for (const fs::path& folder : candidates) {
-        const std::string lockPath = platform::TextOf(folder / kWorkLockName);
+    std::vector<std::string> said;
+    const std::string folder = platform::TextOf(platform::PathOf(parent) / "");
+    for (const fs::path& stale : candidates) {
+        const std::string lockPath = platform::TextOf(stale / kWorkLockName);
         if (platform::KindOf(lockPath) != platform::Kind::Regular) {
             continue;
         }
@@ -237,19 +256,61 @@ void RemoveStaleWorkFolders(const std::string& parent) {
         platform::File lock = platform::OpenForReading(lockPath, openError);
         bool regular = false;
         std::uint64_t size = 0;
-        if (lock.IsOpen() && lock.Lock(false) == 0 && lock.Describe(regular, size) == 0 &&
-            regular && size > 0) {
-            lock.Close();
-            fs::remove_all(folder, error);
+        if (!lock.IsOpen() || lock.Lock(false) != 0 || lock.Describe(regular, size) != 0 ||
+            !regular || size == 0) {
+            continue;
         }
+        std::vector<std::string> kept;
+        int failure = 0;
+        for (const auto& [partial, participant] : PartialResults(stale)) {
+            const std::string from = platform::TextOf(partial);
+            const std::string current = folder + ResultFileName(participant);
+            int moved = platform::MoveNoReplace(from, current);
+            std::string where = current;
+            if (moved == EEXIST) {
+                const KeptResult earlier = MoveToEarlierResult(from, folder, participant);
+                moved = earlier.Error;
+                where = earlier.KeptAs.value_or("");
+            }
+            if (moved == 0) {
+                kept.push_back(ShownText(where));
+            } else {
+                failure = moved;
+            }
+        }
+        const std::string shownStale = ShownText(platform::TextOf(stale));
+        if (failure != 0) {
+            said.push_back(Tr(SIM_TR("Runner",
+                                     "egy megszakadt futás mappájában részeredmény maradt, "
+                                     "ezért a mappa megmaradt: %1 (%2)"),
+                              {shownStale, Reason(failure)}));
+            continue;
+        }
+        lock.Close();
+        fs::remove_all(stale, error);
+        std::string keptList;
+        for (const std::string& k : kept) {
+            keptList += (keptList.empty() ? "" : ", ") + k;
+        }
+        said.push_back(kept.empty() ? Tr(SIM_TR("Runner",
+                                                "egy megszakadt futás mappáját eltávolítottam: %1 "
+                                                "(mért pont nem volt benne)"),
+                                         {shownStale})
+                                    : Tr(SIM_TR("Runner",
+                                                "egy megszakadt futás mappáját eltávolítottam: "
+                                                "%1; az addig mért pontjai megmaradtak: %2"),
+                                         {shownStale, keptList}));
     }
+    return said;
 }
 
 // Whether a file can be put at path the way WriteFileReplacing does it: a new file in its
 // folder, then a rename over the name. Returns the message when it cannot.
 std::optional<std::string> CheckReplaceable(const std::string& path) {
-    if (platform::KindOf(path) == platform::Kind::Directory) {
-        return NotCreated(path, Reason(EISDIR));
+    if (const platform::Kind kind = platform::KindOf(path);
+        kind != platform::Kind::Missing && kind != platform::Kind::Regular &&
+        kind != platform::Kind::Link) {
+        return NotCreated(path, FileKindReason(kind));
     }
     fs::path folder = platform::PathOf(path).parent_path();
     if (folder.empty()) {
@@ -370,8 +431,18 @@ Outcome RunApparatus(const RunnerOptions& options, const std::string& programDir
         outcome.StopSignal = caught;
         const std::string written = form.ResultFilePath();
         if (platform::KindOf(written) != platform::Kind::Missing) {
-            if (const int error = platform::ReplaceWith(written, resultTarget); error != 0) {
-                throw BadInput{ResultFileNotWritable(resultTarget, Reason(error))};
+            // Whatever stands at the target now was not there at the start: kept, not replaced.
+            int failure = platform::MoveNoReplace(written, resultTarget);
+            if (failure == EEXIST) {
+                const std::string folder =
+                    platform::TextOf(platform::PathOf(resultTarget).parent_path() / "");
+                failure = KeepEarlierResult(folder, form.Model.ParticipantId).Error;
+                if (failure == 0) {
+                    failure = platform::MoveNoReplace(written, resultTarget);
+                }
+            }
+            if (failure != 0) {
+                throw BadInput{ResultFileNotWritable(resultTarget, Reason(failure))};
             }
             outcome.ResultFile = resultTarget;
         }
@@ -425,6 +496,39 @@ Outcome RunApparatus(const RunnerOptions& options, const std::string& programDir
     return finish();
 }
 
+// A series writes the result file anew: an earlier series' file is kept, never replaced.
+void KeepEarlierSeries(const std::string& folder, const std::string& participant,
+                       std::ostream& err) {
+    const KeptResult kept = KeepEarlierResult(folder, participant);
+    if (kept.Error != 0) {
+        throw BadInput{Tr(SIM_TR("Runner", "%1: a korábbi sorozat fájlja nem nevezhető át (%2)"),
+                          {folder + ResultFileName(participant), Reason(kept.Error)})};
+    }
+    if (kept.KeptAs) {
+        err << kRunnerName << ": "
+            << Tr(SIM_TR("Runner", "a korábbi sorozat eredményfájlja megmaradt: %1"),
+                  {ShownText(*kept.KeptAs)})
+            << "\n";
+    }
+}
+
+// A counter at its upper limit holds no measurement: said, so that no one takes it for one.
+void WarnOfSaturation(const Outcome& outcome, std::ostream& err) {
+    const std::size_t saturated =
+        outcome.SpeedStep == 0 ? (outcome.CounterValue == INT32_MAX ? 1 : 0)
+                               : static_cast<std::size_t>(std::count_if(
+                                     outcome.Points.begin(), outcome.Points.end(),
+                                     [](const RunPoint& p) { return p.Counts == INT32_MAX; }));
+    if (saturated > 0) {
+        err << kRunnerName << ": "
+            << Tr(SIM_TR("Runner",
+                         "figyelem: %1 mérésben a számláló elérte a felső határát (%2): ezek "
+                         "nem mért beütésszámok; kisebb Faktorral mérj"),
+                  {std::to_string(saturated), std::to_string(INT32_MAX)})
+            << "\n";
+    }
+}
+
 std::string SignalName(int signal) {
     switch (signal) {
         case SIGINT:
@@ -450,15 +554,29 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err, cons
                                  "véget: a második ponttól a Stop gomb tiltva van"))};
     }
 
+    if (factor.CountFactor == 0) {
+        err << kRunnerName << ": "
+            << Tr(SIM_TR("Runner",
+                         "figyelem: a Faktor 0, így minden beütésszám 0 lesz (pontos módhoz "
+                         "negatív Faktor kell)"))
+            << "\n";
+    }
     const IdentifierClaim claim = ClaimOutput(options.OutputDir, *options.Identifier);
-    RemoveStaleWorkFolders(options.OutputDir);
+    for (const std::string& said : RemoveStaleWorkFolders(options.OutputDir)) {
+        err << kRunnerName << ": " << said << "\n";
+    }
     WorkFolder work(options.OutputDir);
     const std::string participant = kParticipantPrefix + *options.Identifier;
-    const std::string resultTarget =
-        platform::TextOf(platform::PathOf(options.OutputDir) / (participant + ".txt"));
+    const std::string outputFolder = platform::TextOf(platform::PathOf(options.OutputDir) / "");
+    const std::string resultTarget = outputFolder + ResultFileName(participant);
     // Everything the run will write must be writable before the series is spent on it.
-    if (platform::KindOf(resultTarget) == platform::Kind::Directory) {
-        throw BadInput{ResultFileNotWritable(resultTarget, Reason(EISDIR))};
+    if (const platform::Kind kind = platform::KindOf(resultTarget);
+        kind != platform::Kind::Missing && kind != platform::Kind::Regular &&
+        kind != platform::Kind::Link) {
+        throw BadInput{ResultFileNotWritable(resultTarget, FileKindReason(kind))};
+    }
+    if (factor.SpeedStep != 0) {
+        KeepEarlierSeries(outputFolder, participant, err);
     }
     for (const auto& target : {options.CsvPath, options.PlotPath}) {
         if (target) {
@@ -506,6 +624,7 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err, cons
         return kRunnerApparatusError;
     }
 
+    WarnOfSaturation(outcome, err);
     if (outcome.SpeedStep == 0) {
         out << Tr(SIM_TR("Runner", "Számláló: %1"), {std::to_string(outcome.CounterValue)}) << "\n"
             << Tr(SIM_TR("Runner", "Mérési idő (s): %1"), {Format("%.1f", outcome.MeasureElapsed)})
@@ -539,6 +658,10 @@ int Run(const RunnerOptions& options, std::ostream& out, std::ostream& err, cons
 
 }  // namespace
 
+bool IsRunnerWorkFolderName(const std::string& name) {
+    return name.size() == kWorkFolderNameLength && name.starts_with(kWorkFolderPrefix);
+}
+
 std::string FormatCsv(const std::vector<RunPoint>& points) {
     // A file for other programs: the same bytes in every language the runner speaks.
     std::string csv = "alapjel (1/s),beütésszám,várható beütésszám,szórás\r\n";
@@ -554,8 +677,9 @@ std::optional<std::string> WriteFileReplacing(const std::string& path, const std
     if (!failure) {
         return std::nullopt;
     }
-    const std::string reason = Reason(std::error_code(failure->Error, std::generic_category()));
-    if (failure->At == ReplaceFileFailure::Stage::Create) {
+    const std::string reason = failure->Reason();
+    if (failure->At == ReplaceFileFailure::Stage::Create ||
+        failure->At == ReplaceFileFailure::Stage::NotRegular) {
         return NotCreated(path, reason);
     }
     return Tr(SIM_TR("Runner", "%1: nem írható (%2)"), {path, reason});

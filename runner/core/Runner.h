@@ -31,6 +31,10 @@ using StopSignalSource = std::function<int()>;
 int RunnerMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const PngRenderer& png = {}, const StopSignalSource& stopSignal = {});
 
+// Whether a folder name is that of a run's private folder (inside the output folder while the
+// run lasts; left behind by a run killed outright).
+bool IsRunnerWorkFolderName(const std::string& name);
+
 // One row per point: set point, counts, expected counts, Poisson standard deviation; a header
 // first. Lines end in CR LF.
 std::string FormatCsv(const std::vector<RunPoint>& points);

@@ -13,6 +13,7 @@
 #include "apparatus/core/FactorFile.h"
 #include "common/Conversions.h"
 #include "common/FileNames.h"
+#include "common/Platform.h"
 #include "common/Translate.h"
 #include "runner/core/Plot.h"
 
@@ -228,7 +229,7 @@ ParsedRunnerOptions Fail(std::string error) {
 }  // namespace
 
 std::optional<std::string> IdentifierFromGeometryName(const std::string& path) {
-    const std::string name = std::filesystem::path(path).filename().string();
+    const std::string name = platform::TextOf(platform::PathOf(path).filename());
     const std::string key = std::string(".") + kParticipantPrefix;
     const auto at = name.rfind(key);
     if (at == std::string::npos || at + key.size() == name.size()) {
@@ -296,6 +297,11 @@ ParsedRunnerOptions ParseRunnerOptions(const std::vector<std::string>& args) {
     });
     line.Switch("--exact", [&] { options.Exact = true; });
     line.Valued("--id", [&](const std::string& value) {
+        if (value.size() > kMaxIdentifierLength) {
+            Refuse(Tr(SIM_TR("Runner", "--id: az azonosító legfeljebb %1 bájt lehet, ez %2 bájt"),
+                      {std::to_string(kMaxIdentifierLength), std::to_string(value.size())}),
+                   value);
+        }
         if (!IdentifierAllowed(value)) {
             Refuse(Tr(SIM_TR("Runner", "--id: az azonosító nem lehet fájlnév része")), value);
         }

@@ -393,6 +393,19 @@ TEST_F(MeasurementRun, SeriesWithALargeStepEndsAtTheFirstSetPointPast2000) {
     EXPECT_EQ(setpoints,
               (std::vector<std::string>{"       100", "       400", "       700", "      1000",
                                         "      1300", "      1600", "      1900", "      2200"}));
+
+    // One more Start must not throw the finished series away: each earlier one is kept,
+    // numbered, and the new file is written as before.
+    const std::string first = testing::ReadFile(ResultPath());
+    WriteFactorFile("-2\n300\n1e-6\n");
+    form->BitBtn5Click();
+    const std::string second = testing::ReadFile(ResultPath());
+    form->BitBtn5Click();
+    EXPECT_EQ(testing::ReadFile(dir / "Brk2017_abc.txt.1"), first);
+    EXPECT_EQ(testing::ReadFile(dir / "Brk2017_abc.txt.2"), second);
+    EXPECT_EQ(testing::ReadFile(ResultPath()), second);
+    EXPECT_TRUE(second.starts_with("Faktor=         -2\r\n"));
+    EXPECT_TRUE(form->Messages.empty());
 }
 
 TEST_F(MeasurementRun, UnbalancedRotorLeavesOnlyTheFactorLine) {
@@ -492,7 +505,7 @@ TEST_F(MeasurementRun, APipeInPlaceOfTheResultFileIsRefused) {
     ASSERT_EQ(form->Messages.size(), 1U);
     EXPECT_EQ(form->Messages[0].Text,
               "Az eredményfájl nem hozható létre:\r" + ResultPath().string() +
-                  " (nem közönséges fájl)");
+                  " (ez egy csővezeték (FIFO), nem közönséges fájl)");
     EXPECT_FALSE(form->SeriesRunning());
     EXPECT_TRUE(fs::is_fifo(ResultPath()));
 }

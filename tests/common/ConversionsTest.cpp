@@ -92,6 +92,10 @@ TEST(ShownText, EscapesWhatATerminalWouldObeyAndCutsBetweenCharacters) {
     EXPECT_EQ(ShownText(std::string("a\0b", 3)), "a\\x00b");
     EXPECT_EQ(ShownText("\xC3(\xFF\xE2\x82"), "\\xC3(\\xFF\\xE2\\x82") << "not UTF-8";
     EXPECT_EQ(ShownText("\xED\xA0\x80"), "\\xED\\xA0\\x80") << "a surrogate is no character";
+    // What would hide or reorder the text around it: "abc\u202Etxt.exe" shows as "abcexe.txt".
+    EXPECT_EQ(ShownText("abc\u202Etxt.exe"), "abc\\u202Etxt.exe");
+    EXPECT_EQ(ShownText("a\u200Bb\xC2\x85" "c\uFEFF"), "a\\u200Bb\\u0085c\\uFEFF");
+    EXPECT_EQ(ShownName("a\\x41"), "a\\\\x41") << "never shown as another name's escape";
     EXPECT_EQ(ShownText("őőő", 3), "ő…") << "two bytes each";
     EXPECT_EQ(ShownText("őőő", 4), "őő…");
     EXPECT_EQ(ShownText("őőő", 6), "őőő");

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -116,7 +117,7 @@ pid_t SpawnProgram(const std::string& program, const std::string& display,
 
 // Starts Xvfb on a display number it picks itself and returns ":N" once the server accepts
 // connections, or "" if it did not come up.
-std::string StartXvfb(pid_t& pid) {
+std::string StartXvfb(pid_t& pid, const char* screen = "1600x1000x24") {
     int ready[2];
     if (pipe(ready) != 0) {
         return {};
@@ -125,7 +126,7 @@ std::string StartXvfb(pid_t& pid) {
     pid = fork();
     if (pid == 0) {
         close(ready[0]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-screen", "0", "1600x1000x24",
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-screen", "0", screen,
                "-nolisten", "tcp", static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -201,6 +202,8 @@ struct LocaleCase {
     const char* needs;  // a locale the case is about, or nullptr
     std::vector<std::string> arguments = {};
     bool english = false;  // the English edition is asked for
+    const char* screen = "1600x1000x24";
+    double scale = 1;  // the toolkit's scale factor the settings ask for
 };
 
 // The words of the windows the session meets, in the language of the case.
@@ -251,7 +254,7 @@ class ProgramOnXvfb : public ::testing::TestWithParam<LocaleCase> {
             fs::copy_file(TRELKO_BINARY, programPath);
             std::ofstream(dir / "faktor.txt") << kFactorFile;
         }
-        display = StartXvfb(xvfb);
+        display = StartXvfb(xvfb, GetParam().screen);
         ASSERT_FALSE(display.empty()) << "Xvfb started";
     }
 
@@ -330,13 +333,16 @@ class ProgramOnXvfb : public ::testing::TestWithParam<LocaleCase> {
                 height = std::stoi(line.substr(7));
             }
         }
-        originY += height - 701;
-        return height - 701;
+        const int client = static_cast<int>(std::lround(701 * GetParam().scale));
+        originY += height - client;
+        return height - client;
     }
 
     // Screen position of a point of a panel, from the main window's client origin.
     void MoveTo(int x, int y) {
-        Xdo("mousemove --sync " + std::to_string(originX + x) + " " + std::to_string(originY + y));
+        const double scale = GetParam().scale;
+        Xdo("mousemove --sync " + std::to_string(originX + std::lround(x * scale)) + " " +
+            std::to_string(originY + std::lround(y * scale)));
     }
 
     void DragPanel3(int fromX, int fromY, int toX, int toY) {
@@ -361,12 +367,15 @@ class ProgramOnXvfb : public ::testing::TestWithParam<LocaleCase> {
     pid_t program = -1;
     int originX = 0;
     int originY = 0;
+    int screenWidth() const;
+    int screenHeight() const;
 };
 
 class EndToEnd : public ProgramOnXvfb {};
 class KeyboardOnly : public ProgramOnXvfb {};
 class ScreenReader : public ProgramOnXvfb {};
 class WindowTitles : public ProgramOnXvfb {};
+class SmallScreen : public ProgramOnXvfb {};
 
 std::string BothTitles(const std::string& oldType, const std::string& title) {
     return "WM_NAME(" + oldType + ") = \"" + title + "\"\n_NET_WM_NAME(UTF8_STRING) = \"" + title +
@@ -422,6 +431,15 @@ TEST_P(EndToEnd, LoginPlaceItemsRunASeriesAndClose) {
     }
     EXPECT_EQ(program, -1) << "the program ended after Yes";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+
+    // The folder as organisers collect it from this machine: one contestant, whatever else the
+    // window left beside the result (its lock file, the program itself, faktor.txt).
+    if (scratch) {
+        EXPECT_EQ(Shell(std::string(kToolLocale) + "'" + TRELKO_GRADE + "' '" + dir.string() +
+                        "' --out '" + (dir / "jelentes").string() + "' --quiet --csv-only"),
+                  "1 versenyző, 1 nincs geometria\nÖsszesítő: " +
+                      (dir / "jelentes" / "osszesito.csv").string());
+    }
 }
 
 // The same session with key presses alone: no pointer event at all. Tab's ring runs through
@@ -498,6 +516,48 @@ TEST_P(ScreenReader, WorksTheWindowThroughTheAccessibilityBus) {
     EXPECT_EQ(testing::ReadFile(dir / "Brk2017_e2e.txt"), ExpectedResult());
 }
 
+// A school laptop's screen, and a larger one at the scale factor 1.25: the window, placed at
+// its specified place, would reach past the screen's edge; it is moved inside, where every
+// control can be reached, and the session gives the same result file.
+TEST_P(SmallScreen, TheWholeWindowIsOnTheScreenAndWorks) {
+    StartProgram();
+    FocusWindow(WordsOf(GetParam()).login);
+    Keys("e 2 e Return");
+    const std::string main = WaitForWindow("Brk2017_e2e");
+    ASSERT_FALSE(main.empty());
+    std::string shown;
+    int width = 0;
+    int height = 0;
+    // The window is placed once it is shown.
+    WaitUntil(
+        [&] {
+            LocateClientArea(main);
+            shown = Xdo("getwindowgeometry --shell " + main);
+            width = std::stoi(shown.substr(shown.find("WIDTH=") + 6));
+            height = std::stoi(shown.substr(shown.find("HEIGHT=") + 7));
+            return originX + width <= screenWidth() && originY + 1 <= screenHeight();
+        },
+        10s);
+    const int top = std::stoi(shown.substr(shown.find("Y=") + 2));
+    EXPECT_GE(originX, 0) << shown;
+    EXPECT_GE(top, 0) << shown;
+    EXPECT_LE(originX + width, screenWidth()) << shown;
+    EXPECT_LE(top + height, screenHeight()) << shown;
+
+    DragPanel3(1120, 61, 216, 41);
+    DragPanel3(1177, 61, 216, 355);
+    DragPanel3(1151, 243, 616, 160);
+    DragPanel3(1149, 147, 496, 160);
+    MoveTo(488 + 576 + 12 + 26, 4 + 9 + 242 + 12);  // the measurement's Start, bottom right
+    Xdo("click 1");
+    EXPECT_EQ(WaitForResult(), ExpectedResult());
+}
+
+int ScreenSize(const char* screen, bool height) {
+    const std::string size = screen;
+    return std::stoi(height ? size.substr(size.find('x') + 1) : size);
+}
+
 // The two windows shown at start-up, through the old title property (which some window managers,
 // task bars and screen readers read alone) and the new one.
 TEST_P(WindowTitles, ReadRightThroughBothProperties) {
@@ -541,9 +601,30 @@ INSTANTIATE_TEST_SUITE_P(Locales, EndToEnd,
                          ::testing::Values(kNoLocale, kHungarian, kEnglish, kEnglishOnHungarian),
                          CaseName);
 
+int ProgramOnXvfb::screenWidth() const {
+    return ScreenSize(GetParam().screen, false);
+}
+
+int ProgramOnXvfb::screenHeight() const {
+    return ScreenSize(GetParam().screen, true);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, SmallScreen,
+    ::testing::Values(
+        LocaleCase{"Laptop1366x768", {}, nullptr, {}, false, "1366x768x24"},
+        LocaleCase{"Scale125On1600x1000", {"QT_SCALE_FACTOR=1.25"}, nullptr, {}, false,
+                   "1600x1000x24", 1.25}),
+    CaseName);
+
 INSTANTIATE_TEST_SUITE_P(Locales, KeyboardOnly, ::testing::Values(kNoLocale), CaseName);
 // Names are looked up in Hungarian, the language of a machine without a setting.
 INSTANTIATE_TEST_SUITE_P(Locales, ScreenReader, ::testing::Values(kNoLocale), CaseName);
+// On a screen the window must shrink to fit, through the scaled view.
+INSTANTIATE_TEST_SUITE_P(Screens, ScreenReader,
+                         ::testing::Values(LocaleCase{"Scaled1024x600", {}, nullptr, {}, false,
+                                                      "1024x600x24"}),
+                         CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, WindowTitles,

@@ -386,6 +386,17 @@ void Engine::CheckFolder(const fs::path& folder) {
             CheckResultFile(entry.path());
             continue;
         }
+        // An earlier series kept beside the result file (.txt.1, .txt.2, ...): checked whole
+        // while it was the result file, and kept as it was.
+        const std::size_t kept = name.rfind(".txt.");
+        if (StartsWith(name, "Brk2017_") && kept != std::string::npos && kept + 5 < name.size() &&
+            name.find_first_not_of("0123456789", kept + 5) == std::string::npos) {
+            const std::string content = testing::ReadFile(entry.path());
+            if (!StartsWith(content, "Faktor= ") || !EndsWith(content, "\r\n")) {
+                Fail("result-file", entry.path().string() + ": an earlier series not kept whole");
+            }
+            continue;
+        }
         if (name.find(".Brk2017_") != std::string::npos) {
             const std::string content = testing::ReadFile(entry.path());
             const auto planted = planted_.find(entry.path());

@@ -313,7 +313,7 @@ TEST_F(GeometryFileTest, LoadFailuresNameTheFileAndTheReason) {
     const LoadedGeometry missing = LoadGeometryFile(PathOf("nincs"));
     EXPECT_FALSE(missing.Values);
     EXPECT_NE(missing.Error.find(PathOf("nincs")), std::string::npos);
-    EXPECT_NE(missing.Error.find("No such file"), std::string::npos) << missing.Error;
+    EXPECT_NE(missing.Error.find("(nem létezik)"), std::string::npos) << missing.Error;
 
     const LoadedGeometry folder = LoadGeometryFile(dir_.string());
     EXPECT_FALSE(folder.Values);
@@ -358,7 +358,15 @@ TEST_F(GeometryFileTest, FailedSavesReportAndLeaveNothingBehind) {
     EXPECT_TRUE(SaveGeometryFile(taken, kSample));
     EXPECT_TRUE(fs::is_directory(taken));
     EXPECT_EQ(ReadBytes(taken + "/benne").size(), 3u);
-    EXPECT_EQ(Entries(), std::vector<std::string>{"mappa.K"});
+    // A pipe (on Windows the device NUL) in its place is refused as it stands, not replaced.
+    const std::string pipe = platform::kWindows ? "NUL" : PathOf("cso.K");
+    ASSERT_TRUE(platform::kWindows || ::mkfifo(pipe.c_str(), 0644) == 0);
+    EXPECT_EQ(SaveGeometryFile(pipe, kSample),
+              "A fájl nem hozható létre: " + pipe +
+                  (platform::kWindows ? " (ez egy eszköz, nem közönséges fájl)"
+                                      : " (ez egy csővezeték (FIFO), nem közönséges fájl)"));
+    EXPECT_TRUE(platform::kWindows || fs::is_fifo(pipe));
+    EXPECT_EQ(Entries().size(), platform::kWindows ? 1u : 2u) << "no temporary left";
 }
 
 TEST_F(GeometryFileTest, FailedWriteKeepsThePreviousFile) {

@@ -22,11 +22,7 @@ using testing::GeneratedContestant;
 using testing::ReadFile;
 using testing::WriteFile;
 
-struct Invocation {
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
+using testing::Invocation;
 
 // A class written into a scratch folder, one subfolder per contestant.
 class GradedClass : public ::testing::Test {
@@ -61,14 +57,8 @@ class GradedClass : public ::testing::Test {
         return byId;
     }
 
-    Invocation Run(const std::vector<std::string>& args) {
-        std::ostringstream out;
-        std::ostringstream err;
-        Invocation result;
-        result.Status = GradeMain(args, out, err);
-        result.Out = out.str();
-        result.Err = err.str();
-        return result;
+    static Invocation Run(const std::vector<std::string>& args) {
+        return testing::InvokeMain(GradeMain, args);
     }
 
     static std::string Joined(const std::vector<std::string>& reasons) {
@@ -393,7 +383,7 @@ TEST_F(SmallClass, OneRowAndOneSectionPerContestantInIdentifierOrder) {
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"azonosító", "ítélet", "geometria", "ütem/pont",
                                                  "faktor", "lépésköz", "pontok", "teljes", "khi2",
-                                                 "szabadsági fok", "p"}));
+                                                 "szabadsági fok", "p", "megjegyzés"}));
     EXPECT_EQ(
         (std::vector<std::string>(rows[1].begin(), rows[1].begin() + 8)),
         (std::vector<std::string>{"a", "hiányos", "g2.Brk2017_a", "20", "200", "50", "3", "nem"}));
@@ -402,7 +392,7 @@ TEST_F(SmallClass, OneRowAndOneSectionPerContestantInIdentifierOrder) {
                                         "igen"}));
     EXPECT_EQ(rows[2][9], "38");
     EXPECT_EQ(rows[3], (std::vector<std::string>{"c", "nincs eredmény", "", "", "", "", "", "", "",
-                                                 "", ""}));
+                                                 "", "", ""}));
 
     const std::string html = ReadFile(Report() / "index.html");
     for (const char* anchor : {"v1", "v2", "v3"}) {
@@ -452,15 +442,16 @@ TEST_F(GradedClass, BadCommandLinesEndWithOneHungarianLineAndStatusTwo) {
     EXPECT_FALSE(fs::exists(Report())) << "nothing is written for a bad command";
 
     // The report folder is made, but nothing above it, and a file is not a folder.
-    for (const fs::path& where :
-         {scratch.Path() / "nincs" / "jelentes", scratch.Path() / "rossz.txt"}) {
-        const Invocation refused = Run({s, "--out", where.string()});
-        EXPECT_EQ(refused.Status, 2);
-        EXPECT_EQ(refused.Err.rfind(
-                      "trelko-grade: " + where.string() + ": a mappa nem hozható létre (", 0),
-                  0u)
-            << refused.Err;
-    }
+    const fs::path noParent = scratch.Path() / "nincs" / "jelentes";
+    const fs::path file = scratch.Path() / "rossz.txt";
+    EXPECT_EQ(Run({s, "--out", noParent.string()}).Err,
+              "trelko-grade: " + noParent.string() + ": a mappa nem hozható létre (nem létezik)\n");
+    EXPECT_EQ(Run({s, "--out", file.string()}).Err,
+              "trelko-grade: " + file.string() +
+                  ": ezen a néven már egy fájl áll, nem mappa; adj meg másik --out mappát\n");
+    EXPECT_EQ(Run({s, "--out", "/dev/null"}).Err,
+              "trelko-grade: /dev/null: ezen a néven már áll valami, ami nem mappa (ez egy "
+              "eszköz, nem közönséges fájl)\n");
     EXPECT_FALSE(fs::exists(scratch.Path() / "nincs"));
 
     const Invocation help = Run({"--help"});

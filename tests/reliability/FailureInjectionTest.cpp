@@ -147,7 +147,7 @@ TEST_F(FailureInjection, ResultFileInAReadOnlyFolderIsReportedAndNothingIsTouche
     }
     ASSERT_TRUE(child.Exited) << child.Output;
     EXPECT_EQ(child.Output, "[*** HIBA ***] Az eredményfájl nem hozható létre:\r" + ResultPath() +
-                                " (Permission denied)\n");
+                                " (nincs hozzá jogosultság)\n");
     EXPECT_EQ(Snapshot(), before);
 }
 
@@ -161,7 +161,7 @@ TEST_F(FailureInjection, ResultFileNameTakenByAFolderLeavesTheFolderAlone) {
     s.BuildField();
     s.form.BitBtn5Click();
     EXPECT_EQ(s.Shown(), "[*** HIBA ***] Az eredményfájl nem hozható létre:\r" + ResultPath() +
-                             " (nem közönséges fájl)\n");
+                             " (ez egy mappa, nem közönséges fájl)\n");
     EXPECT_EQ(Snapshot(), before);
 }
 
@@ -185,8 +185,9 @@ TEST_F(FailureInjection, FullDiskDuringASeriesKeepsEveryWholeLine) {
     // Room for the factor line, the first point and a part of the second.
     const ChildResult child = StartInChild(ChildOptions::WithFileSizeLimit(firstPointEnd + 7));
     ASSERT_TRUE(child.Exited) << child.Output;
-    EXPECT_EQ(child.Output, "[*** HIBA ***] Az eredményfájl írása nem sikerült:\r" + ResultPath() +
-                                " (File too large)\nmeasuring=0 start=1");
+    EXPECT_EQ(child.Output,
+              "[*** HIBA ***] Az eredményfájl írása nem sikerült:\r" + ResultPath() +
+                  " (a fájl elérte a megengedett legnagyobb méretet)\nmeasuring=0 start=1");
     EXPECT_EQ(testing::ReadFile(ResultPath()), complete.substr(0, firstPointEnd));
     EXPECT_EQ(testing::ReadFile(PathOf("faktor.txt")), "-200\n950\n1e-6\n");
 }
@@ -318,7 +319,7 @@ TEST_F(GeometrySaveFault, ReadOnlyFolderKeepsThePreviousFile) {
         GTEST_SKIP() << kNoUnprivilegedChild;
     }
     ASSERT_TRUE(child.Exited) << child.Output;
-    EXPECT_EQ(child.Output, Expected("A fájl nem hozható létre: ", "Permission denied"));
+    EXPECT_EQ(child.Output, Expected("A fájl nem hozható létre: ", "nincs hozzá jogosultság"));
     EXPECT_EQ(Snapshot(), before);
 }
 
@@ -327,7 +328,8 @@ TEST_F(GeometrySaveFault, FullDiskKeepsThePreviousFile) {
     const auto before = Snapshot();
     const ChildResult child = SaveInChild(ChildOptions::WithFileSizeLimit(10));
     ASSERT_TRUE(child.Exited) << child.Output;
-    EXPECT_EQ(child.Output, Expected("A fájl nem írható: ", "File too large"));
+    EXPECT_EQ(child.Output,
+              Expected("A fájl nem írható: ", "a fájl elérte a megengedett legnagyobb méretet"));
     EXPECT_EQ(Snapshot(), before) << "the previous file is intact and no temporary is left";
 }
 

@@ -283,11 +283,19 @@ TEST_F(RunnerFault, APrivateFolderOfAKilledRunIsRemovedByTheNextRun) {
     const std::vector<fs::path> left = WorkFolders(out);
     ASSERT_EQ(left.size(), 1U) << "what a killed run leaves";
 
+    const std::string measured = PrivateResult("killed");
+
     const fs::path settingUp = out / ".trelko-runner-abcdef";
     fs::create_directory(settingUp);
     BackgroundRunner running(Args(kSlowSeries, "running"), dir / "stderr-running");
     ASSERT_TRUE(running.Started());
     ASSERT_TRUE(running.WaitUntil([&] { return !PrivateResult("running").empty(); }));
+    // The next run removed the killed run's folder, said so, and kept the points measured.
+    EXPECT_EQ(ReadFile(dir / "stderr-running"),
+              "trelko-runner: egy megszakadt futás mappáját eltávolítottam: " +
+                  left.front().string() + "; az addig mért pontjai megmaradtak: " +
+                  (out / "Brk2017_killed.txt").string() + "\n");
+    EXPECT_EQ(ReadFile(out / "Brk2017_killed.txt").substr(0, measured.size()), measured);
 
     EXPECT_EQ(Status(Invoke(Args({"--sources", "1,9", "--step", "1000", "--time", "1"}))), "0 ");
     EXPECT_FALSE(fs::exists(left.front())) << "the killed run's folder removed";
@@ -362,19 +370,25 @@ TEST_F(RunnerFault, TargetsThatCannotBeWrittenAreRefusedBeforeTheSeries) {
                                   {"--csv", (dir / "nincs" / "x.csv").string()});
         std::vector<std::string> plotOverAFolder = options;
         plotOverAFolder.insert(plotOverAFolder.end(), {"--plot", (dir / "abra.svg").string()});
+        // A rename over a device would have made /dev/null a regular file, as root.
+        std::vector<std::string> csvOverADevice = options;
+        csvOverADevice.insert(csvOverADevice.end(), {"--csv", "/dev/null"});
         std::string shown = BeforeTheSeries({options});
         fs::remove(out / "Brk2017_cmp.txt");
-        return shown + BeforeTheSeries({csvInMissingFolder, plotOverAFolder});
+        return shown + BeforeTheSeries({csvInMissingFolder, plotOverAFolder, csvOverADevice});
     });
     EXPECT_FALSE(child.Hung) << "a series was started";
     EXPECT_EQ(child.Output, "2 trelko-runner: " + (out / "Brk2017_cmp.txt").string() +
-                                ": az eredményfájl nem írható (Is a directory)\n"
+                                ": az eredményfájl nem írható (ez egy mappa, nem közönséges fájl)\n"
                                 "2 trelko-runner: " +
                                 (dir / "nincs" / "x.csv").string() +
-                                ": nem hozható létre (No such file or directory)\n"
+                                ": nem hozható létre (nem létezik)\n"
                                 "2 trelko-runner: " +
                                 (dir / "abra.svg").string() +
-                                ": nem hozható létre (Is a directory)\n");
+                                ": nem hozható létre (ez egy mappa, nem közönséges fájl)\n"
+                                "2 trelko-runner: /dev/null: nem hozható létre (ez egy eszköz, "
+                                "nem közönséges fájl)\n");
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
     EXPECT_TRUE(fs::is_directory(dir / "abra.svg"));
 }
 
@@ -396,10 +410,10 @@ TEST_F(RunnerFault, ReadOnlyFoldersAreRefusedWithTheReason) {
     }
     EXPECT_FALSE(child.Hung) << "a series was started";
     EXPECT_EQ(child.Output, "2 trelko-runner: " + readOnly.string() +
-                                ": a mappába nem lehet írni (Permission denied)\n"
+                                ": a mappába nem lehet írni (nincs hozzá jogosultság)\n"
                                 "2 trelko-runner: " +
                                 (readOnly / "x.csv").string() +
-                                ": nem hozható létre (Permission denied)\n");
+                                ": nem hozható létre (nincs hozzá jogosultság)\n");
     EXPECT_TRUE(fs::is_empty(readOnly));
 }
 
@@ -409,7 +423,7 @@ TEST_F(RunnerFault, MessagesSayWhatIsWrong) {
     WriteFile(dir / "vezerlo.txt", std::string("\x1b[2J\a2\0", 7) + "00\n");
     WriteFile(dir / "fajl", "");
     const std::string shield =
-        geteuid() == 0 ? "a fájlrendszer nem enged benne új fájlt" : "Permission denied";
+        geteuid() == 0 ? "a fájlrendszer nem enged benne új fájlt" : "nincs hozzá jogosultság";
     std::string accented = "a";
     for (int i = 0; i < 150; ++i) {
         accented += "é";
@@ -421,7 +435,7 @@ TEST_F(RunnerFault, MessagesSayWhatIsWrong) {
     const std::string d = dir.string();
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"--factor-file", d + "/hurok.txt"},
-         d + "/hurok.txt: nem olvasható (Too many levels of symbolic links)"},
+         d + "/hurok.txt: nem olvasható (túl sok szimbolikus link (talán önmagára mutat))"},
         {{"--factor-file", d + "/nincs.txt"}, d + "/nincs.txt: nem található"},
         {{"--out", "/proc"}, "/proc: a mappába nem lehet írni (" + shield + ")"},
         {{"--out", d + "/fajl"}, d + "/fajl: nem mappa"},
@@ -431,7 +445,9 @@ TEST_F(RunnerFault, MessagesSayWhatIsWrong) {
          d + "/vezerlo.txt: A faktor.txt 1. sora nem egész szám: \"\\x1B[2J\\x072\\x0000\""},
         {{"--out", d + "/\x1b]0;cim\a"}, d + "/\\x1B]0;cim\\x07: nincs ilyen mappa"},
         {{"--\x1b[31m"}, "ismeretlen opció: --\\x1B[31m (lásd: trelko-runner --help)"},
-        {{"--id", accented}, "--id: az azonosító nem lehet fájlnév része: \"" + cut + "…\""},
+        {{"--id", accented},
+         "--id: az azonosító legfeljebb 200 bájt lehet, ez 301 bájt: \"" + cut + "…\""},
+        {{"--id", "a/b"}, "--id: az azonosító nem lehet fájlnév része: \"a/b\""},
     };
     for (const auto& [options, message] : cases) {
         std::vector<std::string> args = {geometry, "--sources", "1,9"};
@@ -448,7 +464,7 @@ TEST_F(RunnerFault, MessagesSayWhatIsWrong) {
     fs::create_symlink("faktor.txt", out / "faktor.txt");
     EXPECT_EQ(Status(Invoke(Args({"--sources", "1,9"}))),
               "2 trelko-runner: " + (out / "faktor.txt").string() +
-                  ": nem olvasható (Too many levels of symbolic links)\n")
+                  ": nem olvasható (túl sok szimbolikus link (talán önmagára mutat))\n")
         << "the faktor.txt beside the results";
 }
 

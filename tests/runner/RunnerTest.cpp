@@ -247,13 +247,23 @@ TEST_F(Runner, IncompleteFieldOrUnbalancedRotorEndsWithTheWindowsMessage) {
         {testing::TargetAndDetector(), "1,0",
          "Kiegyensúlyozatlan a rotor!\n    Automatikus leállás!\n", "Faktor=        100\r\n"},
     };
-    for (const Case& c : cases) {
+    std::string previous;
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        const Case& c = cases[k];
         SCOPED_TRACE(c.Message);
         const std::string path = SaveGeometry(c.Geometry, "hibas.Brk2017_h");
         const Invocation run = Invoke({path, "--sources", c.Sources, "--factor", "100", "--step",
                                        "50", "--out", Out(), "--csv", (dir / "h.csv").string()});
         EXPECT_EQ(run.Status, 1);
-        EXPECT_EQ(run.Err, c.Message);
+        // Each series writes the file anew; the one before it is kept, numbered, and said.
+        const fs::path kept = dir / "out" / ("Brk2017_h.txt." + std::to_string(k));
+        EXPECT_EQ(run.Err, k == 0 ? c.Message
+                                  : "trelko-runner: a korábbi sorozat eredményfájlja megmaradt: " +
+                                        kept.string() + "\n" + c.Message);
+        if (k > 0) {
+            EXPECT_EQ(ReadFile(kept), previous);
+        }
+        previous = ReadFile(dir / "out" / "Brk2017_h.txt");
         EXPECT_EQ(ReadFile(dir / "out" / "Brk2017_h.txt"), c.Result) << "as the window leaves it";
         EXPECT_FALSE(fs::exists(dir / "h.csv"));
     }
@@ -334,8 +344,9 @@ TEST_F(Runner, FaktorTxtBesideTheResultsIsUsedButNeverOverwritten) {
     ASSERT_EQ(given.Status, 0) << given.Err;
     EXPECT_TRUE(ReadFile(dir / "out" / "Brk2017_cmp.txt").starts_with("Faktor=          9\r\n"));
     EXPECT_EQ(ReadFile(dir / "out" / "faktor.txt"), "-7\n300\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "out"), fs::directory_iterator()), 3)
-        << "only faktor.txt, the result file and the identifier's lock file";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "out"), fs::directory_iterator()), 4)
+        << "only faktor.txt, the result file, the earlier series and the identifier's lock file";
+    EXPECT_TRUE(ReadFile(dir / "out" / "Brk2017_cmp.txt.1").starts_with("Faktor=         -7\r\n"));
     EXPECT_TRUE(fs::exists(dir / "out" / ".Brk2017_cmp.lock"));
 }
 

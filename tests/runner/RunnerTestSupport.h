@@ -60,21 +60,10 @@ class WindowForm : public TForm1Logic {
     }
 };
 
-struct Invocation {
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
-
 // The runner in this process, as its program calls it (without a PNG painter).
 inline Invocation Invoke(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    Invocation result;
-    result.Status = RunnerMain(args, out, err);
-    result.Out = out.str();
-    result.Err = err.str();
-    return result;
+    return InvokeMain([](const auto& a, auto& out, auto& err) { return RunnerMain(a, out, err); },
+                      args);
 }
 
 // A scratch folder per test.

@@ -124,7 +124,7 @@ TEST_F(BothLanguages, TheGradingSummaryIsTheSameFileTheReportIsEnglish) {
     const std::string csv = ReadFile(dir / "hu" / "osszesito.csv");
     EXPECT_EQ(csv.substr(0, csv.find('\r')),
               "azonosító,ítélet,geometria,ütem/pont,faktor,lépésköz,pontok,teljes,khi2,szabadsági "
-              "fok,p");
+              "fok,p,megjegyzés");
     EXPECT_NE(csv.find(",hiányos,"), std::string::npos) << csv;
     EXPECT_EQ(ReadFile(dir / "en" / "osszesito.csv"), csv);
 
