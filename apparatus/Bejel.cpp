@@ -84,6 +84,15 @@ bool TBejelentkez::FormCloseQuery(int result) {
         Password->setFocus();
         return false;
     }
+    if (const std::optional<std::string> problem = WindowsNameProblem(typed)) {
+        ShowMessageDialog(tr("Ez az azonosító nem használható: %1.\rAdj meg másik azonosítót!")
+                              .arg(QString::fromStdString(*problem))
+                              .toStdString(),
+                          Tr(kInputErrorCaption), kMsgOkOnly);
+        Password->selectAll();
+        Password->setFocus();
+        return false;
+    }
     if (Claim) {
         if (const std::optional<std::string> refused = Claim(typed)) {
             ShowMessageDialog(*refused, Tr(kInputErrorCaption), kMsgOkOnly);

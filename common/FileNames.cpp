@@ -1,7 +1,10 @@
 #include "common/FileNames.h"
 
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
+
+#include "common/Translate.h"
 
 namespace sim {
 
@@ -71,6 +74,31 @@ bool IsSafeFileNamePart(std::string_view text) {
         }
     }
     return true;
+}
+
+std::optional<std::string> WindowsNameProblem(std::string_view name) {
+    if (!name.empty() && (name.back() == '.' || name.back() == ' ')) {
+        return Tr(SIM_TR("System",
+                         "Windows elhagyja a név végéről a pontot és a szóközt, így a név más "
+                         "fájlt jelentene"));
+    }
+    std::string stem(name.substr(0, name.find('.')));
+    while (!stem.empty() && stem.back() == ' ') {
+        stem.pop_back();
+    }
+    for (char& c : stem) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    const bool numbered = stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) &&
+                          stem[3] >= '1' && stem[3] <= '9';
+    if (numbered || stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL" ||
+        stem == "CONIN$" || stem == "CONOUT$") {
+        return Tr(SIM_TR("System",
+                         "Windowson a(z) %1 egy eszköz neve (ilyen a CON, PRN, AUX, NUL, "
+                         "COM1–COM9 és LPT1–LPT9, bármilyen kiterjesztéssel)"),
+                  {ShownText(name.substr(0, name.find('.')))});
+    }
+    return std::nullopt;
 }
 
 std::string ShownName(std::string_view text) {

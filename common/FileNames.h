@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,11 @@ inline constexpr std::size_t kMaxIdentifierLength = 200;
 // separator, no "..", no control character and none of the characters that file systems
 // refuse. The empty identifier is allowed.
 bool IsSafeFileNamePart(std::string_view text);
+
+// Why Windows would give a name another meaning, or nothing: a device's name (CON, PRN, AUX,
+// NUL, COM1-COM9, LPT1-LPT9, with any extension) opens the device, and a dot or a blank at the
+// end is dropped, naming another file. Refused on every system, so files move between them.
+std::optional<std::string> WindowsNameProblem(std::string_view name);
 
 // Text from a file or a name made fit to be shown or printed to a terminal: control bytes and
 // bytes that are not UTF-8 appear as \xNN escapes, so nothing can move a cursor or ring a

@@ -1,12 +1,14 @@
 #include "physics/Random.h"
 
+#include <cfloat>
 #include <cmath>
 #include <limits>
 
 namespace sim {
 
-// e^(-1000) must stay representable for the Poisson table: x86-64 80-bit extended precision.
-static_assert(std::numeric_limits<long double>::digits == 64,
+// e^(-1000) must stay representable for the Poisson table, as in x86-64's 80-bit extended
+// precision (GCC and MinGW). Microsoft's compiler makes long double a double: refused here.
+static_assert(LDBL_MANT_DIG >= 64 && std::numeric_limits<long double>::min_exponent10 < -1000,
               "the random counts need 80-bit extended precision");
 
 namespace {

@@ -179,6 +179,10 @@
         <source>Sorozat pontja</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A(z) „%1” név nem használható:<byte value="xd"/>%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Geometry</name>
@@ -1166,6 +1170,10 @@ megszakítva: az addig mért pontok az eredményfájlban maradnak, egész sorokk
         <source>--id: az azonosító legfeljebb %1 bájt lehet, ez %2 bájt</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>a geometriafájl nevéből vett azonosító nem használható: %1: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>System</name>
@@ -1233,6 +1241,14 @@ megszakítva: az addig mért pontok az eredményfájlban maradnak, egész sorokk
         <source>nem közönséges fájl</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Windows elhagyja a név végéről a pontot és a szóközt, így a név más fájlt jelentene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windowson a(z) %1 egy eszköz neve (ilyen a CON, PRN, AUX, NUL, COM1–COM9 és LPT1–LPT9, bármilyen kiterjesztéssel)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sim::TAboutBox</name>
@@ -1285,6 +1301,10 @@ megszakítva: az addig mért pontok az eredményfájlban maradnak, egész sorokk
     </message>
     <message>
         <source>Az azonosító legfeljebb %1 bájt hosszú lehet (egy ékezetes betű 2 bájt).<byte value="xd"/>Adj meg rövidebb azonosítót!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ez az azonosító nem használható: %1.<byte value="xd"/>Adj meg másik azonosítót!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

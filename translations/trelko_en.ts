@@ -179,6 +179,10 @@
         <source>Sorozat pontja</source>
         <translation>Series point</translation>
     </message>
+    <message>
+        <source>A(z) „%1” név nem használható:<byte value="xd"/>%2.</source>
+        <translation>The name “%1” cannot be used:<byte value="xd"/>%2.</translation>
+    </message>
 </context>
 <context>
     <name>Geometry</name>
@@ -1300,6 +1304,10 @@ interrupted: the points measured so far stay in the result file, as whole lines.
         <source>--id: az azonosító legfeljebb %1 bájt lehet, ez %2 bájt</source>
         <translation>--id: an identifier may be at most %1 bytes long, this one is %2 bytes</translation>
     </message>
+    <message>
+        <source>a geometriafájl nevéből vett azonosító nem használható: %1: &quot;%2&quot;</source>
+        <translation>the identifier taken from the geometry file&apos;s name cannot be used: %1: &quot;%2&quot;</translation>
+    </message>
 </context>
 <context>
     <name>System</name>
@@ -1367,6 +1375,14 @@ interrupted: the points measured so far stay in the result file, as whole lines.
         <source>nem közönséges fájl</source>
         <translation>not a regular file</translation>
     </message>
+    <message>
+        <source>Windows elhagyja a név végéről a pontot és a szóközt, így a név más fájlt jelentene</source>
+        <translation>Windows drops a dot or a blank at the end of a name, so the name would mean another file</translation>
+    </message>
+    <message>
+        <source>Windowson a(z) %1 egy eszköz neve (ilyen a CON, PRN, AUX, NUL, COM1–COM9 és LPT1–LPT9, bármilyen kiterjesztéssel)</source>
+        <translation>on Windows %1 is the name of a device (as are CON, PRN, AUX, NUL, COM1–COM9 and LPT1–LPT9, with any extension)</translation>
+    </message>
 </context>
 <context>
     <name>sim::TAboutBox</name>
@@ -1420,6 +1436,10 @@ interrupted: the points measured so far stay in the result file, as whole lines.
     <message>
         <source>Az azonosító legfeljebb %1 bájt hosszú lehet (egy ékezetes betű 2 bájt).<byte value="xd"/>Adj meg rövidebb azonosítót!</source>
         <translation>The identifier can be at most %1 bytes long (an accented letter takes 2 bytes).<byte value="xd"/>Please enter a shorter identifier!</translation>
+    </message>
+    <message>
+        <source>Ez az azonosító nem használható: %1.<byte value="xd"/>Adj meg másik azonosítót!</source>
+        <translation>This identifier cannot be used: %1.<byte value="xd"/>Enter another identifier!</translation>
     </message>
 </context>
 <context>

@@ -693,6 +693,14 @@ void TForm1Logic::Button1Click() {
     if (SaveDialogInitialDir.empty()) {
         SaveDialogInitialDir = Model.ProgramDir;
     }
+    // "con" would become con.Brk2017_..., the console on Windows: no name that means another
+    // thing there, on any system.
+    const std::string name = platform::TextOf(platform::PathOf(*chosen).filename());
+    if (const std::optional<std::string> problem = WindowsNameProblem(name)) {
+        ReportFailure(Tr(SIM_TR("Apparatus", "A(z) „%1” név nem használható:\r%2."),
+                         {ShownText(name), *problem}));
+        return;
+    }
     const GeometryValues values = CollectGeometry(Components);
     const std::string path = GeometryFileName(*chosen, Model.ParticipantId);
     // The dialog asked about the chosen name; the file written carries the key as well, so

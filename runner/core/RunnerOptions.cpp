@@ -217,6 +217,11 @@ std::optional<std::string> CompleteOptions(RunnerOptions& options, bool geometry
                        "a geometriafájl nevéből vett azonosító nem lehet fájlnév része: \"%1\""),
                 {*fromName});
         }
+        if (const auto problem = WindowsNameProblem(*fromName)) {
+            return Tr(SIM_TR("Runner",
+                             "a geometriafájl nevéből vett azonosító nem használható: %1: \"%2\""),
+                      {*problem, *fromName});
+        }
         options.Identifier = fromName;
     }
     return std::nullopt;
@@ -304,6 +309,9 @@ ParsedRunnerOptions ParseRunnerOptions(const std::vector<std::string>& args) {
         }
         if (!IdentifierAllowed(value)) {
             Refuse(Tr(SIM_TR("Runner", "--id: az azonosító nem lehet fájlnév része")), value);
+        }
+        if (const auto problem = WindowsNameProblem(value)) {
+            Refuse("--id: " + *problem, value);
         }
         options.Identifier = value;
     });

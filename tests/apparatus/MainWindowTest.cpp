@@ -431,24 +431,27 @@ TEST_F(Shell, AnIdentifierInUseOrTooLongIsRefusedAndTheDialogStaysOpen) {
     const QString longest(200, 'a');
     int attempts = 0;
     QTimer::singleShot(0, [&] {
-        for (const QString& typed : {QString("abc"), longest + "a", longest}) {
+        for (const QString& typed : {QString("abc"), longest + "a", QString("aux."), longest}) {
             form.Bejelentkez->Password->setText(typed);
             form.Bejelentkez->OKBtn->click();
             ++attempts;
-            if (attempts < 3) {
+            if (attempts < 4) {
                 EXPECT_TRUE(form.Bejelentkez->isVisible()) << "kept open for a new try";
             }
         }
     });
     form.FormActivate();
-    EXPECT_EQ(attempts, 3);
-    ASSERT_EQ(messages.Messages().size(), 2U);
+    EXPECT_EQ(attempts, 4);
+    ASSERT_EQ(messages.Messages().size(), 3U);
     EXPECT_EQ(messages.Messages()[0].text,
               "A(z) \"abc\" azonosítót ebben a mappában már egy másik\rfutó program használja:\r" +
                   scratch.WithSlash() + "\rAdj meg másik azonosítót!");
     EXPECT_EQ(messages.Messages()[1].text,
               "Az azonosító legfeljebb 200 bájt hosszú lehet (egy ékezetes betű 2 bájt).\r"
               "Adj meg rövidebb azonosítót!");
+    EXPECT_EQ(messages.Messages()[2].text,
+              "Ez az azonosító nem használható: Windows elhagyja a név végéről a pontot és a "
+              "szóközt, így a név más fájlt jelentene.\rAdj meg másik azonosítót!");
     EXPECT_EQ(logic.Model.ParticipantId, "Brk2017_" + longest.toStdString());
 }
 

@@ -170,6 +170,16 @@ TEST_F(GeometryFiles, ReplacingTheWrittenFileAsksFirst) {
     form.Button1Click();
     const std::string replaced = testing::ReadFile(written);
     EXPECT_EQ(static_cast<unsigned char>(replaced[0]), 516 & 0xFF);
+
+    // A name Windows would take for the console is refused before anything is written.
+    form.Messages.clear();
+    form.FileAnswers.push_back((dir / "con").string());
+    form.Button1Click();
+    ASSERT_EQ(form.Messages.size(), 1U);
+    EXPECT_EQ(form.Messages[0].Text,
+              "A(z) „con” név nem használható:\rWindowson a(z) con egy eszköz neve (ilyen a CON, "
+              "PRN, AUX, NUL, COM1–COM9 és LPT1–LPT9, bármilyen kiterjesztéssel).");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
 TEST_F(GeometryFiles, AShortFileMovesNothing) {

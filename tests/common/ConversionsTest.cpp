@@ -110,6 +110,20 @@ TEST(FileNamePart, RefusesWhatCouldLeaveTheFolderOrBreakTheName) {
                             "a|b", "tab\there", "nl\n", "\x7f"}) {
         EXPECT_FALSE(IsSafeFileNamePart(bad)) << bad;
     }
+    // What Windows takes for a device or shortens into another name, refused everywhere.
+    for (const char* fine : {"abc", "CONx", "COM0", "COM10", "LPT", "a.con", "nula", ".b", "a b"}) {
+        EXPECT_EQ(WindowsNameProblem(fine), std::nullopt) << fine;
+    }
+    for (const char* device : {"CON", "con", "Nul.txt", "aux.tar.gz", "COM1", "lpt9", "PRN .x"}) {
+        EXPECT_NE(WindowsNameProblem(device).value_or("").find("egy eszköz neve"),
+                  std::string::npos)
+            << device;
+    }
+    for (const char* shortened : {"abc.", "abc ", "."}) {
+        EXPECT_NE(WindowsNameProblem(shortened).value_or("").find("a pontot és a szóközt"),
+                  std::string::npos)
+            << shortened;
+    }
 }
 
 }  // namespace

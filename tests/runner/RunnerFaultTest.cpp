@@ -448,6 +448,9 @@ TEST_F(RunnerFault, MessagesSayWhatIsWrong) {
         {{"--id", accented},
          "--id: az azonosító legfeljebb 200 bájt lehet, ez 301 bájt: \"" + cut + "…\""},
         {{"--id", "a/b"}, "--id: az azonosító nem lehet fájlnév része: \"a/b\""},
+        {{"--id", "NUL"},
+         "--id: Windowson a(z) NUL egy eszköz neve (ilyen a CON, PRN, AUX, NUL, COM1–COM9 és "
+         "LPT1–LPT9, bármilyen kiterjesztéssel): \"NUL\""},
     };
     for (const auto& [options, message] : cases) {
         std::vector<std::string> args = {geometry, "--sources", "1,9"};
