@@ -38,6 +38,7 @@
 #include "apparatus/Leiras.h"
 #include "apparatus/Naplo.h"
 #include "assets/Pictures.h"
+#include "common/Platform.h"
 #include "common/SpeedClock.h"
 #include "geometry/FieldDrawing.h"
 #include "geometry/KompDlg.h"
@@ -47,6 +48,7 @@
 #include "translations/Language.h"
 #include "widgets/Accessibility.h"
 #include "widgets/ClassicLook.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/FocusMark.h"
 #include "widgets/MessageDialog.h"
 #include "widgets/Meter.h"
@@ -261,8 +263,11 @@ TForm1::TForm1(Clock& clock, std::string programDir, QWidget* parent)
     BuildPanel3(client);
     move(kWindowPos);
     EndApplication = [] { QCoreApplication::exit(0); };
+    // The system's shell where it opens documents itself (Windows), else the desktop's services.
     OpenDocument = [](const std::string& path) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+        if (!platform::OpenWithShell(path)) {
+            QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+        }
     };
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     CreateDialogs();
@@ -315,11 +320,11 @@ void TForm1::CreateDialogs() {
     // The file written is the chosen name with the key appended: the window asks about that
     // one itself.
     SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
-    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    PrepareFileDialog(*SaveDialog1);
     OpenDialog1 = new QFileDialog(this);
     OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-    OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    PrepareFileDialog(*OpenDialog1);
     // Until a confirmed dialog sets their initial folder, they open where the files are, not
     // wherever the program was started from (the home, for a desktop menu).
     for (QFileDialog* dialog : {SaveDialog1, OpenDialog1}) {

@@ -20,6 +20,7 @@
 #include "common/ReplaceFile.h"
 #include "runner/PngPlot.h"
 #include "runner/core/Plot.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/MessageDialog.h"
 
 namespace sim {
@@ -228,7 +229,7 @@ std::optional<std::string> TNaplo::AskForFile(const QString& title, const QStrin
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(suffix);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    PrepareFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

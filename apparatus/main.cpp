@@ -1,13 +1,9 @@
 #include <QApplication>
 
-#include <langinfo.h>
-#include <strings.h>
-
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -44,68 +40,16 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context,
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
-bool HasDisplay() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0') {
-            return true;
-        }
-    }
-    return false;
-}
-
 std::optional<std::string> Environment(const char* name) {
     const char* value = std::getenv(name);
     return value == nullptr ? std::nullopt : std::optional<std::string>(value);
 }
 
-// The folder of the executable itself, whatever the current folder or the name it was started by.
-std::string ExecutableDir(const char* startedAs) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    fs::path self = fs::read_symlink("/proc/self/exe", error);
-    if (error) {
-        self = fs::absolute(startedAs, error);
-    }
-    return self.parent_path().string() + "/";
-}
-
-// The toolkit treats all 8-bit text as UTF-8, but the X library converts the old window title
-// (WM_NAME, Latin-1) from the C library's character type: without a UTF-8 one (no locale at all,
-// as on a fresh server, or C, or Latin-2) it takes the UTF-8 bytes for Latin-1 and garbles the
-// title for every window manager, task bar or screen reader that reads only WM_NAME. Newer
-// toolkit versions switch by themselves; this one does not. Only the character type changes, and
-// through the environment, since the application object applies the environment's locale anew.
-void ChooseUtf8CharacterType() {
-    if (std::setlocale(LC_ALL, "") != nullptr && strcasecmp(nl_langinfo(CODESET), "UTF-8") == 0) {
-        return;
-    }
-    std::string language = std::setlocale(LC_CTYPE, nullptr);
-    language = language.substr(0, language.find_first_of(".@"));
-    std::string chosen = language + ".UTF-8";
-    if (language == "C" || language == "POSIX" ||
-        std::setlocale(LC_CTYPE, chosen.c_str()) == nullptr) {
-        chosen = "C.UTF-8";
-        if (std::setlocale(LC_CTYPE, chosen.c_str()) == nullptr) {
-            return;
-        }
-    }
-    // LC_ALL outranks LC_CTYPE: hand its value to each of the other categories instead.
-    if (const char* all = std::getenv("LC_ALL"); all != nullptr && *all != '\0') {
-        const std::string value = all;
-        for (const char* category :
-             {"LC_COLLATE", "LC_MESSAGES", "LC_MONETARY", "LC_NUMERIC", "LC_TIME", "LC_ADDRESS",
-              "LC_IDENTIFICATION", "LC_MEASUREMENT", "LC_NAME", "LC_PAPER", "LC_TELEPHONE"}) {
-            setenv(category, value.c_str(), 1);
-        }
-        unsetenv("LC_ALL");
-    }
-    setenv("LC_CTYPE", chosen.c_str(), 1);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
+    sim::platform::UseParentConsole();
+    sim::platform::Utf8Arguments(argc, argv);
     sim::SetUpLanguage(argc, argv, std::cerr);
     const sim::ParsedProgramOptions parsed =
         sim::ParseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
@@ -124,7 +68,7 @@ int main(int argc, char** argv) {
     }
 
     sim::WorkFolderRequest request;
-    request.ExecutableDir = ExecutableDir(argv[0]);
+    request.ExecutableDir = sim::platform::ExecutableFolder(argv[0]);
     request.Option = options.WorkFolder;
     request.Environment = Environment(sim::kWorkFolderVariable);
     // On Windows the known folders: Documents for the home, Program Files for the installed.
@@ -149,12 +93,15 @@ int main(int argc, char** argv) {
     if (mode.Problem) {
         std::fprintf(stderr, "%s: %s\n", sim::kProgramName, mode.Problem->c_str());
     }
-    if (!HasDisplay()) {
+    if (!sim::platform::HasDisplay()) {
         std::fprintf(stderr, "%s (%s)\n", sim::Tr(kNoDisplay).c_str(),
                      sim::Tr(kNoDisplayVariable).c_str());
         return 1;
     }
-    ChooseUtf8CharacterType();
+    // The X library garbles the old window title without a UTF-8 character type (no locale at
+    // all, as on a fresh server, or C, or Latin-2), for every window manager, task bar or screen
+    // reader that reads only that title.
+    sim::platform::UseUtf8CharacterType();
     const QtMessageHandler previous = qInstallMessageHandler(StartupMessageHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);

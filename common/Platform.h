@@ -111,6 +111,40 @@ std::optional<std::string> DocumentsFolder();
 std::optional<std::string> ProgramDataFolder();
 std::optional<std::string> ProgramFilesFolder();
 
+// The program's arguments as UTF-8 text: on Windows they are taken again from the wide command
+// line (the narrow argv holds the ANSI code page, which cannot spell every name); argv then
+// points to storage that lasts as long as the program. Nothing changes on Linux.
+void Utf8Arguments(int& argc, char**& argv);
+
+// The folder of the running program's file, with a separator at its end, whatever the current
+// folder or the name it was started by; from started (argv[0]) where the system cannot tell.
+std::string ExecutableFolder(const char* started);
+
+// The window program's side of the system.
+// Whether a window can be opened at all: a display named on Linux (X, Wayland, or a platform
+// the toolkit is told); always on Windows.
+bool HasDisplay();
+// Linux: a UTF-8 character type for the C library, through the environment, where the locale has
+// none (no locale, C, Latin-2): the X library converts the old window title (WM_NAME) through
+// it and garbles the toolkit's UTF-8 otherwise. Windows: nothing, the toolkit's titles are wide.
+void UseUtf8CharacterType();
+// Output of a window program reaches the console it was started from, where it has none of its
+// own (Windows' window programs) and it was not redirected; and a console shows the UTF-8 text
+// as such, its code page restored at exit.
+void UseParentConsole();
+// Opens a document with the application the system associates with it, through the shell's
+// "open" verb, in a normal window, with no parameters and no working folder, not waiting for the
+// result: true where the system's shell does so (Windows), false where the toolkit's desktop
+// services do it instead (Linux).
+bool OpenWithShell(const std::string& path);
+// The system's exclamation sound (Windows' message beep of that type): false where the system
+// has none and the toolkit's beep serves.
+bool ExclamationBeep();
+// The language (a code such as "hu") in which the system's own dialogs and texts should speak
+// to this process, where the system lets a program choose it (Windows' preferred user interface
+// languages, which its own file dialogs follow as far as the language is installed).
+void UseSystemLanguage(const std::string& code);
+
 // Whether the program runs on Windows, for the few choices (a test's skip, a folder's name)
 // that are data rather than code.
 extern const bool kWindows;

@@ -1,13 +1,17 @@
 #include <fcntl.h>
+#include <langinfo.h>
 #include <locale.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <strings.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
+#include <cstdlib>
 #include <utility>
 
 #include "common/Platform.h"
@@ -252,5 +256,69 @@ std::optional<std::string> ProgramDataFolder() {
 std::optional<std::string> ProgramFilesFolder() {
     return std::nullopt;
 }
+
+void Utf8Arguments(int&, char**&) {}
+
+std::string ExecutableFolder(const char* started) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path self = fs::read_symlink("/proc/self/exe", error);
+    if (error) {
+        self = fs::absolute(started, error);
+    }
+    return self.parent_path().string() + "/";
+}
+
+bool HasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The toolkit treats all 8-bit text as UTF-8; newer toolkit versions switch the character type
+// by themselves, this one does not. Only the character type changes, and through the
+// environment, since the application object applies the environment's locale anew.
+void UseUtf8CharacterType() {
+    if (std::setlocale(LC_ALL, "") != nullptr && ::strcasecmp(::nl_langinfo(CODESET), "UTF-8") == 0) {
+        return;
+    }
+    std::string language = std::setlocale(LC_CTYPE, nullptr);
+    language = language.substr(0, language.find_first_of(".@"));
+    std::string chosen = language + ".UTF-8";
+    if (language == "C" || language == "POSIX" ||
+        std::setlocale(LC_CTYPE, chosen.c_str()) == nullptr) {
+        chosen = "C.UTF-8";
+        if (std::setlocale(LC_CTYPE, chosen.c_str()) == nullptr) {
+            return;
+        }
+    }
+    // LC_ALL outranks LC_CTYPE: hand its value to each of the other categories instead.
+    if (const char* all = std::getenv("LC_ALL"); all != nullptr && *all != '\0') {
+        const std::string value = all;
+        for (const char* category :
+             {"LC_COLLATE", "LC_MESSAGES", "LC_MONETARY", "LC_NUMERIC", "LC_TIME", "LC_ADDRESS",
+              "LC_IDENTIFICATION", "LC_MEASUREMENT", "LC_NAME", "LC_PAPER", "LC_TELEPHONE"}) {
+            ::setenv(category, value.c_str(), 1);
+        }
+        ::unsetenv("LC_ALL");
+    }
+    ::setenv("LC_CTYPE", chosen.c_str(), 1);
+}
+
+void UseParentConsole() {}
+
+bool OpenWithShell(const std::string&) {
+    return false;
+}
+
+bool ExclamationBeep() {
+    return false;
+}
+
+void UseSystemLanguage(const std::string&) {}
 
 }  // namespace sim::platform

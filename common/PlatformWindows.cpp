@@ -3,12 +3,16 @@
 #include <windows.h>
 // After windows.h, which they need.
 #include <knownfolders.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <atomic>
 #include <clocale>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
+#include <vector>
 
 #include "common/Platform.h"
 
@@ -437,6 +441,112 @@ std::optional<std::string> ProgramDataFolder() {
 
 std::optional<std::string> ProgramFilesFolder() {
     return KnownFolder(FOLDERID_ProgramFiles);
+}
+
+void Utf8Arguments(int& argc, char**& argv) {
+    int count = 0;
+    LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (wide == nullptr) {
+        return;
+    }
+    static std::vector<std::string> texts;
+    static std::vector<char*> pointers;
+    texts.assign(static_cast<std::size_t>(count), {});
+    for (int i = 0; i < count; ++i) {
+        texts[static_cast<std::size_t>(i)] = Narrow(wide[i]);
+    }
+    ::LocalFree(wide);
+    pointers.clear();
+    for (std::string& text : texts) {
+        pointers.push_back(text.data());
+    }
+    pointers.push_back(nullptr);
+    argc = count;
+    argv = pointers.data();
+}
+
+std::string ExecutableFolder(const char* started) {
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD size = ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (size == 0) {
+            std::error_code error;
+            return TextOf(std::filesystem::absolute(PathOf(started), error).parent_path() / "");
+        }
+        if (size < name.size()) {
+            name.resize(size);
+            return TextOf(std::filesystem::path(name).parent_path() / "");
+        }
+        name.resize(name.size() * 2);
+    }
+}
+
+bool HasDisplay() {
+    return true;
+}
+
+void UseUtf8CharacterType() {}
+
+namespace {
+
+UINT consoleCodePage = 0;
+
+void RestoreConsoleCodePage() {
+    ::SetConsoleOutputCP(consoleCodePage);
+}
+
+bool Given(DWORD stream) {
+    const HANDLE handle = ::GetStdHandle(stream);
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+}
+
+bool IsConsole(DWORD stream) {
+    DWORD mode = 0;
+    return ::GetConsoleMode(::GetStdHandle(stream), &mode) != 0;
+}
+
+}  // namespace
+
+void UseParentConsole() {
+    const bool output = Given(STD_OUTPUT_HANDLE);
+    const bool errors = Given(STD_ERROR_HANDLE);
+    if ((!output || !errors) && ::AttachConsole(ATTACH_PARENT_PROCESS)) {
+        if (!output) {
+            std::freopen("CONOUT$", "w", stdout);
+        }
+        if (!errors) {
+            std::freopen("CONOUT$", "w", stderr);
+        }
+    }
+    // The console's own code page would show every accented letter as two others.
+    if ((IsConsole(STD_OUTPUT_HANDLE) || IsConsole(STD_ERROR_HANDLE)) && consoleCodePage == 0) {
+        consoleCodePage = ::GetConsoleOutputCP();
+        if (consoleCodePage != CP_UTF8 && ::SetConsoleOutputCP(CP_UTF8)) {
+            std::atexit(RestoreConsoleCodePage);
+        }
+    }
+}
+
+bool OpenWithShell(const std::string& path) {
+    // Its result is not looked at: a document without an application is the system's to say.
+    ::ShellExecuteW(nullptr, L"open", Wide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return true;
+}
+
+bool ExclamationBeep() {
+    ::MessageBeep(MB_ICONEXCLAMATION);
+    return true;
+}
+
+void UseSystemLanguage(const std::string& code) {
+    // A list of names ending in an empty one.
+    std::wstring names = Wide(code);
+    names.push_back(L'\0');
+    ::SetProcessPreferredUILanguages(MUI_LANGUAGE_NAME, names.c_str(), nullptr);
+    ::SetThreadPreferredUILanguages(MUI_LANGUAGE_NAME, names.c_str(), nullptr);
+    if (const LCID locale = ::LocaleNameToLCID(Wide(code).c_str(), 0); locale != 0) {
+        ::SetThreadUILanguage(LANGIDFROMLCID(locale));
+    }
 }
 
 }  // namespace sim::platform

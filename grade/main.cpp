@@ -4,10 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "common/Platform.h"
 #include "grade/core/GradeMain.h"
 #include "translations/Language.h"
 
 int main(int argc, char** argv) {
+    sim::platform::UseParentConsole();
+    sim::platform::Utf8Arguments(argc, argv);
     sim::SetUpLanguage(argc, argv, std::cerr);
     return sim::GradeMain(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }

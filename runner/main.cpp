@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Platform.h"
 #include "runner/PngPlot.h"
 #include "runner/core/Runner.h"
 #include "runner/core/StopSignal.h"
@@ -47,6 +48,8 @@ void KeepRuntimeFolderInside(const std::string& scratchFolder) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    sim::platform::UseParentConsole();
+    sim::platform::Utf8Arguments(argc, argv);
     sim::SetUpLanguage(argc, argv, std::cerr);
     const std::vector<std::string> args(argv + 1, argv + argc);
 

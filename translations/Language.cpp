@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "common/FileNames.h"
+#include "common/Platform.h"
 #include "common/Translate.h"
 
 namespace sim {
@@ -26,6 +27,8 @@ namespace {
 constexpr const char* kTranslationFolder = ":/i18n";
 constexpr const char* kTranslationStem = "trelko_";
 constexpr const char* kToolkitStem = "qtbase_";
+// The folder beside the program that a copy with its own toolkit keeps them in.
+constexpr const char* kBesideFolder = "translations";
 // What the system's translation of the toolkit lacks, built in beside the program's.
 constexpr const char* kSupplementStem = "toolkit_";
 // A refused value is shown cut, so a long one stays a readable line.
@@ -168,16 +171,25 @@ void UseLanguage(const std::string& code) {
             SetTranslator(&TranslateProgramText);
         }
     }
-    // The toolkit's dates and sizes (the file dialogs' columns) in the language shown, too.
+    // The toolkit's dates and sizes (the file dialogs' columns) in the language shown, too, and
+    // the system's own dialogs as far as it lets the program choose.
     QLocale::setDefault(QLocale(QString::fromStdString(state.Code)));
-    const std::pair<std::string, QString> toolkitFiles[] = {
-        {kToolkitStem, QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
-        {kSupplementStem, QString::fromLatin1(kTranslationFolder)},
+    platform::UseSystemLanguage(state.Code);
+    // Qt's own texts from beside the program where a copy brings them along (the Windows
+    // folder, whose toolkit would look for them above it), else from the toolkit's folder.
+    const QString beside =
+        QString::fromStdString(platform::ExecutableFolder("")) + QString::fromLatin1(kBesideFolder);
+    const std::pair<std::string, QStringList> toolkitFiles[] = {
+        {kToolkitStem, {beside, QLibraryInfo::path(QLibraryInfo::TranslationsPath)}},
+        {kSupplementStem, {QString::fromLatin1(kTranslationFolder)}},
     };
-    for (const auto& [stem, folder] : toolkitFiles) {
-        auto toolkit = std::make_unique<QTranslator>();
-        if (toolkit->load(QString::fromStdString(stem + state.Code), folder)) {
-            state.Toolkit.push_back(std::move(toolkit));
+    for (const auto& [stem, folders] : toolkitFiles) {
+        for (const QString& folder : folders) {
+            auto toolkit = std::make_unique<QTranslator>();
+            if (toolkit->load(QString::fromStdString(stem + state.Code), folder)) {
+                state.Toolkit.push_back(std::move(toolkit));
+                break;
+            }
         }
     }
 

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "common/Platform.h"
 #include "widgets/Accessibility.h"
 #include "widgets/ClassicLook.h"
 #include "widgets/FocusMark.h"
@@ -362,7 +363,9 @@ void TSMsg::Prepare(const std::string& text, const std::string& caption, int fla
         QWidget::setTabOrder(tabOrder_[i], tabOrder_[i + 1]);
     }
 
-    QApplication::beep();
+    if (!platform::ExclamationBeep()) {
+        QApplication::beep();
+    }
 }
 
 QImage TSMsg::DrawLines(const QRect& area) const {

@@ -1,5 +1,7 @@
 #include "apparatus/core/WorkFolder.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <filesystem>
 
@@ -54,9 +56,19 @@ std::string Absolute(const std::string& folder) {
     return error ? folder : platform::TextOf(absolute.lexically_normal());
 }
 
-// Whether folder is inside (or is) the folder under.
+// Whether folder is inside (or is) the folder under. Windows spells a folder with either
+// separator and in any case.
 bool Inside(const std::string& folder, const std::string& under) {
-    return !under.empty() && WithSeparator(folder).starts_with(WithSeparator(under));
+    const auto spelt = [](const std::string& path) {
+        std::string text = platform::TextOf(platform::PathOf(WithSeparator(path)).make_preferred());
+        if (platform::kWindows) {
+            std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+                return static_cast<char>(std::tolower(c));
+            });
+        }
+        return text;
+    };
+    return !under.empty() && spelt(folder).starts_with(spelt(under));
 }
 
 }  // namespace

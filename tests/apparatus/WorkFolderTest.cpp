@@ -58,6 +58,10 @@ TEST_F(WorkFolderChoice, AnInstalledCopyWorksInTheHomeEvenWhereItMayWrite) {
                   "\r(a telepített program mappája, és a HOME nincs beállítva; adj meg "
                   "munkamappát a --dir opcióval vagy a TRELKO_DIR változóval)");
     request.Home = home.string();
+    // The system's folder above, spelt as Windows may spell it: the other separator, none at
+    // its end.
+    request.InstalledDir = scratch.Path().generic_string();
+    EXPECT_EQ(ChooseWorkFolder(request).Path, Slash(home / "Brk2017"));
     request.InstalledDir = other.string();
     EXPECT_EQ(ChooseWorkFolder(request).Path, Slash(program)) << "a copy elsewhere is portable";
 }

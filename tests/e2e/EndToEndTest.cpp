@@ -152,11 +152,23 @@ bool LocaleInstalled(const char* name) {
 // The series the session runs: exact counts, set points 100, 1050 and 2000, already evacuated.
 constexpr const char* kFactorFile = "-200\r\n950\r\n1e-6\r\n";
 
+std::optional<std::string> Setting(const char* name) {
+    const char* given = std::getenv(name);
+    return given == nullptr || *given == '\0' ? std::nullopt : std::optional<std::string>(given);
+}
+
 // An installed program to drive instead of a copy of the built one, for a check of the package
-// on a machine (see the README): it works in ~/Brk2017 and reads the organisers' factor file.
+// on a machine (see the README): it works in ~/Brk2017 and reads the organisers' factor file
+// /etc/trelko/faktor.txt, or in the folder and with the file named beside it (the Windows
+// program's Documents\Brk2017 and %ProgramData%\trelko\faktor.txt).
 std::optional<fs::path> InstalledProgram() {
-    const char* given = std::getenv("TRELKO_E2E_INSTALLED");
-    return given == nullptr || *given == '\0' ? std::nullopt : std::optional<fs::path>(given);
+    return Setting("TRELKO_E2E_INSTALLED");
+}
+
+// The Windows program under Wine instead: the Windows build's wine-run.sh starts it, from a
+// copy of the unpacked zip's folder (TRELKO_E2E_WINE_FOLDER), or installed from the MSI.
+std::optional<std::string> WineRunner() {
+    return Setting("TRELKO_E2E_WINE");
 }
 
 // The counts the exact mode gives at a reached set point, from the physics of the same field.
@@ -243,15 +255,23 @@ class ProgramOnXvfb : public ::testing::TestWithParam<LocaleCase> {
         if (const auto installed = InstalledProgram()) {
             programPath = *installed;
             const char* home = std::getenv("HOME");
-            ASSERT_NE(home, nullptr) << "the installed program works in ~/Brk2017";
-            dir = fs::path(home) / "Brk2017";
-            ASSERT_EQ(testing::ReadFile("/etc/trelko/faktor.txt"), kFactorFile)
-                << "the organisers' /etc/trelko/faktor.txt must hold this test's series";
+            const auto work = Setting("TRELKO_E2E_INSTALLED_WORK");
+            ASSERT_TRUE(home != nullptr || work) << "the installed program works in ~/Brk2017";
+            dir = work ? fs::path(*work) : fs::path(home) / "Brk2017";
+            const std::string factor =
+                Setting("TRELKO_E2E_INSTALLED_FACTOR").value_or("/etc/trelko/faktor.txt");
+            ASSERT_EQ(testing::ReadFile(factor), kFactorFile)
+                << "the organisers' " << factor << " must hold this test's series";
         } else {
             scratch.emplace("trelko-e2e");
             dir = scratch->Path();
-            programPath = dir / "trelko";
-            fs::copy_file(TRELKO_BINARY, programPath);
+            if (const auto folder = Setting("TRELKO_E2E_WINE_FOLDER")) {
+                fs::copy(*folder, dir, fs::copy_options::recursive);
+                programPath = dir / "trelko.exe";
+            } else {
+                programPath = dir / "trelko";
+                fs::copy_file(TRELKO_BINARY, programPath);
+            }
             std::ofstream(dir / "faktor.txt") << kFactorFile;
         }
         display = StartXvfb(xvfb, GetParam().screen);
@@ -263,6 +283,9 @@ class ProgramOnXvfb : public ::testing::TestWithParam<LocaleCase> {
             kill(-program, SIGKILL);
             waitpid(program, nullptr, 0);
         }
+        if (const auto wine = WineRunner()) {
+            Shell("'" + *wine + "' --end");
+        }
         if (xvfb > 0) {
             kill(xvfb, SIGTERM);
             waitpid(xvfb, nullptr, 0);
@@ -270,8 +293,13 @@ class ProgramOnXvfb : public ::testing::TestWithParam<LocaleCase> {
     }
 
     void StartProgram() {
-        program = SpawnProgram(programPath.string(), display, GetParam().settings,
-                               GetParam().arguments);
+        std::vector<std::string> arguments = GetParam().arguments;
+        std::string started = programPath.string();
+        if (const auto wine = WineRunner()) {
+            arguments.insert(arguments.begin(), {"--window", started});
+            started = *wine;
+        }
+        program = SpawnProgram(started, display, GetParam().settings, arguments);
     }
 
     std::string Xdo(const std::string& args) {
@@ -384,10 +412,13 @@ std::string BothTitles(const std::string& oldType, const std::string& title) {
 
 TEST_P(EndToEnd, LoginPlaceItemsRunASeriesAndClose) {
     const Words words = WordsOf(GetParam());
+    const auto started = std::chrono::steady_clock::now();
     StartProgram();
 
     const std::string login = WaitForWindow(words.login);
     ASSERT_FALSE(login.empty()) << "the login shows at start-up";
+    std::printf("the login showed %.1f s after the start\n",
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
     Xdo("windowfocus --sync " + login);
     Xdo("type --delay 20 e2e");
     Xdo("key Return");
