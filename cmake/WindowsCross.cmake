@@ -25,6 +25,13 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
     OUTPUT_VARIABLE sim_libstdcxx OUTPUT_STRIP_TRAILING_WHITESPACE)
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.dll
     OUTPUT_VARIABLE sim_winpthread OUTPUT_STRIP_TRAILING_WHITESPACE)
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libgcc_s_seh-1.dll
+    OUTPUT_VARIABLE sim_libgcc OUTPUT_STRIP_TRAILING_WHITESPACE)
+# What the programs' folder ships beside them.
+set(SIM_MINGW_RUNTIME_DLLS ${sim_libstdcxx} ${sim_libgcc} ${sim_winpthread})
+# The toolkit's own translations, which are the same files for every system (Debian's
+# qt6-translations-l10n).
+set(SIM_HOST_QT_TRANSLATIONS /usr/share/qt6/translations)
 get_filename_component(sim_gcc_dlls ${sim_libstdcxx} DIRECTORY)
 get_filename_component(sim_thread_dlls ${sim_winpthread} DIRECTORY)
 set(sim_dll_dirs ${sim_gcc_dlls} ${sim_thread_dlls})
@@ -45,3 +52,9 @@ configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-run.sh.in ${PROJECT_BINARY_DIR}/
     @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
     WORLD_READ WORLD_EXECUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_BINARY_DIR}/wine-run.sh)
+
+# Qt's tools run on the build machine: the host's, of the same version (moc, rcc, and Debian's
+# qt6-l10n-tools for the translations), which the Windows Qt was built to use.
+set(QT_HOST_PATH /usr CACHE PATH "")
+set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "")
+set(Qt6LinguistTools_DIR /usr/lib/x86_64-linux-gnu/cmake/Qt6LinguistTools CACHE PATH "")

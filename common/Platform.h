@@ -84,6 +84,10 @@ std::string MakeUniqueFolder(const std::string& parent, const std::string& prefi
 
 int ProcessId();
 
+// Sets the environment variable name to value for this process and those it starts; 0 or the
+// error number.
+int SetVariable(const std::string& name, const std::string& value);
+
 // While it lives, this thread formats numbers with "." whatever locale the process took (the
 // toolkit may adopt the user's).
 class CNumbers {

@@ -225,6 +225,10 @@ int ProcessId() {
     return static_cast<int>(::getpid());
 }
 
+int SetVariable(const std::string& name, const std::string& value) {
+    return ::setenv(name.c_str(), value.c_str(), 1) == 0 ? 0 : errno;
+}
+
 CNumbers::CNumbers() {
     static const locale_t cLocale = ::newlocale(LC_NUMERIC_MASK, "C", nullptr);
     previous_ = ::uselocale(cLocale);

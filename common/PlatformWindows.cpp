@@ -376,6 +376,11 @@ int ProcessId() {
     return static_cast<int>(::GetCurrentProcessId());
 }
 
+int SetVariable(const std::string& name, const std::string& value) {
+    // The C runtime's copy, which getenv reads, and with it the process's.
+    return ::_wputenv_s(Wide(name).c_str(), Wide(value).c_str());
+}
+
 CNumbers::CNumbers() {
     // The C runtime's locale for this thread alone, then "C" for numbers in it.
     previous_ = reinterpret_cast<void*>(

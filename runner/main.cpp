@@ -4,9 +4,6 @@
 #include <QGuiApplication>
 #include <QtGlobal>
 
-#include <stdlib.h>
-#include <sys/stat.h>
-
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
@@ -38,10 +35,10 @@ void KeepRuntimeFolderInside(const std::string& scratchFolder) {
         return;
     }
     std::error_code error;
-    const std::string folder =
-        std::filesystem::absolute(std::filesystem::path(scratchFolder) / "runtime", error).string();
-    if (!error && ::mkdir(folder.c_str(), 0700) == 0) {
-        ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+    const std::string folder = sim::platform::TextOf(
+        std::filesystem::absolute(sim::platform::PathOf(scratchFolder) / "runtime", error));
+    if (!error && sim::platform::MakeFolder(folder, true) == 0) {
+        sim::platform::SetVariable("XDG_RUNTIME_DIR", folder);
     }
 }
 
@@ -59,7 +56,11 @@ int main(int argc, char** argv) {
     int appArgc = 3;
     char appName[] = "trelko-runner";
     char platformOption[] = "-platform";
-    char platform[] = "offscreen";
+    // Windows' toolkit has no offscreen platform (it needs FreeType); its minimal one paints
+    // text with the system's fonts.
+    char offscreen[] = "offscreen";
+    char minimal[] = "minimal:enable_fonts";
+    char* platform = sim::platform::kWindows ? minimal : offscreen;
     char* appArgv[] = {appName, platformOption, platform, nullptr};
     const sim::PngRenderer png = [&](const sim::PlotData& data, const std::string& scratch) {
         if (app == nullptr) {

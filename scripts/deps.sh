@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests, the program and its package need, and
 # generates the locales the tests run the program in, only when missing, so that a second run
-# on a prepared machine starts building at once. Further packages may be named as arguments.
+# on a prepared machine starts building at once; then the libraries of the Windows build, once
+# per machine (scripts/windows-toolchain.sh; Qt's first build takes about half an hour), unless
+# --linux asks for what the Linux build needs alone. Further packages may be named as arguments.
+#
+#     bash scripts/deps.sh [--linux] [PACKAGE...]
 # Installing needs root: a normal user's missing packages are installed through sudo, after
 # saying which and why; nothing else here or in the build needs root.
 set -euo pipefail
+windows_libraries=1
+if [ "${1:-}" = --linux ]; then
+    windows_libraries=0
+    shift
+fi
 
 # Each group with why it is needed, for the message before sudo asks for a password.
 declare -A why=(
@@ -25,7 +34,7 @@ declare -A groups=(
              dbus-daemon dbus-session-bus-common at-spi2-core python3 python3-pyatspi"
     [package]="help2man dpkg-dev file lintian desktop-file-utils appstream"
     [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 googletest
-               dpkg-dev time msitools osslsigncode"
+               dpkg-dev time msitools wixl osslsigncode openssl zip unzip"
     [extra]="$*"
 )
 
@@ -59,9 +68,11 @@ if ! apt-get indextargets 'Created-By: Sources' 2>/dev/null | grep -q .; then
     need_deb_src=1
 fi
 
-# The libraries of the Windows build of the cores (Qt for Windows only when asked for).
+# The libraries of the Windows build: GoogleTest, libjpeg and Qt.
 windows_toolchain() {
-    bash "$(dirname "$0")/windows-toolchain.sh"
+    if [ "$windows_libraries" -eq 1 ]; then
+        bash "$(dirname "$0")/windows-toolchain.sh"
+    fi
 }
 
 if [ ${#missing[@]} -eq 0 ] && [ ${#ungenerated[@]} -eq 0 ] && [ "$need_deb_src" -eq 0 ]; then

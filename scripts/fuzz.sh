@@ -23,7 +23,7 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 # libFuzzer and the sanitizer runtimes come with Debian's clang and compiler-rt packages.
-bash scripts/deps.sh clang libclang-rt-dev
+bash scripts/deps.sh --linux clang libclang-rt-dev
 
 build=build-fuzz
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

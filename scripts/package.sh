@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/deps.sh
+bash scripts/deps.sh --linux
 build=${1:-build-package}
 
 # Debian's compiler and linker flags (fortify, stack protector, relro, bind-now, PIE). The

@@ -7,13 +7,12 @@
 # on. A build runs aside and is moved into place only when complete, so an interrupted one is
 # started again next time. Needs no root; the packages and the deb-src entry come from deps.sh.
 #
-#     bash scripts/windows-toolchain.sh [--qt]             builds what is missing
-#     bash scripts/windows-toolchain.sh [--qt] --prefixes  the same, then prints the install
-#                                                          folders as one CMake list (for
-#                                                          SIM_WINDOWS_PREFIXES)
+#     bash scripts/windows-toolchain.sh             builds what is missing
+#     bash scripts/windows-toolchain.sh --prefixes  the same, then prints the install folders
+#                                                   as one CMake list (for SIM_WINDOWS_PREFIXES)
 #
-# Qt is built only with --qt: the cores' build and tests need GoogleTest and libjpeg alone, and
-# Qt's first build takes the better part of an hour on two cores. With ccache installed the
+# Qt's first build takes about half an hour on two cores (build-time.txt beside it says how
+# long it took); --qt, which once asked for it, is still accepted. With ccache installed the
 # compiler goes through it, so that an interrupted build picks up where it stopped.
 #
 # TRELKO_WINDOWS_CACHE overrides the cache folder (default: ~/.cache/trelko-windows).
@@ -22,12 +21,11 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 toolchain=$repo/cmake/mingw-w64-x86_64.cmake
 
 print_prefixes=0
-with_qt=0
 for arg in "$@"; do
     case $arg in
         --prefixes) print_prefixes=1 ;;
-        --qt) with_qt=1 ;;
-        *) echo "usage: bash scripts/windows-toolchain.sh [--qt] [--prefixes]" >&2; exit 2 ;;
+        --qt) ;;
+        *) echo "usage: bash scripts/windows-toolchain.sh [--prefixes]" >&2; exit 2 ;;
     esac
 done
 
@@ -173,11 +171,8 @@ qt_prefix=$(prefix_of qtbase "$qt_version" "${qt_options[@]}")
 
 cached googletest "$gtest_prefix" build_gtest
 cached libjpeg "$jpeg_prefix" build_jpeg
-prefixes="$jpeg_prefix;$gtest_prefix"
-if [ "$with_qt" -eq 1 ]; then
-    cached qtbase "$qt_prefix" build_qt
-    prefixes="$qt_prefix;$prefixes"
-fi
+cached qtbase "$qt_prefix" build_qt
+prefixes="$qt_prefix;$jpeg_prefix;$gtest_prefix"
 
 if [ "$print_prefixes" -eq 1 ]; then
     echo "$prefixes"
