@@ -72,7 +72,9 @@ cached() {
         echo "windows-toolchain: building $name into $prefix" >&2
         local start=$EPOCHSECONDS
         # In the background and waited for, so that set -e holds inside.
-        (cd "$scratch" && DESTDIR=$scratch/stage "$build" "$prefix") &
+        # ccache sees paths inside the scratch folder as relative ones, so that a build started
+        # again in another scratch folder finds what the first compiled.
+        (cd "$scratch" && CCACHE_BASEDIR=$scratch DESTDIR=$scratch/stage "$build" "$prefix") &
         if ! wait $!; then
             for log in "$scratch"/*.log; do
                 [ -f "$log" ] && { echo "--- ${log##*/}"; tail -n 30 "$log"; }
@@ -142,8 +144,9 @@ jpeg_prefix=$(prefix_of libjpeg "$jpeg_version" "${jpeg_options[@]}")
 # --- qtbase: Core, Gui, Widgets, Test and the Windows platform plugin, shared, with the host's
 # tools. Debian's source lacks the tablet header the platform plugin includes, so no tablet
 # events. Off: what the programs do not use, and Qt's JPEG plugin (the program decodes its
-# pictures with libjpeg itself), the Direct2D platform plugin, FreeType (Windows draws text with
-# its own engines), and the formats and writers no program reads or writes. OpenGL stays,
+# pictures with libjpeg itself), the Direct2D platform plugin with the DirectWrite font database
+# that only it brings into Gui (the Windows plugin then lists fonts through GDI), FreeType (Windows
+# draws text with its own engines), and the formats and writers no program reads or writes. OpenGL stays,
 # loaded at run time (no library to link): the Windows platform plugin of 6.4 does not build
 # without it.
 qt_version=$(version_of qt6-base-dev)
@@ -153,7 +156,8 @@ qt_options=(
     -DFEATURE_tabletevent=OFF -DFEATURE_opengl_dynamic=ON -DFEATURE_dbus=OFF -DFEATURE_sql=OFF
     -DFEATURE_network=OFF -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF
     -DFEATURE_jpeg=OFF -DFEATURE_pkg_config=OFF
-    -DFEATURE_direct2d=OFF -DFEATURE_vulkan=OFF -DFEATURE_freetype=OFF -DFEATURE_pdf=OFF
+    -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF -DFEATURE_vulkan=OFF -DFEATURE_freetype=OFF
+    -DFEATURE_pdf=OFF
     -DFEATURE_textodfwriter=OFF -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
     -DFEATURE_systemtrayicon=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
 )
