@@ -84,6 +84,9 @@ std::string MakeUniqueFolder(const std::string& parent, const std::string& prefi
 
 int ProcessId();
 
+// Sets a variable of this process's environment, for the toolkit to read.
+void SetEnvironment(const char* name, const std::string& value);
+
 // While it lives, this thread formats numbers with "." whatever locale the process took (the
 // toolkit may adopt the user's).
 class CNumbers {

@@ -217,6 +217,10 @@ std::string MakeUniqueFolder(const std::string& parent, const std::string& prefi
     return pattern;
 }
 
+void SetEnvironment(const char* name, const std::string& value) {
+    ::setenv(name, value.c_str(), 1);
+}
+
 int ProcessId() {
     return static_cast<int>(::getpid());
 }

@@ -368,6 +368,10 @@ std::string MakeUniqueFolder(const std::string& parent, const std::string& prefi
     return path;
 }
 
+void SetEnvironment(const char* name, const std::string& value) {
+    ::_wputenv_s(Wide(name).c_str(), Wide(value).c_str());
+}
+
 int ProcessId() {
     return static_cast<int>(::GetCurrentProcessId());
 }

@@ -4,9 +4,6 @@
 #include <QGuiApplication>
 #include <QtGlobal>
 
-#include <stdlib.h>
-#include <sys/stat.h>
-
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
@@ -15,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Platform.h"
 #include "runner/PngPlot.h"
 #include "runner/core/Runner.h"
 #include "runner/core/StopSignal.h"
@@ -30,17 +28,18 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 }
 
 // Without a session's runtime folder Qt makes one of its own under the temporary folder; the
-// run's own private folder serves instead, so the runner writes nothing outside --out.
+// run's own private folder serves instead, so the runner writes nothing outside --out. (Qt on
+// Windows needs none.)
 void KeepRuntimeFolderInside(const std::string& scratchFolder) {
     const char* given = std::getenv("XDG_RUNTIME_DIR");
-    if (given != nullptr && *given != '\0') {
+    if (sim::platform::kWindows || (given != nullptr && *given != '\0')) {
         return;
     }
     std::error_code error;
-    const std::string folder =
-        std::filesystem::absolute(std::filesystem::path(scratchFolder) / "runtime", error).string();
-    if (!error && ::mkdir(folder.c_str(), 0700) == 0) {
-        ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+    const std::string folder = sim::platform::TextOf(std::filesystem::absolute(
+        sim::platform::PathOf(scratchFolder) / "runtime", error));
+    if (!error && sim::platform::MakeFolder(folder, true) == 0) {
+        sim::platform::SetEnvironment("XDG_RUNTIME_DIR", folder);
     }
 }
 
@@ -56,7 +55,10 @@ int main(int argc, char** argv) {
     int appArgc = 3;
     char appName[] = "trelko-runner";
     char platformOption[] = "-platform";
-    char platform[] = "offscreen";
+    // Windows' Qt has no offscreen platform; its minimal one paints images as well.
+    char offscreen[] = "offscreen";
+    char minimal[] = "minimal";
+    char* platform = sim::platform::kWindows ? minimal : offscreen;
     char* appArgv[] = {appName, platformOption, platform, nullptr};
     const sim::PngRenderer png = [&](const sim::PlotData& data, const std::string& scratch) {
         if (app == nullptr) {

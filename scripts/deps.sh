@@ -59,9 +59,10 @@ if ! apt-get indextargets 'Created-By: Sources' 2>/dev/null | grep -q .; then
     need_deb_src=1
 fi
 
-# The libraries of the Windows build of the cores (Qt for Windows only when asked for).
+# The libraries of the Windows build, Qt for Windows among them: built once per machine (the
+# first time the better part of an hour on two cores), then taken from the cache.
 windows_toolchain() {
-    bash "$(dirname "$0")/windows-toolchain.sh"
+    bash "$(dirname "$0")/windows-toolchain.sh" --qt
 }
 
 if [ ${#missing[@]} -eq 0 ] && [ ${#ungenerated[@]} -eq 0 ] && [ "$need_deb_src" -eq 0 ]; then

@@ -186,7 +186,7 @@ class RunnerFault : public testing::RunnerFolder {
 // the kernel releases the claim when its holder dies.
 TEST_F(RunnerFault, AnIdentifierHeldByAWindowInTheOutputFolderRefusesTheRun) {
     SIM_SKIP_ON_WINDOWS("no fork for the window that holds the identifier (the claim itself: Files.AClaimIsOneProgramsUntilItEnds)");
-    int ready[2];
+    int ready[2] = {-1, -1};
     ASSERT_EQ(::pipe(ready), 0);
     const pid_t window = ::fork();
     ASSERT_GE(window, 0);
