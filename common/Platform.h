@@ -84,9 +84,8 @@ std::string MakeUniqueFolder(const std::string& parent, const std::string& prefi
 
 int ProcessId();
 
-// Sets the environment variable name to value for this process and those it starts; 0 or the
-// error number.
-int SetVariable(const std::string& name, const std::string& value);
+// Sets a variable of this process's environment, for the toolkit to read.
+void SetEnvironment(const char* name, const std::string& value);
 
 // While it lives, this thread formats numbers with "." whatever locale the process took (the
 // toolkit may adopt the user's).

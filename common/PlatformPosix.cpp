@@ -221,12 +221,12 @@ std::string MakeUniqueFolder(const std::string& parent, const std::string& prefi
     return pattern;
 }
 
-int ProcessId() {
-    return static_cast<int>(::getpid());
+void SetEnvironment(const char* name, const std::string& value) {
+    ::setenv(name, value.c_str(), 1);
 }
 
-int SetVariable(const std::string& name, const std::string& value) {
-    return ::setenv(name.c_str(), value.c_str(), 1) == 0 ? 0 : errno;
+int ProcessId() {
+    return static_cast<int>(::getpid());
 }
 
 CNumbers::CNumbers() {

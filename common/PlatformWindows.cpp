@@ -372,13 +372,12 @@ std::string MakeUniqueFolder(const std::string& parent, const std::string& prefi
     return path;
 }
 
-int ProcessId() {
-    return static_cast<int>(::GetCurrentProcessId());
+void SetEnvironment(const char* name, const std::string& value) {
+    ::_wputenv_s(Wide(name).c_str(), Wide(value).c_str());
 }
 
-int SetVariable(const std::string& name, const std::string& value) {
-    // The C runtime's copy, which getenv reads, and with it the process's.
-    return ::_wputenv_s(Wide(name).c_str(), Wide(value).c_str());
+int ProcessId() {
+    return static_cast<int>(::GetCurrentProcessId());
 }
 
 CNumbers::CNumbers() {

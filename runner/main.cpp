@@ -28,17 +28,18 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 }
 
 // Without a session's runtime folder Qt makes one of its own under the temporary folder; the
-// run's own private folder serves instead, so the runner writes nothing outside --out.
+// run's own private folder serves instead, so the runner writes nothing outside --out. (Qt on
+// Windows needs none.)
 void KeepRuntimeFolderInside(const std::string& scratchFolder) {
     const char* given = std::getenv("XDG_RUNTIME_DIR");
-    if (given != nullptr && *given != '\0') {
+    if (sim::platform::kWindows || (given != nullptr && *given != '\0')) {
         return;
     }
     std::error_code error;
-    const std::string folder = sim::platform::TextOf(
-        std::filesystem::absolute(sim::platform::PathOf(scratchFolder) / "runtime", error));
+    const std::string folder = sim::platform::TextOf(std::filesystem::absolute(
+        sim::platform::PathOf(scratchFolder) / "runtime", error));
     if (!error && sim::platform::MakeFolder(folder, true) == 0) {
-        sim::platform::SetVariable("XDG_RUNTIME_DIR", folder);
+        sim::platform::SetEnvironment("XDG_RUNTIME_DIR", folder);
     }
 }
 
@@ -56,8 +57,8 @@ int main(int argc, char** argv) {
     int appArgc = 3;
     char appName[] = "trelko-runner";
     char platformOption[] = "-platform";
-    // Windows' toolkit has no offscreen platform (it needs FreeType); its minimal one paints
-    // text with the system's fonts.
+    // Windows' Qt has no offscreen platform (it needs FreeType); its minimal one paints images
+    // as well, and with its fonts switched on, the plot's text in the system's fonts.
     char offscreen[] = "offscreen";
     char minimal[] = "minimal:enable_fonts";
     char* platform = sim::platform::kWindows ? minimal : offscreen;

@@ -32,10 +32,10 @@ run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSIM_WERROR=ON
 # Windows'.
 echo "== Windows part"
 windows_start=$SECONDS
-windows_prefixes=$(bash scripts/windows-toolchain.sh --prefixes)
+windows_prefixes=$(bash scripts/windows-toolchain.sh --qt --prefixes)
 run_suite build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSIM_WERROR=ON -DSIM_CORES_ONLY=ON \
-    -DSIM_CORES_QT_TESTS=OFF -DSIM_BUILD_BENCH=OFF "-DSIM_WINDOWS_PREFIXES=$windows_prefixes"
+    -DSIM_CORES_QT_TESTS=ON -DSIM_BUILD_BENCH=OFF "-DSIM_WINDOWS_PREFIXES=$windows_prefixes"
 bash tests/platforms/compare-results.sh build build-windows
 bash tests/packaging/check-windows.sh build
 echo "== Windows part done in $((SECONDS - windows_start)) s"

@@ -11,9 +11,10 @@
 #     bash scripts/windows-toolchain.sh --prefixes  the same, then prints the install folders
 #                                                   as one CMake list (for SIM_WINDOWS_PREFIXES)
 #
-# Qt's first build takes about half an hour on two cores (build-time.txt beside it says how
-# long it took); --qt, which once asked for it, is still accepted. With ccache installed the
-# compiler goes through it, so that an interrupted build picks up where it stopped.
+# Qt's first build takes about 35 minutes on two cores shared with other builds (36 min 42 s
+# measured here with /usr/bin/time; build-time.txt beside the libraries keeps the figure); --qt,
+# which once asked for it, is still accepted. With ccache installed the compiler goes through
+# it, so that an interrupted build picks up where it stopped.
 #
 # TRELKO_WINDOWS_CACHE overrides the cache folder (default: ~/.cache/trelko-windows).
 set -euo pipefail

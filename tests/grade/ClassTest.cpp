@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Platform.h"
 #include "grade/core/Fit.h"
 #include "grade/core/GradeMain.h"
 #include "grade/core/Grading.h"
@@ -449,9 +450,11 @@ TEST_F(GradedClass, BadCommandLinesEndWithOneHungarianLineAndStatusTwo) {
     EXPECT_EQ(Run({s, "--out", file.string()}).Err,
               "trelko-grade: " + file.string() +
                   ": ezen a néven már egy fájl áll, nem mappa; adj meg másik --out mappát\n");
-    EXPECT_EQ(Run({s, "--out", "/dev/null"}).Err,
-              "trelko-grade: /dev/null: ezen a néven már áll valami, ami nem mappa (ez egy "
-              "eszköz, nem közönséges fájl)\n");
+    const std::string device = platform::kWindows ? "NUL" : "/dev/null";
+    EXPECT_EQ(Run({s, "--out", device}).Err,
+              "trelko-grade: " + device +
+                  ": ezen a néven már áll valami, ami nem mappa (ez egy eszköz, nem közönséges "
+                  "fájl)\n");
     EXPECT_FALSE(fs::exists(scratch.Path() / "nincs"));
 
     const Invocation help = Run({"--help"});

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <QColor>
 #include <QImage>
@@ -10,6 +9,7 @@
 #include <string>
 
 #include "runner/core/Plot.h"
+#include "tests/PosixOnly.h"
 #include "tests/runner/RunnerTestSupport.h"
 
 namespace sim {
@@ -34,6 +34,7 @@ class RunnerProgram : public testing::RunnerFolder {
 };
 
 TEST_F(RunnerProgram, PngPlotIsAnImageOfTheStatedSizeWithThePointsDrawn) {
+    SIM_SKIP_ON_WINDOWS("started through a POSIX shell; the Windows program has tests of its own");
     const std::string geometry = SaveGeometry(testing::TargetAndDetector(), "m.Brk2017_png");
     const std::string png = (dir / "grafikon.png").string();
     ASSERT_EQ(Start("'" + geometry + "' --sources 1,9 --factor 200 --step 100 --time 1 --out '" +
@@ -62,6 +63,7 @@ TEST_F(RunnerProgram, PngPlotIsAnImageOfTheStatedSizeWithThePointsDrawn) {
 // Without a session's runtime folder the toolkit once made one of its own for the PNG plot,
 // /tmp/runtime-USER (under TMPDIR when that is set).
 TEST_F(RunnerProgram, PngPlotWritesNothingOutsideTheOutputFolder) {
+    SIM_SKIP_ON_WINDOWS("started through a POSIX shell; the Windows program has tests of its own");
     const std::string geometry = SaveGeometry(testing::TargetAndDetector(), "m.Brk2017_xdg");
     for (const char* folder : {"tmp", "home", "out"}) {
         fs::create_directory(dir / folder);
@@ -83,6 +85,7 @@ TEST_F(RunnerProgram, PngPlotWritesNothingOutsideTheOutputFolder) {
 }
 
 TEST_F(RunnerProgram, ExitStatusesReachTheShell) {
+    SIM_SKIP_ON_WINDOWS("started through a POSIX shell; the Windows program has tests of its own");
     const std::string geometry = SaveGeometry(testing::TargetAndDetector(), "m.Brk2017_st");
     EXPECT_EQ(Start("'" + geometry + "' --sources 1,0 --factor -5 --step 50 --out '" +
                     dir.string() + "'"),

@@ -6,10 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -23,6 +19,7 @@
 
 #include "common/IdentifierClaim.h"
 #include "runner/core/RunnerOptions.h"
+#include "tests/PosixOnly.h"
 #include "tests/reliability/ChildProcess.h"
 #include "tests/runner/RunnerTestSupport.h"
 
@@ -188,7 +185,8 @@ class RunnerFault : public testing::RunnerFolder {
 // replacing the first's series. The runner now claims the identifier in its output folder, and
 // the kernel releases the claim when its holder dies.
 TEST_F(RunnerFault, AnIdentifierHeldByAWindowInTheOutputFolderRefusesTheRun) {
-    int ready[2];
+    SIM_SKIP_ON_WINDOWS("no fork for the window that holds the identifier (the claim itself: Files.AClaimIsOneProgramsUntilItEnds)");
+    int ready[2] = {-1, -1};
     ASSERT_EQ(::pipe(ready), 0);
     const pid_t window = ::fork();
     ASSERT_GE(window, 0);
@@ -224,6 +222,7 @@ TEST_F(RunnerFault, AnIdentifierHeldByAWindowInTheOutputFolderRefusesTheRun) {
 // Ctrl-C or SIGTERM in a series once left nothing in --out: the points stayed in a hidden
 // private folder that nothing removed.
 TEST_F(RunnerFault, AStopSignalLeavesTheWholeLinesMeasuredInTheOutputFolder) {
+    SIM_SKIP_ON_WINDOWS("no POSIX signals to stop a runner with");
     for (const int signal : {SIGTERM, SIGINT}) {
         const std::string name = signal == SIGTERM ? "SIGTERM" : "SIGINT";
         SCOPED_TRACE(name);
@@ -275,6 +274,7 @@ TEST_F(RunnerFault, AStopSignalLeavesTheWholeLinesMeasuredInTheOutputFolder) {
 // A run killed outright cannot tidy up; the next run in the folder removes what it left, and
 // only that: a folder of a run still going, or one still being set up, stays.
 TEST_F(RunnerFault, APrivateFolderOfAKilledRunIsRemovedByTheNextRun) {
+    SIM_SKIP_ON_WINDOWS("no fork to start and kill a runner beside the test");
     BackgroundRunner killed(Args(kSlowSeries, "killed"), dir / "stderr-killed");
     ASSERT_TRUE(killed.Started());
     ASSERT_TRUE(killed.WaitUntil([&] { return LineCount(PrivateResult("killed")) >= 2; }));
@@ -310,6 +310,7 @@ TEST_F(RunnerFault, APrivateFolderOfAKilledRunIsRemovedByTheNextRun) {
 
 // Three valid lines and 100 MB of empty lines: the runner once needed 4.4 GB and a minute.
 TEST_F(RunnerFault, AHugeFactorFileIsRefusedWithoutBeingRead) {
+    SIM_SKIP_ON_WINDOWS("no getrusage for the memory the refusal takes");
     const fs::path huge = dir / "faktor-nagy.txt";
     {
         std::ofstream file(huge, std::ios::binary);
@@ -377,6 +378,9 @@ TEST_F(RunnerFault, TargetsThatCannotBeWrittenAreRefusedBeforeTheSeries) {
         fs::remove(out / "Brk2017_cmp.txt");
         return shown + BeforeTheSeries({csvInMissingFolder, plotOverAFolder, csvOverADevice});
     });
+    if (child.Skipped) {
+        GTEST_SKIP() << child.SkipReason;
+    }
     EXPECT_FALSE(child.Hung) << "a series was started";
     EXPECT_EQ(child.Output, "2 trelko-runner: " + (out / "Brk2017_cmp.txt").string() +
                                 ": az eredményfájl nem írható (ez egy mappa, nem közönséges fájl)\n"
@@ -419,6 +423,7 @@ TEST_F(RunnerFault, ReadOnlyFoldersAreRefusedWithTheReason) {
 
 // Each message says what is wrong, with nothing raw from a name or a file reaching the terminal.
 TEST_F(RunnerFault, MessagesSayWhatIsWrong) {
+    SIM_SKIP_ON_WINDOWS("no links and no /proc to make the faults with");
     fs::create_symlink("hurok.txt", dir / "hurok.txt");
     WriteFile(dir / "vezerlo.txt", std::string("\x1b[2J\a2\0", 7) + "00\n");
     WriteFile(dir / "fajl", "");

@@ -11,6 +11,7 @@
 #include "common/Format.h"
 #include "runner/core/Runner.h"
 #include "runner/core/RunnerOptions.h"
+#include "common/Platform.h"
 #include "tests/runner/RunnerTestSupport.h"
 
 namespace sim {
@@ -125,7 +126,8 @@ TEST_F(Runner, WritesTheWindowsResultFileByteForByte) {
         args.insert(args.end(), c.Options.begin(), c.Options.end());
         const Invocation run = Invoke(args);
         ASSERT_EQ(run.Status, 0) << run.Err;
-        EXPECT_EQ(run.Out, "Eredményfájl: " + Out() + "/Brk2017_cmp.txt\n");
+        EXPECT_EQ(run.Out, "Eredményfájl: " + platform::TextOf(dir / "out" / "Brk2017_cmp.txt") +
+                               "\n");
         const std::string runner = ReadFile(dir / "out" / "Brk2017_cmp.txt");
         EXPECT_GT(runner.size(), 40U);
         EXPECT_EQ(runner, window);
