@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
     }
     const std::unique_ptr<sim::TForm1> form1 = sim::OpenMainWindow(
         lesson ? static_cast<sim::Clock&>(*speed) : static_cast<sim::Clock&>(clock), folder,
-        {sim::SystemFactorFile(), sim::kSystemDocumentFolder});
+        {sim::SystemFactorFile(), sim::SystemDocumentFolder()});
     int result = 1;
     if (form1 != nullptr) {
         if (lesson) {

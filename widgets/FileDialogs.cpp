@@ -23,6 +23,10 @@ void PrepareFileDialog(QFileDialog& dialog) {
     dialog.setOption(QFileDialog::DontUseNativeDialog, !native);
     if (native) {
         const bool save = dialog.acceptMode() == QFileDialog::AcceptSave;
+        // The toolkit's own dialog has a title of its own; Windows' is told one.
+        if (dialog.windowTitle().isEmpty()) {
+            dialog.setWindowTitle(ToolkitWord(save ? "Save As" : "Open"));
+        }
         dialog.setLabelText(QFileDialog::Accept, ToolkitWord(save ? "&Save" : "&Open"));
         dialog.setLabelText(QFileDialog::FileName, ToolkitWord("File &name:"));
         dialog.setLabelText(QFileDialog::FileType, ToolkitWord("Files of type:"));

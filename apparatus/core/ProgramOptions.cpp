@@ -106,11 +106,12 @@ munkamappa nem használható; 2 hibás opció, egysoros üzenettel.
 )HELP"));
     const std::string systemFactorFile = SystemFactorFile();
     const std::string systemFolder = SystemSettingsFolder();
+    const std::string systemDocuments = SystemDocumentFolder();
     const std::pair<std::string_view, std::string_view> values[] = {
         {"{VARIABLE}", kWorkFolderVariable},
         {"{HOME_FOLDER}", kHomeWorkFolderName},
         {"{SYSTEM_FACTOR}", systemFactorFile},
-        {"{SYSTEM_DOCS}", kSystemDocumentFolder},
+        {"{SYSTEM_DOCS}", systemDocuments},
         {"{MODE_VARIABLE}", kModeVariable},
         {"{SYSTEM_MODE_FOLDER}", systemFolder},
         {"{MODE_FILE}", kModeFileName}};

@@ -84,6 +84,10 @@ std::string SystemFactorFile() {
     return SystemSettingsFolder() + "faktor.txt";
 }
 
+std::string SystemDocumentFolder() {
+    return platform::ProgramDataFolder() ? SystemSettingsFolder() : "/usr/share/doc/trelko/";
+}
+
 WorkFolder ChooseWorkFolder(const WorkFolderRequest& request) {
     if (request.Option && !request.Option->empty()) {
         return Checked(Absolute(*request.Option));

@@ -10,8 +10,6 @@ namespace sim {
 // whose folder belongs to the system, works in a folder of the user's home.
 inline constexpr const char* kHomeWorkFolderName = "Brk2017";
 inline constexpr const char* kWorkFolderVariable = "TRELKO_DIR";
-// Where an installed copy keeps the task document when the work folder has none.
-inline constexpr const char* kSystemDocumentFolder = "/usr/share/doc/trelko/";
 
 struct WorkFolderRequest {
     std::string ExecutableDir;               // the program's own folder
@@ -35,6 +33,9 @@ struct WorkFolder {
 std::string SystemSettingsFolder();
 // The organisers' faktor.txt in it.
 std::string SystemFactorFile();
+// Where an installed copy finds the task document when the work folder has none: the package's
+// /usr/share/doc/trelko/; on Windows the organisers' folder above, beside faktor.txt.
+std::string SystemDocumentFolder();
 
 // --dir, else TRELKO_DIR, else the program's folder when the user may write into it and it is
 // not in the installed folder, else ~/Brk2017 (on Windows Documents\Brk2017; made, private to
