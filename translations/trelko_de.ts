@@ -857,7 +857,7 @@ sorozat eredményfájlját (Brk2017_AZONOSÍTÓ.txt), ott nyílik a geometria me
 opcióval megadott mappa; ha nincs ilyen, a {VARIABLE} környezeti változóban
 megadott mappa; ha az sincs, a program saját mappája, ha a felhasználó írhat
 bele, és nem a telepített program mappája (a verseny hordozható példánya);
-különben a ~/{HOME_FOLDER} mappa, amelyet a program szükség esetén létrehoz, csak a
+különben a {HOME_FOLDER} mappa, amelyet a program szükség esetén létrehoz, csak a
 felhasználó számára hozzáférhetően. A megadott mappának léteznie kell, és
 írhatónak kell lennie; ha nem az, a program indításkor megmondja, miért, és
 kilép.

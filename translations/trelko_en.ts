@@ -892,7 +892,7 @@ sorozat eredményfájlját (Brk2017_AZONOSÍTÓ.txt), ott nyílik a geometria me
 opcióval megadott mappa; ha nincs ilyen, a {VARIABLE} környezeti változóban
 megadott mappa; ha az sincs, a program saját mappája, ha a felhasználó írhat
 bele, és nem a telepített program mappája (a verseny hordozható példánya);
-különben a ~/{HOME_FOLDER} mappa, amelyet a program szükség esetén létrehoz, csak a
+különben a {HOME_FOLDER} mappa, amelyet a program szükség esetén létrehoz, csak a
 felhasználó számára hozzáférhetően. A megadott mappának léteznie kell, és
 írhatónak kell lennie; ha nem az, a program indításkor megmondja, miért, és
 kilép.
@@ -930,7 +930,7 @@ file (Brk2017_IDENTIFIER.txt) there, opens the geometry&apos;s saving and loadin
 looks there for the Brenn2017.docx description. The work folder is the folder given with
 --dir; without it, the folder in the {VARIABLE} environment variable; without that, the
 program&apos;s own folder, if the user may write into it and it is not the installed
-program&apos;s folder (the competition&apos;s portable copy); else the folder ~/{HOME_FOLDER}, which
+program&apos;s folder (the competition&apos;s portable copy); else the folder {HOME_FOLDER}, which
 the program makes when needed, open to the user only. A folder given must exist and be
 writable; if it is not, the program says why at start-up and ends.
 

@@ -8,6 +8,7 @@
 #include "apparatus/core/ProgramMode.h"
 #include "apparatus/core/WorkFolder.h"
 #include "common/FileNames.h"
+#include "common/Platform.h"
 #include "common/Translate.h"
 
 namespace sim {
@@ -76,7 +77,7 @@ sorozat eredményfájlját (Brk2017_AZONOSÍTÓ.txt), ott nyílik a geometria me
 opcióval megadott mappa; ha nincs ilyen, a {VARIABLE} környezeti változóban
 megadott mappa; ha az sincs, a program saját mappája, ha a felhasználó írhat
 bele, és nem a telepített program mappája (a verseny hordozható példánya);
-különben a ~/{HOME_FOLDER} mappa, amelyet a program szükség esetén létrehoz, csak a
+különben a {HOME_FOLDER} mappa, amelyet a program szükség esetén létrehoz, csak a
 felhasználó számára hozzáférhetően. A megadott mappának léteznie kell, és
 írhatónak kell lennie; ha nem az, a program indításkor megmondja, miért, és
 kilép.
@@ -107,9 +108,13 @@ munkamappa nem használható; 2 hibás opció, egysoros üzenettel.
     const std::string systemFactorFile = SystemFactorFile();
     const std::string systemFolder = SystemSettingsFolder();
     const std::string systemDocuments = SystemDocumentFolder();
+    // Windows keeps it in the user's Documents, not the home.
+    const auto documents = platform::DocumentsFolder();
+    const std::string homeFolder = documents ? *documents + "\\" + kHomeWorkFolderName
+                                             : std::string("~/") + kHomeWorkFolderName;
     const std::pair<std::string_view, std::string_view> values[] = {
         {"{VARIABLE}", kWorkFolderVariable},
-        {"{HOME_FOLDER}", kHomeWorkFolderName},
+        {"{HOME_FOLDER}", homeFolder},
         {"{SYSTEM_FACTOR}", systemFactorFile},
         {"{SYSTEM_DOCS}", systemDocuments},
         {"{MODE_VARIABLE}", kModeVariable},

@@ -59,9 +59,12 @@ TEST(ProgramOptions, ABadCommandLineIsOneHungarianLine) {
 TEST(ProgramOptions, HelpNamesTheOptionsAndTheFoldersOfTheRule) {
     const std::string help = ProgramHelpText();
     EXPECT_EQ(help.rfind("Használat: trelko [opciók]\n", 0), 0U);
-    for (const char* named : {"--dir MAPPA", "--help", "--version", "TRELKO_DIR", "~/Brk2017",
-                              platform::kWindows ? "\\trelko\\faktor.txt" : "/etc/trelko/faktor.txt",
-                              "/usr/share/doc/trelko/"}) {
+    const bool windows = platform::kWindows;
+    for (const char* named :
+         {"--dir MAPPA", "--help", "--version", "TRELKO_DIR",
+          windows ? "Documents\\Brk2017 mappa" : "~/Brk2017 mappa",
+          windows ? "\\trelko\\faktor.txt" : "/etc/trelko/faktor.txt",
+          windows ? "\\trelko\\ mappában keresi" : "/usr/share/doc/trelko/ mappában keresi"}) {
         EXPECT_NE(help.find(named), std::string::npos) << named;
     }
     EXPECT_EQ(help.find('{'), std::string::npos) << "every placeholder filled";
